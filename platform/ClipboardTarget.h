@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Interface.h"
+#include <string_view>
+
+namespace kelvane {
+
+// The system clipboard, given plain text.
+class ClipboardTarget : Interface {
+public:
+    virtual ~ClipboardTarget() = default;
+
+    virtual void SetText(std::string_view text) = 0;
+};
+
+}  // namespace kelvane
