@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "Interface.h"
+
+namespace kelvane {
+
+// The three registry operations the System Information launcher reads through, each
+// returning a Windows status code (0 on success), as the Win32 functions do.
+class Registry : Interface {
+public:
+    using KeyHandle = std::uintptr_t;
+
+    static constexpr std::uint32_t kLocalMachine = 0x80000002U;
+    // KEY_READ: query, enumerate, notify and read control, nothing more.
+    static constexpr std::uint32_t kReadAccess = 0x20019U;
+    static constexpr std::uint32_t kTypeString = 1U;  // REG_SZ
+    static constexpr std::uint32_t kTypeDword = 4U;   // REG_DWORD
+    static constexpr long kSuccess = 0;
+    static constexpr long kFileNotFound = 2;   // ERROR_FILE_NOT_FOUND
+    static constexpr long kAccessDenied = 5;   // ERROR_ACCESS_DENIED
+    static constexpr long kMoreData = 234;     // ERROR_MORE_DATA
+
+    virtual ~Registry() = default;
+
+    // Opens root\subKey with the given access mask; on success key holds the open key.
+    virtual long OpenKey(std::uint32_t root, const std::string& subKey, std::uint32_t access,
+                         KeyHandle& key) = 0;
+    // Reads a value's type and data into buffer. size holds the buffer's size on the way in
+    // and the number of data bytes on the way out; data longer than the buffer fail.
+    virtual long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
+                            std::span<unsigned char> buffer, std::uint32_t& size) = 0;
+    virtual long CloseKey(KeyHandle key) = 0;
+};
+
+}  // namespace kelvane

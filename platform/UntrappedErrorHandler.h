@@ -1,0 +1,37 @@
+#pragma once
+
+#include <exception>
+#include <utility>
+
+#include "RuntimeError.h"
+
+class QWidget;
+
+namespace kelvane {
+
+// The event boundary: every event handler runs through Run, and an error it raises is shown
+// to the user in a message box with the application's title. The program then goes on, and
+// whatever the handler had already shown stays shown.
+class UntrappedErrorHandler {
+public:
+    UntrappedErrorHandler() = delete;
+
+    template <typename Handler>
+    static void Run(QWidget* parent, Handler&& handler) noexcept {
+        try {
+            std::forward<Handler>(handler)();
+        } catch (const RuntimeError& error) {
+            Report(parent, error);
+        } catch (const std::exception& error) {
+            Report(parent, RuntimeError(kInternalError, error.what()));
+        }
+    }
+
+    // Shows "Run-time error 'N':" followed by the error's description.
+    static void Report(QWidget* parent, const RuntimeError& error) noexcept;
+
+private:
+    static constexpr int kInternalError = 51;
+};
+
+}  // namespace kelvane
