@@ -1,0 +1,18 @@
+#include "QtCaption.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "QtText.h"
+
+namespace kelvane {
+
+QtCaption::QtCaption(QLabel& label)
+    : setCaption_([&label](const QString& caption) { label.setText(caption); }) {}
+
+QtCaption::QtCaption(QGroupBox& frame)
+    : setCaption_([&frame](const QString& caption) { frame.setTitle(caption); }) {}
+
+void QtCaption::SetCaption(std::string_view caption) { setCaption_(ToQString(caption)); }
+
+}  // namespace kelvane

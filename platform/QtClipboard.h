@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ClipboardTarget.h"
+
+namespace kelvane {
+
+// The system clipboard, given plain text.
+class QtClipboard final : public ClipboardTarget {
+  public:
+    QtClipboard() = default;
+    ~QtClipboard() override = default;
+
+    void SetText(std::string_view text) override;
+};
+
+}  // namespace kelvane
