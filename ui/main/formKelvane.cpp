@@ -1,0 +1,123 @@
+#include "formKelvane.h"
+
+#include <QByteArray>
+#include <QFont>
+#include <QLineEdit>
+#include <QPushButton>
+#include <initializer_list>
+
+#include "CountConversion.h"
+#include "MersenneRandomSource.h"
+#include "UntrappedErrorHandler.h"
+#include "ui_formKelvane.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kDefaultPointSize = 8;
+constexpr qreal kCountBoxPointSize = 13.5;
+constexpr qreal kDieButtonPointSize = 14.25;
+
+void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        font.setPointSizeF(pointSize);
+        control->setFont(font);
+    }
+}
+
+// Builds the declared layout first, so that the adapters can hold on to its controls.
+std::unique_ptr<Ui::formKelvane> BuildLayout(QWidget& window) {
+    auto ui = std::make_unique<Ui::formKelvane>();
+    ui->setupUi(&window);
+
+    // The default font of the controls that name none: small, and narrow where its family has
+    // a narrow face, so that "Clipboard" fits its 49 pixels.
+    QFont font = window.font();
+    font.setPointSize(kDefaultPointSize);
+    font.setStretch(QFont::SemiCondensed);
+    window.setFont(font);
+
+    // Designer files hold whole point sizes only.
+    SetPointSize(
+        {ui->md4, ui->md6, ui->md8, ui->md10, ui->md12, ui->md20, ui->md100, ui->txtM, ui->txtN},
+        kCountBoxPointSize);
+    SetPointSize({ui->d4, ui->d6, ui->d8, ui->d10, ui->d12, ui->d20, ui->d100},
+                 kDieButtonPointSize);
+    return ui;
+}
+
+std::int16_t CountIn(const QLineEdit& box) {
+    const QByteArray text = box.text().toUtf8();
+    return ConvertCount(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+}  // namespace
+
+formKelvane::formKelvane(QWidget* parent) : formKelvane(ProcessRandomSource(), parent) {}
+
+formKelvane::formKelvane(RandomSource& random, QWidget* parent)
+    : QWidget(parent),
+      ui(BuildLayout(*this)),
+      random_(random),
+      resultFrame_(*ui->frmResult),
+      total_(*ui->totalresult),
+      copyOption_(*ui->chkClip),
+      engine_(random_, resultFrame_, copyOption_, clipboard_) {
+    ui->rolloutput->setModel(&rollList_);
+
+    connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
+    connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
+    connect(ui->d8, &QPushButton::clicked, this, &formKelvane::d8_Click);
+    connect(ui->d10, &QPushButton::clicked, this, &formKelvane::d10_Click);
+    connect(ui->d12, &QPushButton::clicked, this, &formKelvane::d12_Click);
+    connect(ui->d20, &QPushButton::clicked, this, &formKelvane::d20_Click);
+    connect(ui->d100, &QPushButton::clicked, this, &formKelvane::d100_Click);
+    connect(ui->btnMdN, &QPushButton::clicked, this, &formKelvane::btnMdN_Click);
+    connect(ui->btnClear, &QPushButton::clicked, this, &formKelvane::btnClear_Click);
+    connect(ui->btnSeed, &QPushButton::clicked, this, &formKelvane::btnSeed_Click);
+}
+
+formKelvane::~formKelvane() = default;
+
+void formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                            CaptionTarget& tOut) {
+    engine_.sRollDice(m, n, lOut, tOut);
+}
+
+float formKelvane::RollDie(const std::int16_t& n) { return engine_.RollDie(n); }
+
+void formKelvane::d4_Click() { RollDieButton(*ui->md4, 4); }
+void formKelvane::d6_Click() { RollDieButton(*ui->md6, 6); }
+void formKelvane::d8_Click() { RollDieButton(*ui->md8, 8); }
+void formKelvane::d10_Click() { RollDieButton(*ui->md10, 10); }
+void formKelvane::d12_Click() { RollDieButton(*ui->md12, 12); }
+void formKelvane::d20_Click() { RollDieButton(*ui->md20, 20); }
+void formKelvane::d100_Click() { RollDieButton(*ui->md100, 100); }
+
+void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
+    UntrappedErrorHandler::Run(this, [&] {
+        const std::int16_t count = CountIn(countBox);
+        sRollDice(count, sides, rollList_, total_);
+    });
+}
+
+void formKelvane::btnMdN_Click() {
+    UntrappedErrorHandler::Run(this, [&] {
+        // The sides first: a sides text out of range ends the roll before the count is read.
+        const std::int16_t sides = CountIn(*ui->txtN);
+        const std::int16_t count = CountIn(*ui->txtM);
+        sRollDice(count, sides, rollList_, total_);
+    });
+}
+
+void formKelvane::btnClear_Click() {
+    UntrappedErrorHandler::Run(this, [&] { rollList_.RemoveAllItems(); });
+}
+
+void formKelvane::btnSeed_Click() {
+    UntrappedErrorHandler::Run(this, [&] { random_.Reseed(); });
+}
+
+}  // namespace kelvane

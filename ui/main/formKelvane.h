@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+#include "CaptionTarget.h"
+#include "DiceEngine.h"
+#include "ListTarget.h"
+#include "QtCaption.h"
+#include "QtCheckBox.h"
+#include "QtClipboard.h"
+#include "RandomSource.h"
+#include "RollListModel.h"
+
+class QLineEdit;
+
+namespace Ui {
+class formKelvane;
+}
+
+namespace kelvane {
+
+// The main window: seven die buttons with their count boxes, the generic MdN roller, the roll
+// list, the total and the clipboard option. Its controls are reached by objectName.
+class formKelvane : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(formKelvane)
+
+  public:
+    // Rolls with the process's one random source.
+    explicit formKelvane(QWidget* parent = nullptr);
+    explicit formKelvane(RandomSource& random, QWidget* parent = nullptr);
+    ~formKelvane() override;
+
+    void sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                   CaptionTarget& tOut);
+    [[nodiscard]] float RollDie(const std::int16_t& n);
+
+  private:
+    void d4_Click();
+    void d6_Click();
+    void d8_Click();
+    void d10_Click();
+    void d12_Click();
+    void d20_Click();
+    void d100_Click();
+    void btnMdN_Click();
+    void btnClear_Click();
+    void btnSeed_Click();
+
+    // Rolls the count in countBox with the given sides.
+    void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
+
+    std::unique_ptr<Ui::formKelvane> ui;
+    RandomSource& random_;
+    RollListModel rollList_;
+    QtCaption resultFrame_;
+    QtCaption total_;
+    QtCheckBox copyOption_;
+    QtClipboard clipboard_;
+    DiceEngine engine_;
+};
+
+}  // namespace kelvane
