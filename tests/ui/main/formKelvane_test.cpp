@@ -76,482 +76,436 @@ struct Rig {
 class formKelvaneTest : public QObject {
     Q_OBJECT
 
-  private slots:
-    void initTestCase();
-    void init();
-
-    void initialState_data();
-    void initialState();
-    void tabOrder_data();
-    void tabOrder();
-    void boxesRefuseAFifthCharacter_data();
-    void boxesRefuseAFifthCharacter();
-    void enterInACountBoxRollsNothing_data();
-    void enterInACountBoxRollsNothing();
-    void focusedButtonRollsOnEnterOrSpace_data();
-    void focusedButtonRollsOnEnterOrSpace();
-    void geometry_data();
-    void geometry();
-    void toolTips_data();
-    void toolTips();
-    void fonts_data();
-    void fonts();
-    void textsFitTheirControls();
-    void checkBoxCaptionIsHidden();
-    void listLiesInFrontOfItsFrame();
-    void resizingMovesNothing_data();
-    void resizingMovesNothing();
-
-    void dieButtonsRollTheirBoxes_data();
-    void dieButtonsRollTheirBoxes();
-    void genericRollWithUnreadableSides();
-    void clipboardOption_data();
-    void clipboardOption();
-    void overflowRollsNothing_data();
-    void overflowRollsNothing();
-    void clearKeepsTotalAndCaption();
-    void seedChangesNothingVisible();
-    void largeRollFillsTheList();
-};
-
-void formKelvaneTest::initTestCase() {
-    QApplication::setApplicationName("Kelvane");
-    QApplication::setApplicationDisplayName("Kelvane");
-}
-
-void formKelvaneTest::init() { QApplication::clipboard()->setText("before"); }
-
-void formKelvaneTest::initialState_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    for (const QString& box : kCountBoxes.mid(0, 7)) {
-        QTest::newRow(qPrintable(box)) << box << "";
+    // clang-format off
+private slots:
+    // clang-format on
+    void initTestCase() {
+        QApplication::setApplicationName("Kelvane");
+        QApplication::setApplicationDisplayName("Kelvane");
     }
-    QTest::newRow("txtM") << "txtM"
-                          << "1";
-    QTest::newRow("txtN") << "txtN"
-                          << "30";
-    QTest::newRow("totalresult") << "totalresult"
-                                 << "0";
-    QTest::newRow("frmResult") << "frmResult"
-                               << "Result";
-}
 
-void formKelvaneTest::initialState() {
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    Rig rig;
-    QObject& control = rig.Find<QWidget>(name);
-    if (auto* box = qobject_cast<QLineEdit*>(&control)) {
-        QCOMPARE(box->text(), text);
-    } else if (auto* label = qobject_cast<QLabel*>(&control)) {
-        QCOMPARE(label->text(), text);
-    } else {
-        QCOMPARE(qobject_cast<QGroupBox*>(&control)->title(), text);
-    }
-    QCOMPARE(rig.window.windowTitle(), "Windows Kelvane");
-    QVERIFY(rig.Lines().isEmpty());
-    QVERIFY(!rig.Find<QCheckBox>("chkClip").isChecked());
-}
+    void init() { QApplication::clipboard()->setText("before"); }
 
-void formKelvaneTest::tabOrder_data() {
-    QTest::addColumn<int>("tabs");
-    QTest::addColumn<QString>("focus");
-    const QStringList chain = {"d4",      "md4",        "d6",      "md6",   "d8",     "md8",
-                               "d10",     "md10",       "d12",     "md12",  "d20",    "md20",
-                               "d100",    "md100",      "txtM",    "txtN",  "btnMdN", "btnClear",
-                               "btnSeed", "rolloutput", "chkClip", "about", "d4"};
-    for (int tabs = 0; tabs < chain.size(); ++tabs) {
-        QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
-    }
-}
-
-void formKelvaneTest::tabOrder() {
-    QFETCH(int, tabs);
-    QFETCH(QString, focus);
-    Rig rig;
-    rig.ShowActive();
-    for (int i = 0; i < tabs; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QVERIFY(QApplication::focusWidget() != nullptr);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-}
-
-void formKelvaneTest::boxesRefuseAFifthCharacter_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("pasted");
-    for (const QString& box : kCountBoxes) {
-        QTest::addRow("%s typed", qPrintable(box)) << box << false;
-        QTest::addRow("%s pasted", qPrintable(box)) << box << true;
-    }
-}
-
-void formKelvaneTest::boxesRefuseAFifthCharacter() {
-    QFETCH(QString, name);
-    QFETCH(bool, pasted);
-    Rig rig;
-    auto& box = rig.Find<QLineEdit>(name);
-    box.setText("1");
-    box.end(false);
-    if (pasted) {
-        QApplication::clipboard()->setText("2345");
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-    } else {
-        QTest::keyClicks(&box, "2345");
-    }
-    QCOMPARE(box.text(), "1234");
-}
-
-void formKelvaneTest::enterInACountBoxRollsNothing_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("key");
-    for (const QString& box : kCountBoxes) {
-        QTest::addRow("%s Return", qPrintable(box)) << box << int(Qt::Key_Return);
-        QTest::addRow("%s Enter", qPrintable(box)) << box << int(Qt::Key_Enter);
-    }
-}
-
-void formKelvaneTest::enterInACountBoxRollsNothing() {
-    QFETCH(QString, name);
-    QFETCH(int, key);
-    Rig rig;
-    rig.ShowActive();
-    auto& box = rig.Find<QLineEdit>(name);
-    box.setText("3");
-    box.setFocus();
-    QTest::keyClick(&box, Qt::Key(key));
-    QVERIFY(rig.Lines().isEmpty());
-    QCOMPARE(rig.Find<QLabel>("totalresult").text(), "0");
-}
-
-void formKelvaneTest::focusedButtonRollsOnEnterOrSpace_data() {
-    QTest::addColumn<int>("key");
-    QTest::newRow("Return") << int(Qt::Key_Return);
-    QTest::newRow("Enter") << int(Qt::Key_Enter);
-    QTest::newRow("Space") << int(Qt::Key_Space);
-}
-
-void formKelvaneTest::focusedButtonRollsOnEnterOrSpace() {
-    QFETCH(int, key);
-    Rig rig;
-    rig.ShowActive();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(rig.Lines(), QStringList{"d4 = 3"});
-}
-
-void formKelvaneTest::geometry_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("rect");
-    const auto row = [](const char* name, const char* parent, int x, int y, int w, int h) {
-        QTest::newRow(name) << name << parent << QRect(x, y, w, h);
-    };
-    const std::map<QString, int> rowTops = {{"4", 32},   {"6", 72},   {"8", 112},  {"10", 152},
-                                            {"12", 192}, {"20", 232}, {"100", 272}};
-    for (const auto& [sides, top] : rowTops) {
-        row(qPrintable("md" + sides), "formKelvane", 16, top, 57, 33);
-        row(qPrintable("d" + sides), "formKelvane", 80, top, 57, 33);
-    }
-    row("Label1", "formKelvane", 16, 8, 57, 17);
-    row("Label2", "formKelvane", 80, 8, 41, 17);
-    row("frmResult", "formKelvane", 152, 8, 145, 73);
-    row("Frame2", "formKelvane", 152, 88, 145, 129);
-    row("btnSeed", "formKelvane", 152, 224, 145, 25);
-    row("lblName", "formKelvane", 152, 256, 145, 33);
-    row("about", "formKelvane", 192, 296, 65, 25);
-    row("http", "formKelvane", 8, 312, 161, 17);
-    row("frmRolls", "formKelvane", 312, 8, 113, 305);
-    row("rolloutput", "formKelvane", 320, 24, 97, 225);
-    row("totalresult", "frmResult", 16, 24, 120, 29);
-    row("txtM", "Frame2", 16, 24, 57, 33);
-    row("txtN", "Frame2", 80, 24, 57, 33);
-    row("lblM", "Frame2", 16, 64, 57, 17);
-    row("lblN", "Frame2", 80, 64, 57, 17);
-    row("btnMdN", "Frame2", 32, 88, 89, 33);
-    row("chkClip", "frmRolls", 24, 248, 17, 17);
-    row("Label3", "frmRolls", 40, 248, 49, 17);
-    row("btnClear", "frmRolls", 24, 272, 65, 25);
-}
-
-void formKelvaneTest::geometry() {
-    QFETCH(QString, name);
-    QFETCH(QString, parent);
-    QFETCH(QRect, rect);
-    Rig rig;
-    QCOMPARE(rig.window.size(), QSize(436, 335));
-    const auto& control = rig.Find<QWidget>(name);
-    QCOMPARE(control.parentWidget()->objectName(), parent);
-    QCOMPARE(control.geometry(), rect);
-}
-
-void formKelvaneTest::toolTips_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("toolTip");
-    const std::map<QString, QString> dice = {
-        {"4", "four"},    {"6", "six"},     {"8", "eight"},        {"10", "ten"},
-        {"12", "twelve"}, {"20", "twenty"}, {"100", "one hundred"}};
-    for (const auto& [sides, word] : dice) {
-        const QString article = sides == "8" ? "an" : "a";
-        QTest::newRow(qPrintable("d" + sides))
-            << "d" + sides << QString("Roll %1 %2 sided die").arg(article, word);
-        QTest::newRow(qPrintable("md" + sides)) << "md" + sides << "Number of dice to roll";
-    }
-    QTest::newRow("txtM") << "txtM"
-                          << "Number of dice to roll";
-    QTest::newRow("txtN") << "txtN"
-                          << "Number of sides to the die";
-    QTest::newRow("btnMdN") << "btnMdN"
-                            << "Roll the MdN dice";
-    QTest::newRow("btnSeed") << "btnSeed"
-                             << "Randomize (seed) the number generator";
-    QTest::newRow("btnClear") << "btnClear"
-                              << "Clear the contents of the rolls list";
-    QTest::newRow("rolloutput") << "rolloutput"
-                                << "Displays individual roll results";
-    QTest::newRow("chkClip")
-        << "chkClip"
-        << "Check to send future rolls to the clipboard for pasting in other documents";
-    for (const char* none : {"about", "Label1", "Label2", "Label3", "lblM", "lblN", "lblName",
-                             "http", "totalresult", "frmResult", "Frame2", "frmRolls"}) {
-        QTest::newRow(none) << none << "";
-    }
-}
-
-void formKelvaneTest::toolTips() {
-    QFETCH(QString, name);
-    QFETCH(QString, toolTip);
-    Rig rig;
-    QCOMPARE(rig.Find<QWidget>(name).toolTip(), toolTip);
-}
-
-void formKelvaneTest::fonts_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<qreal>("pointSize");
-    for (const QString& box : kCountBoxes) {
-        QTest::newRow(qPrintable(box)) << box << "MS Sans Serif" << 13.5;
-    }
-    for (const char* die : {"d4", "d6", "d8", "d10", "d12", "d20", "d100"}) {
-        QTest::newRow(die) << die << "Arial" << 14.25;
-    }
-    QTest::newRow("totalresult") << "totalresult"
-                                 << "MS Sans Serif" << 18.0;
-}
-
-void formKelvaneTest::fonts() {
-    QFETCH(QString, name);
-    QFETCH(QString, family);
-    QFETCH(qreal, pointSize);
-    Rig rig;
-    const QFont font = rig.Find<QWidget>(name).font();
-    QCOMPARE(font.family(), family);
-    QCOMPARE(font.pointSizeF(), pointSize);
-    for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-        const QFont f = control->font();
-        QVERIFY2(!f.bold() && !f.italic() && !f.underline(), qPrintable(control->objectName()));
-    }
-}
-
-// Every single-line caption is wholly visible in its control, and the wrapped one in its
-// height.
-void formKelvaneTest::textsFitTheirControls() {
-    Rig rig;
-    rig.window.show();
-    for (const QLabel* label : rig.window.findChildren<QLabel*>()) {
-        const QRect room = label->contentsRect();
-        const int needed = label->wordWrap()
-                               ? label->heightForWidth(room.width())
-                               : label->fontMetrics().horizontalAdvance(label->text());
-        QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
-                 qPrintable(label->objectName()));
-    }
-    for (const QPushButton* button : rig.window.findChildren<QPushButton*>()) {
-        QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
-                 qPrintable(button->objectName()));
-    }
-}
-
-void formKelvaneTest::checkBoxCaptionIsHidden() {
-    Rig rig;
-    rig.window.show();
-    const auto& check = rig.Find<QCheckBox>("chkClip");
-    QCOMPARE(check.text(), "Check1");
-    QStyleOptionButton option;
-    option.initFrom(&check);
-    option.text = check.text();
-    const QRect caption =
-        check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check);
-    QVERIFY2(caption.left() >= check.width(), "the caption starts inside the check box");
-}
-
-void formKelvaneTest::listLiesInFrontOfItsFrame() {
-    Rig rig;
-    rig.window.show();
-    const auto& list = rig.Find<QListView>("rolloutput");
-    const QWidget* top = rig.window.childAt(list.geometry().center());
-    QVERIFY(top != nullptr && (top == &list || list.isAncestorOf(top)));
-}
-
-void formKelvaneTest::resizingMovesNothing_data() {
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("larger") << QSize(900, 700);
-    QTest::newRow("smaller") << QSize(200, 150);
-}
-
-void formKelvaneTest::resizingMovesNothing() {
-    QFETCH(QSize, size);
-    Rig rig;
-    rig.window.show();
-    std::map<QString, QRect> before;
-    for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-        before[control->objectName()] = control->geometry();
-    }
-    rig.window.resize(size);
-    QTRY_COMPARE(rig.window.size(), size);
-    for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-        QCOMPARE(control->geometry(), before[control->objectName()]);
-    }
-}
-
-void formKelvaneTest::dieButtonsRollTheirBoxes_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("sides");
-    for (const int sides : {4, 6, 8, 10, 12, 20, 100}) {
-        const QString die = "d" + QString::number(sides);
-        QTest::newRow(qPrintable(die)) << die << sides;
-    }
-}
-
-void formKelvaneTest::dieButtonsRollTheirBoxes() {
-    QFETCH(QString, button);
-    QFETCH(int, sides);
-    Rig rig;
-    rig.Find<QLineEdit>("m" + button).setText("3");
-    rig.Click(button);
-    // The draws 0.5, 0 and just below 1 throw half the sides plus one, then 1, then the sides.
-    const int middle = sides / 2 + 1;
-    QCOMPARE(rig.Lines(), (QStringList{QString("%1-1 = %2").arg(button).arg(middle),
-                                       QString("%1-2 = 1").arg(button),
-                                       QString("%1-3 = %2").arg(button).arg(sides)}));
-    QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 3" + button);
-    QCOMPARE(rig.Find<QLabel>("totalresult").text(), QString::number(middle + 1 + sides));
-}
-
-void formKelvaneTest::genericRollWithUnreadableSides() {
-    Rig rig;
-    rig.Find<QLineEdit>("txtN").setText("abc");
-    rig.Find<QLineEdit>("txtM").setText("2");
-    rig.Click("btnMdN");
-    QCOMPARE(rig.Lines(), (QStringList{"d0-1 = 1", "d0-2 = 1"}));
-    QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 2d0");
-    QCOMPARE(rig.Find<QLabel>("totalresult").text(), "2");
-}
-
-void formKelvaneTest::clipboardOption_data() {
-    QTest::addColumn<bool>("ticked");
-    QTest::addColumn<QString>("clipboard");
-    QTest::newRow("ticked") << true << "4\r\n1\r\n6\r\n";
-    QTest::newRow("clear") << false << "before";
-}
-
-void formKelvaneTest::clipboardOption() {
-    QFETCH(bool, ticked);
-    QFETCH(QString, clipboard);
-    Rig rig;
-    if (ticked) {
-        QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
-    }
-    rig.Find<QLineEdit>("md6").setText("3");
-    rig.Click("d6");
-    QCOMPARE(QApplication::clipboard()->text(), clipboard);
-}
-
-void formKelvaneTest::overflowRollsNothing_data() {
-    QTest::addColumn<QString>("box");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("button");
-    QTest::newRow("md6 9e9") << "md6"
-                             << "9e9"
-                             << "d6";
-    QTest::newRow("md100 -4e4") << "md100"
-                                << "-4e4"
-                                << "d100";
-    QTest::newRow("txtN 9e9, txtM 2") << "txtN"
-                                      << "9e9"
-                                      << "btnMdN";
-    QTest::newRow("txtN 4e4, txtM 9e9") << "txtN"
-                                        << "4e4"
-                                        << "btnMdN";
-    QTest::newRow("txtM 1e5") << "txtM"
-                              << "1e5"
-                              << "btnMdN";
-}
-
-void formKelvaneTest::overflowRollsNothing() {
-    QFETCH(QString, box);
-    QFETCH(QString, text);
-    QFETCH(QString, button);
-    Rig rig;
-    QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
-    rig.Find<QLineEdit>("md8").setText("2");
-    rig.Click("d8");
-    if (button == "btnMdN") {
-        rig.Find<QLineEdit>("txtM").setText(text == "4e4" ? "9e9" : "2");
-    }
-    rig.Find<QLineEdit>(box).setText(text);
-    const QStringList before = rig.Outputs();
-
-    QString message;
-    QTimer::singleShot(0, [&message] {
-        if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            message = shown->windowTitle() + "|" + shown->text();
-            shown->close();
+    void initialState_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        for (const QString& box : kCountBoxes.mid(0, 7)) {
+            QTest::newRow(qPrintable(box)) << box << "";
         }
-    });
-    rig.Click(button);
+        const std::map<QString, QString> texts = {
+            {"txtM", "1"}, {"txtN", "30"}, {"totalresult", "0"}, {"frmResult", "Result"}};
+        for (const auto& [name, text] : texts) {
+            QTest::newRow(qPrintable(name)) << name << text;
+        }
+    }
 
-    QCOMPARE(message, "Kelvane|Run-time error '6':\n\nOverflow");
-    QCOMPARE(rig.Outputs(), before);
-    rig.Click("d4");
-    QCOMPARE(rig.Lines().last(), "d4 = 4");
-}
+    void initialState() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        Rig rig;
+        QObject& control = rig.Find<QWidget>(name);
+        if (auto* box = qobject_cast<QLineEdit*>(&control)) {
+            QCOMPARE(box->text(), text);
+        } else if (auto* label = qobject_cast<QLabel*>(&control)) {
+            QCOMPARE(label->text(), text);
+        } else {
+            QCOMPARE(qobject_cast<QGroupBox*>(&control)->title(), text);
+        }
+        QCOMPARE(rig.window.windowTitle(), "Windows Kelvane");
+        QVERIFY(rig.Lines().isEmpty());
+        QVERIFY(!rig.Find<QCheckBox>("chkClip").isChecked());
+    }
 
-void formKelvaneTest::clearKeepsTotalAndCaption() {
-    Rig rig;
-    rig.Find<QLineEdit>("md6").setText("3");
-    rig.Click("d6");
-    rig.Click("btnClear");
-    QVERIFY(rig.Lines().isEmpty());
-    QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 3d6");
-    QCOMPARE(rig.Find<QLabel>("totalresult").text(), "11");
-    QCOMPARE(rig.Find<QLineEdit>("md6").text(), "3");
-}
+    void tabOrder_data() {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("focus");
+        const QStringList chain = {
+            "d4",     "md4",      "d6",      "md6",        "d8",      "md8",   "d10",  "md10",
+            "d12",    "md12",     "d20",     "md20",       "d100",    "md100", "txtM", "txtN",
+            "btnMdN", "btnClear", "btnSeed", "rolloutput", "chkClip", "about", "d4"};
+        for (int tabs = 0; tabs < chain.size(); ++tabs) {
+            QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
+        }
+    }
 
-void formKelvaneTest::seedChangesNothingVisible() {
-    Rig rig;
-    rig.window.show();
-    rig.Click("d20");
-    const QImage before = rig.window.grab().toImage();
-    const QStringList outputs = rig.Outputs();
-    rig.Click("btnSeed");
-    QCOMPARE(rig.random.Reseeds(), 1);
-    QCOMPARE(rig.Outputs(), outputs);
-    QCOMPARE(rig.window.grab().toImage(), before);
-}
+    void tabOrder() {
+        QFETCH(int, tabs);
+        QFETCH(QString, focus);
+        Rig rig;
+        rig.ShowActive();
+        for (int i = 0; i < tabs; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
 
-void formKelvaneTest::largeRollFillsTheList() {
-    Rig rig;
-    rig.window.show();
-    rig.Find<QLineEdit>("txtM").setText("32e3");
-    rig.Find<QLineEdit>("txtN").setText("6");
-    rig.Click("btnMdN");
-    const QStringList lines = rig.Lines();
-    QCOMPARE(lines.size(), 32000);
-    QCOMPARE(lines.first(), "d6-1 = 4");
-    QCOMPARE(lines.last(), "d6-32000 = 1");
-    QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 32000d6");
-}
+    void boxesRefuseAFifthCharacter_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pasted");
+        for (const QString& box : kCountBoxes) {
+            QTest::addRow("%s typed", qPrintable(box)) << box << false;
+            QTest::addRow("%s pasted", qPrintable(box)) << box << true;
+        }
+    }
+
+    void boxesRefuseAFifthCharacter() {
+        QFETCH(QString, name);
+        QFETCH(bool, pasted);
+        Rig rig;
+        auto& box = rig.Find<QLineEdit>(name);
+        box.setText("1");
+        box.end(false);
+        if (pasted) {
+            QApplication::clipboard()->setText("2345");
+            QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(&box, "2345");
+        }
+        QCOMPARE(box.text(), "1234");
+    }
+
+    void enterInACountBoxRollsNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("key");
+        for (const QString& box : kCountBoxes) {
+            QTest::addRow("%s Return", qPrintable(box)) << box << int(Qt::Key_Return);
+            QTest::addRow("%s Enter", qPrintable(box)) << box << int(Qt::Key_Enter);
+        }
+    }
+
+    void enterInACountBoxRollsNothing() {
+        QFETCH(QString, name);
+        QFETCH(int, key);
+        Rig rig;
+        rig.ShowActive();
+        auto& box = rig.Find<QLineEdit>(name);
+        box.setText("3");
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key(key));
+        QVERIFY(rig.Lines().isEmpty());
+        QCOMPARE(rig.Find<QLabel>("totalresult").text(), "0");
+    }
+
+    void focusedButtonRollsOnEnterOrSpace_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void focusedButtonRollsOnEnterOrSpace() {
+        QFETCH(int, key);
+        Rig rig;
+        rig.ShowActive();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(rig.Lines(), QStringList{"d4 = 3"});
+    }
+
+    void geometry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("parent");
+        QTest::addColumn<QRect>("rect");
+        const auto row = [](const char* name, const char* parent, int x, int y, int w, int h) {
+            QTest::newRow(name) << name << parent << QRect(x, y, w, h);
+        };
+        const std::map<QString, int> rowTops = {{"4", 32},   {"6", 72},   {"8", 112},  {"10", 152},
+                                                {"12", 192}, {"20", 232}, {"100", 272}};
+        for (const auto& [sides, top] : rowTops) {
+            row(qPrintable("md" + sides), "formKelvane", 16, top, 57, 33);
+            row(qPrintable("d" + sides), "formKelvane", 80, top, 57, 33);
+        }
+        row("Label1", "formKelvane", 16, 8, 57, 17);
+        row("Label2", "formKelvane", 80, 8, 41, 17);
+        row("frmResult", "formKelvane", 152, 8, 145, 73);
+        row("Frame2", "formKelvane", 152, 88, 145, 129);
+        row("btnSeed", "formKelvane", 152, 224, 145, 25);
+        row("lblName", "formKelvane", 152, 256, 145, 33);
+        row("about", "formKelvane", 192, 296, 65, 25);
+        row("http", "formKelvane", 8, 312, 161, 17);
+        row("frmRolls", "formKelvane", 312, 8, 113, 305);
+        row("rolloutput", "formKelvane", 320, 24, 97, 225);
+        row("totalresult", "frmResult", 16, 24, 120, 29);
+        row("txtM", "Frame2", 16, 24, 57, 33);
+        row("txtN", "Frame2", 80, 24, 57, 33);
+        row("lblM", "Frame2", 16, 64, 57, 17);
+        row("lblN", "Frame2", 80, 64, 57, 17);
+        row("btnMdN", "Frame2", 32, 88, 89, 33);
+        row("chkClip", "frmRolls", 24, 248, 17, 17);
+        row("Label3", "frmRolls", 40, 248, 49, 17);
+        row("btnClear", "frmRolls", 24, 272, 65, 25);
+    }
+
+    void geometry() {
+        QFETCH(QString, name);
+        QFETCH(QString, parent);
+        QFETCH(QRect, rect);
+        Rig rig;
+        QCOMPARE(rig.window.size(), QSize(436, 335));
+        const auto& control = rig.Find<QWidget>(name);
+        QCOMPARE(control.parentWidget()->objectName(), parent);
+        QCOMPARE(control.geometry(), rect);
+    }
+
+    void toolTips_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("toolTip");
+        const std::map<QString, QString> dice = {
+            {"4", "four"},    {"6", "six"},     {"8", "eight"},        {"10", "ten"},
+            {"12", "twelve"}, {"20", "twenty"}, {"100", "one hundred"}};
+        for (const auto& [sides, word] : dice) {
+            const QString article = sides == "8" ? "an" : "a";
+            QTest::newRow(qPrintable("d" + sides))
+                << "d" + sides << QString("Roll %1 %2 sided die").arg(article, word);
+            QTest::newRow(qPrintable("md" + sides)) << "md" + sides << "Number of dice to roll";
+        }
+        const std::map<QString, QString> others = {
+            {"txtM", "Number of dice to roll"},
+            {"txtN", "Number of sides to the die"},
+            {"btnMdN", "Roll the MdN dice"},
+            {"btnSeed", "Randomize (seed) the number generator"},
+            {"btnClear", "Clear the contents of the rolls list"},
+            {"rolloutput", "Displays individual roll results"},
+            {"chkClip",
+             "Check to send future rolls to the clipboard for pasting in other documents"},
+        };
+        for (const auto& [name, toolTip] : others) {
+            QTest::newRow(qPrintable(name)) << name << toolTip;
+        }
+        for (const char* none : {"about", "Label1", "Label2", "Label3", "lblM", "lblN", "lblName",
+                                 "http", "totalresult", "frmResult", "Frame2", "frmRolls"}) {
+            QTest::newRow(none) << none << "";
+        }
+    }
+
+    void toolTips() {
+        QFETCH(QString, name);
+        QFETCH(QString, toolTip);
+        Rig rig;
+        QCOMPARE(rig.Find<QWidget>(name).toolTip(), toolTip);
+    }
+
+    void fonts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<qreal>("pointSize");
+        for (const QString& box : kCountBoxes) {
+            QTest::newRow(qPrintable(box)) << box << "MS Sans Serif" << 13.5;
+        }
+        for (const char* die : {"d4", "d6", "d8", "d10", "d12", "d20", "d100"}) {
+            QTest::newRow(die) << die << "Arial" << 14.25;
+        }
+        QTest::newRow("totalresult") << QString("totalresult") << "MS Sans Serif" << 18.0;
+    }
+
+    void fonts() {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(qreal, pointSize);
+        Rig rig;
+        const QFont font = rig.Find<QWidget>(name).font();
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSizeF(), pointSize);
+        for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
+            const QFont f = control->font();
+            QVERIFY2(!f.bold() && !f.italic() && !f.underline(), qPrintable(control->objectName()));
+        }
+    }
+
+    // Every single-line caption is wholly visible in its control, and the wrapped one in its
+    // height.
+    void textsFitTheirControls() {
+        Rig rig;
+        rig.window.show();
+        for (const QLabel* label : rig.window.findChildren<QLabel*>()) {
+            const QRect room = label->contentsRect();
+            const int needed = label->wordWrap()
+                                   ? label->heightForWidth(room.width())
+                                   : label->fontMetrics().horizontalAdvance(label->text());
+            QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
+                     qPrintable(label->objectName()));
+        }
+        for (const QPushButton* button : rig.window.findChildren<QPushButton*>()) {
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+                     qPrintable(button->objectName()));
+        }
+    }
+
+    void checkBoxCaptionIsHidden() {
+        Rig rig;
+        rig.window.show();
+        const auto& check = rig.Find<QCheckBox>("chkClip");
+        QCOMPARE(check.text(), "Check1");
+        QStyleOptionButton option;
+        option.initFrom(&check);
+        option.text = check.text();
+        const QRect caption =
+            check.style()->subElementRect(QStyle::SE_CheckBoxContents, &option, &check);
+        QVERIFY2(caption.left() >= check.width(), "the caption starts inside the check box");
+    }
+
+    void listLiesInFrontOfItsFrame() {
+        Rig rig;
+        rig.window.show();
+        const auto& list = rig.Find<QListView>("rolloutput");
+        const QWidget* top = rig.window.childAt(list.geometry().center());
+        QVERIFY(top != nullptr && (top == &list || list.isAncestorOf(top)));
+    }
+
+    void resizingMovesNothing_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("larger") << QSize(900, 700);
+        QTest::newRow("smaller") << QSize(200, 150);
+    }
+
+    void resizingMovesNothing() {
+        QFETCH(QSize, size);
+        Rig rig;
+        rig.window.show();
+        std::map<QString, QRect> before;
+        for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
+            before[control->objectName()] = control->geometry();
+        }
+        rig.window.resize(size);
+        QTRY_COMPARE(rig.window.size(), size);
+        for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
+            QCOMPARE(control->geometry(), before[control->objectName()]);
+        }
+    }
+
+    void dieButtonsRollTheirBoxes_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("sides");
+        for (const int sides : {4, 6, 8, 10, 12, 20, 100}) {
+            const QString die = "d" + QString::number(sides);
+            QTest::newRow(qPrintable(die)) << die << sides;
+        }
+    }
+
+    void dieButtonsRollTheirBoxes() {
+        QFETCH(QString, button);
+        QFETCH(int, sides);
+        Rig rig;
+        rig.Find<QLineEdit>("m" + button).setText("3");
+        rig.Click(button);
+        // The draws 0.5, 0 and just below 1 throw half the sides plus one, then 1, then the sides.
+        const int middle = sides / 2 + 1;
+        QCOMPARE(rig.Lines(), (QStringList{QString("%1-1 = %2").arg(button).arg(middle),
+                                           QString("%1-2 = 1").arg(button),
+                                           QString("%1-3 = %2").arg(button).arg(sides)}));
+        QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 3" + button);
+        QCOMPARE(rig.Find<QLabel>("totalresult").text(), QString::number(middle + 1 + sides));
+    }
+
+    void genericRollWithUnreadableSides() {
+        Rig rig;
+        rig.Find<QLineEdit>("txtN").setText("abc");
+        rig.Find<QLineEdit>("txtM").setText("2");
+        rig.Click("btnMdN");
+        QCOMPARE(rig.Lines(), (QStringList{"d0-1 = 1", "d0-2 = 1"}));
+        QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 2d0");
+        QCOMPARE(rig.Find<QLabel>("totalresult").text(), "2");
+    }
+
+    void clipboardOption_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("clipboard");
+        QTest::newRow("ticked") << true << "4\r\n1\r\n6\r\n";
+        QTest::newRow("clear") << false << "before";
+    }
+
+    void clipboardOption() {
+        QFETCH(bool, ticked);
+        QFETCH(QString, clipboard);
+        Rig rig;
+        if (ticked) {
+            QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
+        }
+        rig.Find<QLineEdit>("md6").setText("3");
+        rig.Click("d6");
+        QCOMPARE(QApplication::clipboard()->text(), clipboard);
+    }
+
+    void overflowRollsNothing_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("count");  // in txtM, for the generic roller
+        const auto row = [](const char* box, const char* text, const char* button,
+                            const char* count) {
+            QTest::addRow("%s %s, txtM %s", box, text, count) << box << text << button << count;
+        };
+        row("md6", "9e9", "d6", "1");
+        row("md100", "-4e4", "d100", "1");
+        row("txtN", "9e9", "btnMdN", "2");
+        row("txtN", "4e4", "btnMdN", "9e9");
+        row("txtM", "1e5", "btnMdN", "1e5");
+    }
+
+    void overflowRollsNothing() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, button);
+        QFETCH(QString, count);
+        Rig rig;
+        QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
+        rig.Find<QLineEdit>("md8").setText("2");
+        rig.Click("d8");
+        rig.Find<QLineEdit>("txtM").setText(count);
+        rig.Find<QLineEdit>(box).setText(text);
+        const QStringList before = rig.Outputs();
+
+        QString message;
+        QTimer::singleShot(0, [&message] {
+            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = shown->windowTitle() + "|" + shown->text();
+                shown->close();
+            }
+        });
+        rig.Click(button);
+
+        QCOMPARE(message, "Kelvane|Run-time error '6':\n\nOverflow");
+        QCOMPARE(rig.Outputs(), before);
+        rig.Click("d4");
+        QCOMPARE(rig.Lines().last(), "d4 = 4");
+    }
+
+    void clearKeepsTotalAndCaption() {
+        Rig rig;
+        rig.Find<QLineEdit>("md6").setText("3");
+        rig.Click("d6");
+        rig.Click("btnClear");
+        QVERIFY(rig.Lines().isEmpty());
+        QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 3d6");
+        QCOMPARE(rig.Find<QLabel>("totalresult").text(), "11");
+        QCOMPARE(rig.Find<QLineEdit>("md6").text(), "3");
+    }
+
+    void seedChangesNothingVisible() {
+        Rig rig;
+        rig.window.show();
+        rig.Click("d20");
+        const QImage before = rig.window.grab().toImage();
+        const QStringList outputs = rig.Outputs();
+        rig.Click("btnSeed");
+        QCOMPARE(rig.random.Reseeds(), 1);
+        QCOMPARE(rig.Outputs(), outputs);
+        QCOMPARE(rig.window.grab().toImage(), before);
+    }
+
+    void largeRollFillsTheList() {
+        Rig rig;
+        rig.window.show();
+        rig.Find<QLineEdit>("txtM").setText("32e3");
+        rig.Find<QLineEdit>("txtN").setText("6");
+        rig.Click("btnMdN");
+        const QStringList lines = rig.Lines();
+        QCOMPARE(lines.size(), 32000);
+        QCOMPARE(lines.first(), "d6-1 = 4");
+        QCOMPARE(lines.last(), "d6-32000 = 1");
+        QCOMPARE(rig.Find<QGroupBox>("frmResult").title(), "Result: 32000d6");
+    }
+};
 
 QTEST_MAIN(formKelvaneTest)
 #include "formKelvane_test.moc"
