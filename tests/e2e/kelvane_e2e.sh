@@ -1,0 +1,146 @@
+#!/bin/bash
+# Drives the real program under its own Xvfb with mouse and keyboard only, and checks what a
+# roll puts on the X clipboard: the byte format, the same rolls on every fresh start, and
+# different rolls after Seed Generator.
+#
+# Usage: kelvane_e2e.sh <path to kelvane> <screenshot to write>
+set -euo pipefail
+
+readonly kelvane=$1
+readonly screenshot=$2
+readonly wait_seconds=20
+
+work=$(mktemp -d)
+xvfb_pid=""
+kelvane_pid=""
+
+cleanup() {
+    if [[ -n $kelvane_pid ]]; then
+        kill "$kelvane_pid" 2>/dev/null || true
+        wait "$kelvane_pid" 2>/dev/null || true
+    fi
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display itself and writes its number once it accepts connections, so
+# parallel runs never race for a display.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    local deadline=$((SECONDS + wait_seconds))
+    until [[ -s $work/display ]]; do
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        ((SECONDS < deadline)) || fail "Xvfb did not report a display"
+        sleep 0.1
+    done
+    export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+# The window lies at the screen's origin and has no frame, as no window manager runs; its
+# position is still read rather than assumed.
+window=""
+origin_x=0
+origin_y=0
+
+start_kelvane() {
+    unset QT_QPA_PLATFORM
+    "$kelvane" >"$work/kelvane.log" 2>&1 &
+    kelvane_pid=$!
+    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' |
+        head -n 1) || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+    local geometry
+    geometry=$(xdotool getwindowgeometry --shell "$window")
+    origin_x=$(sed -n 's/^X=//p' <<<"$geometry")
+    origin_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+}
+
+# Ends the program with SIGTERM, as no window manager is there to close its window. A sanitizer
+# build thus never reaches LeakSanitizer's exit check, which would report the toolkit's and
+# the font libraries' allocations that stay reachable until exit.
+stop_kelvane() {
+    kill -0 "$kelvane_pid" 2>/dev/null || fail "kelvane ended by itself: $(cat "$work/kelvane.log")"
+    kill "$kelvane_pid"
+    wait "$kelvane_pid" 2>/dev/null || true
+    kelvane_pid=""
+}
+
+# Clicks at a point given relative to the window's client area.
+click_at() {
+    xdotool mousemove --sync $((origin_x + $1)) $((origin_y + $2)) click 1
+}
+
+# Client positions in pixels: a control inside a frame adds the frame's corner.
+click_clipboard_option() { click_at $((312 + 24 + 8)) $((8 + 248 + 8)); }
+click_md6() { click_at $((16 + 28)) $((72 + 16)); }
+click_d6() { click_at $((80 + 28)) $((72 + 16)); }
+click_seed() { click_at $((152 + 72)) $((224 + 12)); }
+
+# Replaces the text of md6: focus it by clicking, select all, type the new count.
+set_md6() {
+    click_md6
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$1"
+}
+
+# Waits until the clipboard holds a roll of the given number of dice and prints it as hex
+# bytes. The program owns the X clipboard, so this must run while it is still running.
+read_roll() {
+    local dice=$1
+    local deadline=$((SECONDS + wait_seconds))
+    local bytes=""
+    local roll_pattern="^(3[1-6]0d0a){$dice}\$"
+    while ((SECONDS < deadline)); do
+        if timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null; then
+            bytes=$(od -An -v -tx1 "$work/clip" | tr -d ' \n')
+            if [[ $bytes =~ $roll_pattern ]]; then
+                echo "$bytes"
+                return 0
+            fi
+        fi
+        kill -0 "$kelvane_pid" 2>/dev/null || fail "kelvane ended during the roll: $(cat "$work/kelvane.log")"
+        sleep 0.2
+    done
+    fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; last bytes: '$bytes'"
+}
+
+start_xvfb
+
+# A fresh start: three dice, then twenty.
+start_kelvane
+click_clipboard_option
+set_md6 3
+click_d6
+first_start_three=$(read_roll 3)
+import -window "$window" "$screenshot" || fail "could not save the screenshot"
+set_md6 20
+click_d6
+first_start_twenty=$(read_roll 20)
+stop_kelvane
+
+# A second fresh start repeats the three dice; after Seed Generator the twenty differ.
+start_kelvane
+click_clipboard_option
+set_md6 3
+click_d6
+second_start_three=$(read_roll 3)
+[[ $second_start_three == "$first_start_three" ]] ||
+    fail "two fresh starts rolled differently: $first_start_three, $second_start_three"
+click_seed
+set_md6 20
+click_d6
+seeded_twenty=$(read_roll 20)
+[[ $seeded_twenty != "$first_start_twenty" ]] ||
+    fail "the roll after Seed Generator repeats the unseeded one"
+stop_kelvane
+
+echo "PASS: screenshot in $screenshot"
