@@ -11,7 +11,7 @@ namespace kelvane {
 // The three registry operations the System Information launcher reads through, each
 // returning a Windows status code (0 on success), as the Win32 functions do.
 class Registry : Interface {
-public:
+  public:
     using KeyHandle = std::uintptr_t;
 
     static constexpr std::uint32_t kLocalMachine = 0x80000002U;
@@ -20,9 +20,9 @@ public:
     static constexpr std::uint32_t kTypeString = 1U;  // REG_SZ
     static constexpr std::uint32_t kTypeDword = 4U;   // REG_DWORD
     static constexpr long kSuccess = 0;
-    static constexpr long kFileNotFound = 2;   // ERROR_FILE_NOT_FOUND
-    static constexpr long kAccessDenied = 5;   // ERROR_ACCESS_DENIED
-    static constexpr long kMoreData = 234;     // ERROR_MORE_DATA
+    static constexpr long kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
+    static constexpr long kAccessDenied = 5;  // ERROR_ACCESS_DENIED
+    static constexpr long kMoreData = 234;    // ERROR_MORE_DATA
 
     virtual ~Registry() = default;
 

@@ -13,7 +13,7 @@ namespace kelvane {
 // Finds the System Information tool through the registry and starts it, or tells the user
 // that it is unavailable. No error leaves StartSysInfo: every one leads to the message.
 class SysInfoLauncher {
-public:
+  public:
     SysInfoLauncher(Registry& registry, FileSystem& files, ProgramStarter& starter,
                     MessageDisplay& messages) noexcept
         : registry_(registry), files_(files), starter_(starter), messages_(messages) {}
@@ -26,7 +26,7 @@ public:
     bool GetKeyValue(const std::uint32_t& KeyRoot, const std::string& KeyName,
                      const std::string& SubKeyRef, std::string& KeyVal);
 
-private:
+  private:
     Registry& registry_;
     FileSystem& files_;
     ProgramStarter& starter_;
