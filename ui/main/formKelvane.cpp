@@ -7,15 +7,16 @@
 #include <initializer_list>
 
 #include "CountConversion.h"
+#include "DefaultFont.h"
 #include "MersenneRandomSource.h"
 #include "UntrappedErrorHandler.h"
+#include "frmAbout.h"
 #include "ui_formKelvane.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr int kDefaultPointSize = 8;
 constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 
@@ -32,12 +33,8 @@ std::unique_ptr<Ui::formKelvane> BuildLayout(QWidget& window) {
     auto ui = std::make_unique<Ui::formKelvane>();
     ui->setupUi(&window);
 
-    // The default font of the controls that name none: small, and narrow where its family has
-    // a narrow face, so that "Clipboard" fits its 49 pixels.
-    QFont font = window.font();
-    font.setPointSize(kDefaultPointSize);
-    font.setStretch(QFont::SemiCondensed);
-    window.setFont(font);
+    // Narrow enough that "Clipboard" fits its 49 pixels.
+    UseDefaultFont(window);
 
     // Designer files hold whole point sizes only.
     SetPointSize(
@@ -77,6 +74,7 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->btnMdN, &QPushButton::clicked, this, &formKelvane::btnMdN_Click);
     connect(ui->btnClear, &QPushButton::clicked, this, &formKelvane::btnClear_Click);
     connect(ui->btnSeed, &QPushButton::clicked, this, &formKelvane::btnSeed_Click);
+    connect(ui->about, &QPushButton::clicked, this, &formKelvane::about_Click);
 }
 
 formKelvane::~formKelvane() = default;
@@ -118,6 +116,10 @@ void formKelvane::btnClear_Click() {
 
 void formKelvane::btnSeed_Click() {
     UntrappedErrorHandler::Run(this, [&] { random_.Reseed(); });
+}
+
+void formKelvane::about_Click() {
+    UntrappedErrorHandler::Run(this, [] { frmAbout::Instance().ShowDialog(); });
 }
 
 }  // namespace kelvane

@@ -48,6 +48,7 @@ class formKelvane : public QWidget {
     void btnMdN_Click();
     void btnClear_Click();
     void btnSeed_Click();
+    void about_Click();
 
     // Rolls the count in countBox with the given sides.
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
