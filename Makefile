@@ -30,6 +30,8 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/engine_bench
+	./build/release/bench/window_bench
+	./bench/startup_and_memory.sh build/release
 
 clean:
 	rm -rf build

@@ -113,6 +113,9 @@ read_roll() {
     fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; last bytes: '$bytes'"
 }
 
+# A private runtime directory, as the toolkit asks for one.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
 
 # A fresh start: three dice, then twenty.

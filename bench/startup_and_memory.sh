@@ -1,0 +1,104 @@
+#!/bin/bash
+# Start-up time and resident memory of Kelvane against the smallest Qt Widgets program that
+# shows a window, both on their own Xvfb with the real X11 platform, as a user runs them.
+#
+# Start-up: window_start_timer starts each program in turn, many times, and takes the time
+# from process start to its window mapped on the X server (see window_start_timer.cpp).
+# Memory: VmRSS from /proc after Kelvane has rolled 32000 dice through its window, driven
+# with xdotool, and of the empty window program idle.
+#
+# Usage: startup_and_memory.sh <release build directory> [runs]
+set -euo pipefail
+
+readonly build=$1
+readonly runs=${2:-20}
+readonly kelvane=$build/ui/kelvane
+readonly empty_window=$build/bench/empty_window
+readonly start_timer=$build/bench/window_start_timer
+readonly wait_seconds=30
+
+work=$(mktemp -d)
+xvfb_pid=""
+program_pid=""
+
+cleanup() {
+    for pid in $program_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Xvfb picks a free display and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+deadline=$((SECONDS + wait_seconds))
+until [[ -s $work/display ]]; do
+    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    ((SECONDS < deadline)) || fail "Xvfb did not report a display"
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+unset QT_QPA_PLATFORM
+# A private runtime directory, as the toolkit asks for one.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+"$start_timer" "$runs" "$kelvane" "$empty_window"
+
+resident_kib() {
+    sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$1/status"
+}
+
+# Starts a program and waits for its window to be mapped.
+window=""
+start_program() {
+    "$1" >"$work/program.log" 2>&1 &
+    program_pid=$!
+    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$2" |
+        head -n 1) || fail "$1 showed no window: $(cat "$work/program.log")"
+}
+
+stop_program() {
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
+
+start_program "$empty_window" '^Empty Window$'
+sleep 1
+empty_kib=$(resident_kib "$program_pid")
+stop_program
+
+# The window lies at the screen's origin with no frame, as no window manager runs. Positions
+# are client pixels; a control inside a frame adds the frame's corner.
+start_program "$kelvane" '^Windows Kelvane$'
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click_at() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
+sleep 1
+kelvane_started_kib=$(resident_kib "$program_pid")
+
+# Ticks the clipboard option, so that the roll's end can be seen from outside: the clipboard
+# then holds all 32000 lines.
+click_at $((312 + 24 + 8)) $((8 + 248 + 8))
+click_at $((16 + 28)) $((72 + 16))
+xdotool type --delay 30 32e3
+click_at $((80 + 28)) $((72 + 16))
+deadline=$((SECONDS + wait_seconds))
+until [[ $(timeout 5 xclip -selection clipboard -o 2>/dev/null | wc -l) -eq 32000 ]]; do
+    ((SECONDS < deadline)) || fail "the 32000-dice roll did not reach the clipboard"
+    sleep 0.2
+done
+sleep 1
+kelvane_rolled_kib=$(resident_kib "$program_pid")
+stop_program
+
+echo "resident memory (VmRSS): kelvane after start ${kelvane_started_kib} KiB," \
+    "after the 32000-dice roll ${kelvane_rolled_kib} KiB; empty window ${empty_kib} KiB;" \
+    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $empty_kib }")"
