@@ -25,6 +25,9 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	cmake --preset windows
+	cmake --build --preset windows
+	ctest --preset windows
 
 bench: deps
 	cmake --preset release

@@ -1,0 +1,22 @@
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64 (POSIX threads), and runs what it
+# builds, the tests among them, under Wine.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Self-contained executables: Wine then needs no MinGW runtime libraries beside them.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+find_program(KELVANE_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(KELVANE_WINE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${KELVANE_WINE})
+endif()

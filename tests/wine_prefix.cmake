@@ -1,0 +1,42 @@
+# Makes a fresh Wine prefix holding the registry values the Windows tests read (STEP=setup),
+# or ends its Wine server and removes it (STEP=cleanup).
+get_filename_component(wine_folder "${WINE}" DIRECTORY)
+find_program(WINESERVER NAMES wineserver64 wineserver HINTS "${wine_folder}" REQUIRED)
+
+if(STEP STREQUAL "cleanup")
+    execute_process(COMMAND "${WINESERVER}" -k)
+    file(REMOVE_RECURSE "${PREFIX}")
+    return()
+endif()
+
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${WINE}" wineboot -i RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "wineboot failed: ${result}")
+endif()
+# One server for all the tests, instead of a new one for every Wine start; it ends by itself
+# half a minute after its last program, should the cleanup never run.
+execute_process(COMMAND "${WINESERVER}" -p30 OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+
+# The values, imported in one start of Wine's regedit. The ANSI reads report strings with
+# their terminating zero, so 1023 characters make 1024 bytes and 1024 characters one byte too
+# many; binary values are read as they are stored.
+string(REPEAT "x" 1023 chars_1023)
+string(REPEAT "78," 1023 bytes_1023)
+file(WRITE "${PREFIX}/values.reg" "Windows Registry Editor Version 5.00
+
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Kelvane Tests]
+\"Terminated\"=\"abcdefgh\"
+\"Bytes1024\"=\"${chars_1023}\"
+\"Bytes1025\"=\"${chars_1023}x\"
+\"Binary1024\"=hex:${bytes_1023}78
+\"Binary1025\"=hex:${bytes_1023}78,78
+\"Empty\"=\"\"
+\"Dword261\"=dword:00000105
+\"DwordAllBytes\"=dword:12345678
+\"Expandable\"=hex(2):78,00
+")
+execute_process(COMMAND "${WINE}" regedit /S "${PREFIX}/values.reg" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "regedit failed: ${result}")
+endif()
