@@ -11,6 +11,7 @@
 #include <string_view>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace kelvane {
 
@@ -74,8 +75,11 @@ long DesktopRegistry::OpenKey(std::uint32_t root, const std::string& subKey, std
     if (!tool) {
         return kFileNotFound;
     }
+    // Stored as a string with its terminating zero.
+    std::vector<unsigned char> value(tool->begin(), tool->end());
+    value.push_back(0);
     key = nextHandle_++;
-    open_.emplace(key, std::move(*tool));
+    open_.emplace(key, std::move(value));
     return kSuccess;
 }
 
@@ -88,18 +92,7 @@ long DesktopRegistry::QueryValue(KeyHandle key, const std::string& valueName, st
     if (!SameName(valueName, kToolPathValue)) {
         return kFileNotFound;
     }
-    // Stored as a string with its terminating zero.
-    const std::string& tool = open->second;
-    const std::size_t needed = tool.size() + 1;
-    if (needed > std::min<std::size_t>(size, buffer.size())) {
-        size = static_cast<std::uint32_t>(needed);
-        return kMoreData;
-    }
-    std::ranges::copy(tool, buffer.begin());
-    buffer[tool.size()] = 0;
-    type = kTypeString;
-    size = static_cast<std::uint32_t>(needed);
-    return kSuccess;
+    return ReadValue(kTypeString, open->second, type, buffer, size);
 }
 
 long DesktopRegistry::CloseKey(KeyHandle key) {

@@ -4,6 +4,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "Registry.h"
 
@@ -24,8 +25,8 @@ class DesktopRegistry final : public Registry {
     long CloseKey(KeyHandle key) override;
 
   private:
-    // The tool each open key found, by handle.
-    std::map<KeyHandle, std::string> open_;
+    // The value each open key found, by handle.
+    std::map<KeyHandle, std::vector<unsigned char>> open_;
     KeyHandle nextHandle_ = 1;
 };
 

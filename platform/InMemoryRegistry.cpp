@@ -1,6 +1,5 @@
 #include "InMemoryRegistry.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace kelvane {
@@ -49,15 +48,7 @@ long InMemoryRegistry::QueryValue(KeyHandle key, const std::string& valueName, s
     if (value == values.end()) {
         return kFileNotFound;
     }
-    const std::vector<unsigned char>& data = value->second.data;
-    if (data.size() > std::min<std::size_t>(size, buffer.size())) {
-        size = static_cast<std::uint32_t>(data.size());
-        return kMoreData;
-    }
-    std::ranges::copy(data, buffer.begin());
-    type = value->second.type;
-    size = static_cast<std::uint32_t>(data.size());
-    return kSuccess;
+    return ReadValue(value->second.type, value->second.data, type, buffer, size);
 }
 
 long InMemoryRegistry::CloseKey(KeyHandle key) {

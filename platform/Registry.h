@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -34,6 +36,23 @@ class Registry : Interface {
     virtual long QueryValue(KeyHandle key, const std::string& valueName, std::uint32_t& type,
                             std::span<unsigned char> buffer, std::uint32_t& size) = 0;
     virtual long CloseKey(KeyHandle key) = 0;
+
+  protected:
+    // Hands a stored value to a reader as QueryValue does: its type, data and byte count, or
+    // kMoreData with the count needed when the data do not fit.
+    static long ReadValue(std::uint32_t storedType, std::span<const unsigned char> data,
+                          std::uint32_t& type, std::span<unsigned char> buffer,
+                          std::uint32_t& size) {
+        const auto count = static_cast<std::uint32_t>(data.size());
+        if (data.size() > std::min<std::size_t>(size, buffer.size())) {
+            size = count;
+            return kMoreData;
+        }
+        std::ranges::copy(data, buffer.begin());
+        type = storedType;
+        size = count;
+        return kSuccess;
+    }
 };
 
 }  // namespace kelvane
