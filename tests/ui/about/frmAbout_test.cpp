@@ -248,12 +248,18 @@ private slots:
         QVERIFY(QFile::exists(marker));
     }
 
+    // Last, as it ends the event loop and with it the dialog.
     void closingTheMainWindowEndsTheProgram() {
         ClickAbout();
-        QVERIFY(!dialog_->testAttribute(Qt::WA_QuitOnClose));
+        QTimer::singleShot(0, [this] { main_.close(); });
+        constexpr int kStillRunning = 2;
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(kStillRunning); });
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(Dialogs().isEmpty());
+        dialog_ = nullptr;
     }
 
-  private:
+private:
     static QList<QWidget*> Dialogs() {
         QList<QWidget*> dialogs;
         for (QWidget* window : QApplication::topLevelWidgets()) {
