@@ -20,7 +20,8 @@ execute_process(COMMAND "${WINESERVER}" -p30 OUTPUT_FILE /dev/null ERROR_FILE /d
 
 # The values, imported in one start of Wine's regedit. The ANSI reads report strings with
 # their terminating zero, so 1023 characters make 1024 bytes and 1024 characters one byte too
-# many; binary values are read as they are stored.
+# many; binary values are read as they are stored. Wine's regedit gives every string a
+# terminating zero, so the strings stored without one are written by the test itself.
 string(REPEAT "x" 1023 chars_1023)
 string(REPEAT "78," 1023 bytes_1023)
 file(WRITE "${PREFIX}/values.reg" "Windows Registry Editor Version 5.00

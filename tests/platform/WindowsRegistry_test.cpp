@@ -1,11 +1,13 @@
 #include "WindowsRegistry.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <array>
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "SysInfoLauncher.h"
 
@@ -45,7 +47,29 @@ struct StoredValue {
 
 void PrintTo(const StoredValue& value, std::ostream* out) { *out << value.name; }
 
-class WindowsRegistryTest : public ::testing::TestWithParam<StoredValue> {};
+// Strings stored without their terminating zero, which Wine's regedit cannot store. A write
+// counts a zero just past the data as a forgotten terminator, so a non-zero byte follows each.
+class WindowsRegistryTest : public ::testing::TestWithParam<StoredValue> {
+  protected:
+    static void SetUpTestSuite() {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kTestKey.c_str(), 0, nullptr, 0,
+                                  KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        const std::array<std::pair<const char*, std::string>, 3> values{
+            {{"Unterminated", "abcdefgh"},
+             {"Unterminated1024", std::string(1024, 'x')},
+             {"Unterminated1025", std::string(1025, 'x')}}};
+        for (const auto& [name, text] : values) {
+            const std::string followed = text + '!';
+            EXPECT_EQ(
+                RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(followed.data()),
+                               static_cast<DWORD>(text.size())),
+                ERROR_SUCCESS);
+        }
+        RegCloseKey(key);
+    }
+};
 
 TEST_P(WindowsRegistryTest, ReadsStoredValuesWithReadAccess) {
     Rig rig;
@@ -55,18 +79,18 @@ TEST_P(WindowsRegistryTest, ReadsStoredValuesWithReadAccess) {
     EXPECT_EQ(keyVal, GetParam().keyVal);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, WindowsRegistryTest,
-                         ::testing::Values(StoredValue{"Terminated", true, "abcdefgh"},
-                                           StoredValue{"Bytes1024", true, std::string(1023, 'x')},
-                                           StoredValue{"Bytes1025", false, ""},
-                                           StoredValue{"Binary1024", true, "as passed"},
-                                           StoredValue{"Binary1025", false, ""},
-                                           StoredValue{"Empty", true, ""},
-                                           StoredValue{"Dword261", true, "261"},
-                                           StoredValue{"DwordAllBytes", true, "305419896"},
-                                           StoredValue{"Expandable", true, "as passed"},
-                                           StoredValue{"Missing", false, ""}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Values, WindowsRegistryTest,
+    ::testing::Values(
+        StoredValue{"Terminated", true, "abcdefgh"}, StoredValue{"Unterminated", true, "abcdefgh"},
+        StoredValue{"Unterminated1024", true, std::string(1024, 'x')},
+        StoredValue{"Unterminated1025", false, ""},
+        StoredValue{"Bytes1024", true, std::string(1023, 'x')}, StoredValue{"Bytes1025", false, ""},
+        StoredValue{"Binary1024", true, "as passed"}, StoredValue{"Binary1025", false, ""},
+        StoredValue{"Empty", true, ""}, StoredValue{"Dword261", true, "261"},
+        StoredValue{"DwordAllBytes", true, "305419896"},
+        StoredValue{"Expandable", true, "as passed"}, StoredValue{"Missing", false, ""}),
+    [](const auto& info) { return info.param.name; });
 
 TEST(WindowsRegistry, MissingKeyIsNotOpened) {
     Rig rig;

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
-#include <exception>
 #include <numeric>
 #include <string_view>
 
@@ -70,12 +69,12 @@ void SysInfoLauncher::StartSysInfo() noexcept {
                 return;
             }
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         // Every failure on the way tells the user the same thing.
     }
     try {
         messages_.Show(std::string(kUnavailable));
-    } catch (const std::exception&) {
+    } catch (...) {
         // Nothing is left to tell the user with.
     }
 }
