@@ -10,13 +10,18 @@ if(STEP STREQUAL "cleanup")
 endif()
 
 file(REMOVE_RECURSE "${PREFIX}")
-execute_process(COMMAND "${WINE}" wineboot -i RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "wineboot failed: ${result}")
-endif()
-# One server for all the tests, instead of a new one for every Wine start; it ends by itself
-# half a minute after its last program, should the cleanup never run.
+file(MAKE_DIRECTORY "${PREFIX}")
+# One server for all the tests, and for the services Wine starts with the prefix, so that no
+# test starts them anew; it ends by itself half a minute after its last program, should the
+# cleanup never run. Wine's output goes to files: the services it starts would hold a pipe
+# open, and each step and test would wait for them to end.
 execute_process(COMMAND "${WINESERVER}" -p30 OUTPUT_FILE /dev/null ERROR_FILE /dev/null)
+execute_process(COMMAND "${WINE}" wineboot -i RESULT_VARIABLE result
+    OUTPUT_FILE "${PREFIX}/wineboot.log" ERROR_FILE "${PREFIX}/wineboot.log")
+if(NOT result EQUAL 0)
+    file(READ "${PREFIX}/wineboot.log" log)
+    message(FATAL_ERROR "wineboot failed: ${result}\n${log}")
+endif()
 
 # The values, imported in one start of Wine's regedit. The ANSI reads report strings with
 # their terminating zero, so 1023 characters make 1024 bytes and 1024 characters one byte too
@@ -37,7 +42,9 @@ file(WRITE "${PREFIX}/values.reg" "Windows Registry Editor Version 5.00
 \"DwordAllBytes\"=dword:12345678
 \"Expandable\"=hex(2):78,00
 ")
-execute_process(COMMAND "${WINE}" regedit /S "${PREFIX}/values.reg" RESULT_VARIABLE result)
+execute_process(COMMAND "${WINE}" regedit /S "${PREFIX}/values.reg" RESULT_VARIABLE result
+    OUTPUT_FILE "${PREFIX}/regedit.log" ERROR_FILE "${PREFIX}/regedit.log")
 if(NOT result EQUAL 0)
-    message(FATAL_ERROR "regedit failed: ${result}")
+    file(READ "${PREFIX}/regedit.log" log)
+    message(FATAL_ERROR "regedit failed: ${result}\n${log}")
 endif()
