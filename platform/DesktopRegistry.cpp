@@ -17,7 +17,6 @@ namespace kelvane {
 
 namespace {
 
-constexpr long kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
 constexpr std::string_view kToolPathKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 constexpr std::string_view kToolPathValue = "PATH";
 // The desktops' system information programs, in the order they are preferred.

@@ -4,10 +4,6 @@
 
 namespace kelvane {
 
-namespace {
-constexpr long kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
-}
-
 void InMemoryRegistry::SetValue(std::uint32_t root, const std::string& key, const std::string& name,
                                 std::uint32_t type, std::vector<unsigned char> data) {
     keys_[{root, key}][name] = Value{type, std::move(data)};

@@ -22,9 +22,10 @@ class Registry : Interface {
     static constexpr std::uint32_t kTypeString = 1U;  // REG_SZ
     static constexpr std::uint32_t kTypeDword = 4U;   // REG_DWORD
     static constexpr long kSuccess = 0;
-    static constexpr long kFileNotFound = 2;  // ERROR_FILE_NOT_FOUND
-    static constexpr long kAccessDenied = 5;  // ERROR_ACCESS_DENIED
-    static constexpr long kMoreData = 234;    // ERROR_MORE_DATA
+    static constexpr long kFileNotFound = 2;   // ERROR_FILE_NOT_FOUND
+    static constexpr long kAccessDenied = 5;   // ERROR_ACCESS_DENIED
+    static constexpr long kInvalidHandle = 6;  // ERROR_INVALID_HANDLE
+    static constexpr long kMoreData = 234;     // ERROR_MORE_DATA
 
     virtual ~Registry() = default;
 
