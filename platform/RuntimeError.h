@@ -23,12 +23,14 @@ private:
 namespace errors {
 inline constexpr int kInvalidArgument = 5;
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kFileNotFound = 53;
 
 [[nodiscard]] inline RuntimeError InvalidArgument() {
     return {kInvalidArgument, "Invalid procedure call or argument"};
 }
 [[nodiscard]] inline RuntimeError Overflow() { return {kOverflow, "Overflow"}; }
+[[nodiscard]] inline RuntimeError OutOfMemory() { return {kOutOfMemory, "Out of memory"}; }
 [[nodiscard]] inline RuntimeError FileNotFound() { return {kFileNotFound, "File not found"}; }
 }  // namespace errors
 

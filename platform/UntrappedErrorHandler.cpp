@@ -6,11 +6,47 @@
 
 namespace kelvane {
 
+namespace {
+
+struct PlainWords {
+    QString headline;
+    QString advice;
+};
+
+// Error numbers mean nothing to a player, so each error is told by what happened and what to do.
+PlainWords Explain(const RuntimeError& error) {
+    switch (error.Number()) {
+        case errors::kOverflow:
+            return {QStringLiteral("Overflow"),
+                    QStringLiteral("The number of dice and the number of sides must each lie "
+                                   "between -32768 and 32767.")};
+        case errors::kInvalidArgument:
+            return {QStringLiteral("Invalid value"),
+                    QStringLiteral("Kelvane could not use a value this command needs. Check the "
+                                   "boxes and try again.")};
+        case errors::kFileNotFound:
+            return {QStringLiteral("File not found"),
+                    QStringLiteral("A program or file this command needs could not be found.")};
+        case errors::kOutOfMemory:
+            return {QStringLiteral("Out of memory"),
+                    QStringLiteral("There was not enough memory to finish this command. Roll "
+                                   "fewer dice or close other programs, then try again.")};
+        default:
+            return {
+                QStringLiteral("Something went wrong"),
+                QStringLiteral("Kelvane could not finish this command. You can go on using it; if "
+                               "this happens again, restart Kelvane.")};
+    }
+}
+
+}  // namespace
+
 void UntrappedErrorHandler::Report(QWidget* parent, const RuntimeError& error) noexcept {
-    const QString text = QStringLiteral("Run-time error '%1':\n\n%2")
-                             .arg(error.Number())
-                             .arg(QString::fromStdString(error.Description()));
-    QMessageBox::critical(parent, QApplication::applicationDisplayName(), text);
+    const PlainWords words = Explain(error);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), words.headline,
+                    QMessageBox::Ok, parent);
+    box.setInformativeText(words.advice);
+    box.exec();
 }
 
 }  // namespace kelvane

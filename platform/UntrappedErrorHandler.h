@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <new>
 #include <utility>
 
 #include "RuntimeError.h"
@@ -13,7 +14,7 @@ namespace kelvane {
 // to the user in a message box with the application's title. The program then goes on, and
 // whatever the handler had already shown stays shown.
 class UntrappedErrorHandler {
-public:
+  public:
     UntrappedErrorHandler() = delete;
 
     template <typename Handler>
@@ -22,15 +23,17 @@ public:
             std::forward<Handler>(handler)();
         } catch (const RuntimeError& error) {
             Report(parent, error);
+        } catch (const std::bad_alloc&) {
+            Report(parent, errors::OutOfMemory());
         } catch (const std::exception& error) {
             Report(parent, RuntimeError(kInternalError, error.what()));
         }
     }
 
-    // Shows "Run-time error 'N':" followed by the error's description.
+    // Names what went wrong and says in plain words what the user can do about it.
     static void Report(QWidget* parent, const RuntimeError& error) noexcept;
 
-private:
+  private:
     static constexpr int kInternalError = 51;
 };
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -13,6 +14,8 @@
 #include <QRect>
 #include <QScreen>
 #include <QVersionNumber>
+#include <algorithm>
+#include <cmath>
 
 #include "DefaultFont.h"
 #include "SystemRegistry.h"
@@ -25,10 +28,41 @@ namespace {
 constexpr qreal kTitlePointSize = 15.75;
 constexpr QPoint kFirstPosition(156, 129);
 
+const QColor kTitleBlue(0, 0, 255);
+const QColor kEtchShadow(128, 128, 128);
+constexpr double kTitleContrast = 4.5;
+
 void SetColour(QWidget& control, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = control.palette();
     palette.setColor(role, colour);
     control.setPalette(palette);
+}
+
+// Relative luminance and contrast ratio as the WCAG define them.
+double Luminance(const QColor& colour) {
+    const auto linear = [](float channel) {
+        return channel <= 0.04045F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& first, const QColor& second) {
+    const auto [darker, lighter] = std::minmax(Luminance(first), Luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The title's blue, lightened towards white just enough to stand out on a dark ground.
+QColor TitleBlueOn(const QColor& ground) {
+    constexpr int kSteps = 20;
+    for (int step = 0; step < kSteps; ++step) {
+        const float weight = static_cast<float>(step) / kSteps;
+        const QColor blue = QColor::fromRgbF(weight, weight, 1.0F);
+        if (Contrast(blue, ground) >= kTitleContrast) {
+            return blue;
+        }
+    }
+    return Qt::white;
 }
 
 frmAbout* sharedInstance = nullptr;
@@ -63,12 +97,7 @@ frmAbout::frmAbout()
     QFont titleFont = ui->lblTitle->font();
     titleFont.setPointSizeF(kTitlePointSize);
     ui->lblTitle->setFont(titleFont);
-    SetColour(*ui->lblTitle, QPalette::WindowText, QColor(0, 0, 255));
-    SetColour(*ui->lblDescription, QPalette::WindowText, Qt::black);
-    SetColour(*ui->lblDisclaimer, QPalette::WindowText, Qt::black);
-    // The etched rule: a grey line with a white one just below it.
-    SetColour(*ui->Line1_1, QPalette::Window, QColor(128, 128, 128));
-    SetColour(*ui->Line1_0, QPalette::Window, Qt::white);
+    ApplyColours();
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -105,6 +134,34 @@ void frmAbout::cmdOK_Click() { hide(); }
 void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 
 void frmAbout::reject() { cmdOK_Click(); }
+
+void frmAbout::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        ApplyColours();
+    }
+}
+
+void frmAbout::ApplyColours() {
+    const QPalette& colours = palette();
+    const QColor ground = colours.color(QPalette::Window);
+    const QColor text = colours.color(QPalette::WindowText);
+    // The etched rule is a grey line with a white one just below it.
+    if (ground.lightness() >= text.lightness()) {
+        SetColour(*ui->lblTitle, QPalette::WindowText, kTitleBlue);
+        SetColour(*ui->lblDescription, QPalette::WindowText, Qt::black);
+        SetColour(*ui->lblDisclaimer, QPalette::WindowText, Qt::black);
+        SetColour(*ui->Line1_1, QPalette::Window, kEtchShadow);
+        SetColour(*ui->Line1_0, QPalette::Window, Qt::white);
+    } else {
+        // Pure blue and black would all but vanish on a dark ground.
+        SetColour(*ui->lblTitle, QPalette::WindowText, TitleBlueOn(ground));
+        SetColour(*ui->lblDescription, QPalette::WindowText, text);
+        SetColour(*ui->lblDisclaimer, QPalette::WindowText, text);
+        SetColour(*ui->Line1_1, QPalette::Window, colours.color(QPalette::Dark));
+        SetColour(*ui->Line1_0, QPalette::Window, colours.color(QPalette::Light));
+    }
+}
 
 void frmAbout::closeEvent(QCloseEvent* event) {
     isLoaded_ = false;

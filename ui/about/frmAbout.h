@@ -12,6 +12,7 @@
 #include "SysInfoLauncher.h"
 
 class QCloseEvent;
+class QEvent;
 
 namespace Ui {
 class frmAbout;
@@ -48,10 +49,13 @@ class frmAbout : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Keeps the texts readable when the palette turns dark or light.
+    void changeEvent(QEvent* event) override;
 
   private:
     frmAbout();
 
+    void ApplyColours();
     void Form_Load();
     void cmdOK_Click();
     void cmdSysInfo_Click();

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <initializer_list>
@@ -61,7 +63,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      engine_(random_, resultFrame_, copyOption_, clipboard_) {
+      engine_(random_, resultFrame_, copyOption_, clipboard_),
+      announcer_(*this) {
     ui->rolloutput->setModel(&rollList_);
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
@@ -98,6 +101,7 @@ void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
     UntrappedErrorHandler::Run(this, [&] {
         const std::int16_t count = CountIn(countBox);
         sRollDice(count, sides, rollList_, total_);
+        AnnounceResult();
     });
 }
 
@@ -107,7 +111,14 @@ void formKelvane::btnMdN_Click() {
         const std::int16_t sides = CountIn(*ui->txtN);
         const std::int16_t count = CountIn(*ui->txtM);
         sRollDice(count, sides, rollList_, total_);
+        AnnounceResult();
     });
+}
+
+void formKelvane::AnnounceResult() {
+    // The frame names the roll as "Result: 3d6"; the speech leaves out the "Result: ".
+    const QString rollName = ui->frmResult->title().section(QLatin1Char(' '), 1);
+    announcer_.Announce(rollName + QStringLiteral(": ") + ui->totalresult->text());
 }
 
 void formKelvane::btnClear_Click() {

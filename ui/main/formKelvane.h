@@ -12,6 +12,7 @@
 #include "QtClipboard.h"
 #include "RandomSource.h"
 #include "RollListModel.h"
+#include "ScreenReaderAnnouncer.h"
 
 class QLineEdit;
 
@@ -52,6 +53,8 @@ class formKelvane : public QWidget {
 
     // Rolls the count in countBox with the given sides.
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
+    // Has a screen reader speak the roll just shown, for example "3d6: 11".
+    void AnnounceResult();
 
     std::unique_ptr<Ui::formKelvane> ui;
     RandomSource& random_;
@@ -61,6 +64,7 @@ class formKelvane : public QWidget {
     QtCheckBox copyOption_;
     QtClipboard clipboard_;
     DiceEngine engine_;
+    ScreenReaderAnnouncer announcer_;
 };
 
 }  // namespace kelvane

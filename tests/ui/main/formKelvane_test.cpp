@@ -458,13 +458,16 @@ private slots:
         QString message;
         QTimer::singleShot(0, [&message] {
             if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = shown->windowTitle() + "|" + shown->text();
+                message = shown->windowTitle() + "|" + shown->text() + "|" +
+                          shown->informativeText();
                 shown->close();
             }
         });
         rig.Click(button);
 
-        QCOMPARE(message, "Kelvane|Run-time error '6':\n\nOverflow");
+        QCOMPARE(message,
+                 "Kelvane|Overflow|The number of dice and the number of sides must each lie "
+                 "between -32768 and 32767.");
         QCOMPARE(rig.Outputs(), before);
         rig.Click("d4");
         QCOMPARE(rig.Lines().last(), "d4 = 4");
