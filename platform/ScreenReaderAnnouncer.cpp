@@ -8,37 +8,40 @@ namespace kelvane {
 
 namespace {
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 QAccessibleInterface* NotificationInterface(const QString& className, QObject* object) {
     if (className == QLatin1String(ScreenReaderAnnouncer::staticMetaObject.className())) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     }
     return nullptr;
 }
-#endif
 
-}  // namespace
-
-ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget& window) : QWidget(&window) {
-    setObjectName(QStringLiteral("announcer"));
-    setFocusPolicy(Qt::NoFocus);
-    // Shown never: its window must keep exactly the look it has.
-    setVisible(false);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    static const bool factoryInstalled = [] {
+// The factory must be in place before the announcer exists, or its interface could be made,
+// and kept, as that of a plain widget.
+QWidget* InstallingNotificationFactory(QWidget& window) {
+    static const bool installed = [] {
         QAccessible::installFactory(NotificationInterface);
         return true;
     }();
-    Q_UNUSED(factoryInstalled);
-#endif
+    Q_UNUSED(installed);
+    return &window;
+}
+
+}  // namespace
+
+ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget& window)
+    : QWidget(InstallingNotificationFactory(window)) {
+    setObjectName(QStringLiteral("announcer"));
+    setFocusPolicy(Qt::NoFocus);
+    // Never shown: its window keeps exactly the look it has.
+    setVisible(false);
 }
 
 void ScreenReaderAnnouncer::Announce(const QString& text) {
+    setAccessibleName(text);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(parentWidget(), text);
     QAccessible::updateAccessibility(&event);
 #else
-    setAccessibleName(text);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
 #endif

@@ -8,10 +8,10 @@ namespace kelvane {
 // Has a screen reader speak a short text, such as a roll's result, without moving the focus
 // and without changing anything on the screen.
 //
-// Qt 6.8 and later send an announcement event. Older Qt has none, so the announcer is an
-// invisible child widget that assistive technologies see as a notification: it takes the text
-// as its accessible name and reports itself shown, which Orca speaks as "notification" and the
-// text.
+// The announcer is an invisible child widget that assistive technologies see as a notification
+// bearing the last text announced. Qt 6.8 and later send their announcement event; older Qt has
+// none, so the notification reports itself shown, which Orca speaks as "notification" followed
+// by the text.
 class ScreenReaderAnnouncer final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ScreenReaderAnnouncer)

@@ -9,12 +9,15 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
@@ -50,6 +53,29 @@ class MessageWatcher {
   private:
     QTimer poll_;
 };
+
+// Contrast ratio of two colours as the WCAG define it.
+double Contrast(const QColor& first, const QColor& second) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double channel) {
+            return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The "darker" colour scheme of qt6ct: light text on a near-black ground.
+QPalette DarkPalette() {
+    QPalette palette(QColor(0x42, 0x42, 0x45), QColor(0x22, 0x20, 0x20));
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::Light, QColor(0x97, 0x97, 0x97));
+    palette.setColor(QPalette::Dark, QColor(0x30, 0x2f, 0x2e));
+    return palette;
+}
 
 }  // namespace
 
@@ -137,6 +163,36 @@ private slots:
         QCOMPARE(Find<QWidget>("Line1_0").palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(Find<QLabel>("picIcon").pixmap().size(), QSize(32, 32));
         QVERIFY(QImage(":/pictures/about-die.png").colorCount() <= 16);
+    }
+
+    // The declared colours on a light ground; readable ones on a dark ground, followed while the
+    // dialog is open.
+    void coloursFollowThePalette() {
+        ClickAbout();
+        const QPalette light = QApplication::palette();
+        const auto colour = [this](const char* name, QPalette::ColorRole role) {
+            return Find<QWidget>(name).palette().color(role);
+        };
+        QCOMPARE(colour("lblDescription", QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(colour("lblDisclaimer", QPalette::WindowText), QColor(Qt::black));
+
+        QApplication::setPalette(DarkPalette());
+        QCoreApplication::processEvents();
+        const QColor ground(0x22, 0x20, 0x20);
+        const QColor title = colour("lblTitle", QPalette::WindowText);
+        QVERIFY2(Contrast(title, ground) >= 3.0, qPrintable(title.name()));
+        QVERIFY(title.blue() > title.red() && title.blue() > title.green());
+        QVERIFY(Contrast(colour("lblDescription", QPalette::WindowText), ground) >= 4.5);
+        QVERIFY(Contrast(colour("lblDisclaimer", QPalette::WindowText), ground) >= 4.5);
+        QCOMPARE(colour("Line1_1", QPalette::Window), QColor(0x30, 0x2f, 0x2e));
+        QCOMPARE(colour("Line1_0", QPalette::Window), QColor(0x97, 0x97, 0x97));
+
+        QApplication::setPalette(light);
+        QCoreApplication::processEvents();
+        QCOMPARE(colour("lblTitle", QPalette::WindowText), QColor(0, 0, 255));
+        QCOMPARE(colour("lblDescription", QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(colour("Line1_1", QPalette::Window), QColor(128, 128, 128));
+        QCOMPARE(colour("Line1_0", QPalette::Window), QColor(Qt::white));
     }
 
     // OK, Enter and Escape hide the dialog without unloading it: the next About shows it where
@@ -259,7 +315,7 @@ private slots:
         dialog_ = nullptr;
     }
 
-private:
+  private:
     static QList<QWidget*> Dialogs() {
         QList<QWidget*> dialogs;
         for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -1,6 +1,7 @@
 #include "formKelvane.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -85,6 +86,88 @@ private slots:
     }
 
     void init() { QApplication::clipboard()->setText("before"); }
+
+    // Every control that takes the focus tells a screen reader what it is.
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        const QStringList dice = {"4", "6", "8", "10", "12", "20", "100"};
+        for (const QString& sides : dice) {
+            QTest::newRow(qPrintable("d" + sides)) << "d" + sides << "d" + sides;
+            QTest::newRow(qPrintable("md" + sides))
+                << "md" + sides << "Number of d" + sides + " dice";
+        }
+        const std::map<QString, QString> names = {{"txtM", "Number of dice (M)"},
+                                                  {"txtN", "Number of sides (N)"},
+                                                  {"btnMdN", "Roll"},
+                                                  {"btnClear", "Clear"},
+                                                  {"btnSeed", "Seed Generator"},
+                                                  {"rolloutput", "Rolls"},
+                                                  {"chkClip", "Clipboard"},
+                                                  {"about", "About"},
+                                                  {"totalresult", "0"}};
+        for (const auto& [control, name] : names) {
+            QTest::newRow(qPrintable(control)) << control << name;
+        }
+    }
+
+    void accessibleNames() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        Rig rig;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QWidget>(control))
+                     ->text(QAccessible::Name),
+                 name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QLabel>("totalresult"))
+                     ->text(QAccessible::Description),
+                 "Total");
+    }
+
+    void rollsAreAnnounced_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("3d6") << "md6"
+                             << "3"
+                             << "d6"
+                             << "3d6: 11";
+        QTest::newRow("one d20") << "md20"
+                                 << ""
+                                 << "d20"
+                                 << "d20: 11";
+        QTest::newRow("MdN") << "txtM"
+                             << "2"
+                             << "btnMdN"
+                             << "2d30: 17";
+        QTest::newRow("overflow") << "md8"
+                                  << "9e99"
+                                  << "d8"
+                                  << "";
+    }
+
+    void rollsAreAnnounced() {
+        QFETCH(QString, box);
+        QFETCH(QString, count);
+        QFETCH(QString, button);
+        QFETCH(QString, spoken);
+        Rig rig;
+        rig.ShowActive();
+        rig.Find<QLineEdit>(box).setText(count);
+        rig.Find<QPushButton>(button).setFocus();
+        QTimer::singleShot(0, [] {
+            if (QWidget* message = QApplication::activeModalWidget()) {
+                message->close();
+            }
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        // Screen readers hear the announcer as a notification bearing the last result.
+        QAccessibleInterface* announcer =
+            QAccessible::queryAccessibleInterface(&rig.Find<QWidget>("announcer"));
+        QCOMPARE(announcer->role(), QAccessible::Notification);
+        QCOMPARE(announcer->text(QAccessible::Name), spoken);
+        QCOMPARE(rig.window.focusWidget()->objectName(), button);
+    }
 
     void initialState_data() {
         QTest::addColumn<QString>("name");
@@ -458,8 +541,8 @@ private slots:
         QString message;
         QTimer::singleShot(0, [&message] {
             if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                message = shown->windowTitle() + "|" + shown->text() + "|" +
-                          shown->informativeText();
+                message =
+                    shown->windowTitle() + "|" + shown->text() + "|" + shown->informativeText();
                 shown->close();
             }
         });

@@ -1,0 +1,99 @@
+#!/bin/bash
+# Drives the real program from the keyboard with the Orca screen reader listening on a private
+# accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
+# name, a several-dice roll and a one-die roll with their totals, and the overflow message.
+#
+# Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
+set -euo pipefail
+
+readonly kelvane=$1
+readonly wait_seconds=20
+# Orca writes its log through a buffer, so the test acts on fixed pauses and reads the log
+# once Orca has ended.
+readonly pause=1
+
+work=$(mktemp -d)
+pids=()
+
+cleanup() {
+    local pid
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start() {
+    "$@" &
+    pids+=($!)
+}
+
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
+
+start Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
+deadline=$((SECONDS + wait_seconds))
+until [[ -s $work/display ]]; do
+    ((SECONDS < deadline)) || fail "Xvfb did not report a display: $(cat "$work/xvfb.log")"
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+
+start /usr/libexec/at-spi-bus-launcher --launch-immediately
+# Speech off: Orca still logs every utterance as "SPEECH OUTPUT", and needs no sound device.
+orca --disable speech --user-prefs "$work/orca" --debug-file "$work/orca.log" \
+    >"$work/orca.out" 2>&1 &
+orca_pid=$!
+pids+=("$orca_pid")
+sleep 4
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start "$kelvane" >"$work/kelvane.log" 2>&1
+window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' |
+    head -n 1) || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+# No window manager runs to hand the window the focus.
+xdotool windowfocus --sync "$window"
+sleep 2
+
+keys() {
+    xdotool key --delay 100 "$@"
+    sleep "$pause"
+}
+
+keys Tab Tab Tab             # d4, md4, d6, md6
+xdotool type 3
+keys shift+Tab space         # 3d6 from d6
+keys shift+Tab shift+Tab     # d4, whose box is empty
+keys Return                  # one d4
+keys shift+Tab shift+Tab     # about, chkClip
+keys Tab Tab Tab             # about, d4, md4
+xdotool type 9e99
+keys shift+Tab space         # overflow
+keys Return                  # closes the message
+
+kill "$orca_pid"
+wait "$orca_pid" 2>/dev/null || true
+
+spoken=$work/spoken
+# Each line reads: time - SPEECH OUTPUT: 'utterance'{voice}
+sed -n "s/.*SPEECH OUTPUT: '\(.*\)' \{0,1\}{.*/\1/p" "$work/orca.log" >"$spoken"
+
+expect() {
+    grep -Eq "$1" "$spoken" || fail "Orca never said \"$1\"; it said:
+$(cat "$spoken")"
+}
+
+expect '^Number of d4 dice text\.$'
+expect '^Number of d6 dice text\.$'
+expect '^notification 3d6: ([3-9]|1[0-8])\.$'
+expect '^notification d4: [1-4]\.$'
+expect '^Clipboard check box not checked\.$'
+expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'
+
+echo "PASS"
