@@ -180,7 +180,7 @@ private slots:
         QCoreApplication::processEvents();
         const QColor ground(0x22, 0x20, 0x20);
         const QColor title = colour("lblTitle", QPalette::WindowText);
-        QVERIFY2(Contrast(title, ground) >= 3.0, qPrintable(title.name()));
+        QVERIFY2(Contrast(title, ground) >= 4.5, qPrintable(title.name()));
         QVERIFY(title.blue() > title.red() && title.blue() > title.green());
         QVERIFY(Contrast(colour("lblDescription", QPalette::WindowText), ground) >= 4.5);
         QVERIFY(Contrast(colour("lblDisclaimer", QPalette::WindowText), ground) >= 4.5);
