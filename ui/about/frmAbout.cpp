@@ -126,6 +126,9 @@ void frmAbout::Form_Load() {
                                 .arg(version.minorVersion())
                                 .arg(version.microVersion()));
     ui->lblTitle->setText(QApplication::applicationDisplayName());
+    // Screen readers leave out labels of fewer than three words when they read a dialog out;
+    // with the title in front the version is read.
+    ui->lblVersion->setAccessibleName(title + QLatin1Char(' ') + ui->lblVersion->text());
     emit loaded();
 }
 

@@ -264,6 +264,7 @@ private slots:
         ClickAbout();
         QApplication::setApplicationVersion("1.0.0");
         QCOMPARE(Find<QLabel>("lblVersion").text(), shown);
+        QCOMPARE(Find<QLabel>("lblVersion").accessibleName(), "Kelvane " + shown);
     }
 
     void mainWindowRollsWhileDialogIsOpen() {
