@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench package clean
 
 all: build
 
@@ -35,6 +35,10 @@ bench: deps
 	./build/release/bench/engine_bench
 	./build/release/bench/window_bench
 	./bench/startup_and_memory.sh build/release
+
+package: deps
+	cmake --preset release
+	cmake --build --preset release --target package
 
 clean:
 	rm -rf build
