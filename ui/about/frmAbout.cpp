@@ -48,7 +48,7 @@ double Luminance(const QColor& colour) {
 }
 
 double Contrast(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax(Luminance(first), Luminance(second));
+    const auto [darker, lighter] = std::minmax({Luminance(first), Luminance(second)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
