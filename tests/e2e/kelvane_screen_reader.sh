@@ -4,6 +4,7 @@
 # name, a several-dice roll and a one-die roll with their totals, and the overflow message.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
+# With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
 set -euo pipefail
 
 readonly kelvane=$1
@@ -21,7 +22,7 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
-    rm -rf "$work"
+    [[ -n ${KEEP_WORK:-} ]] && echo "kept $work" || rm -rf "$work"
 }
 trap cleanup EXIT
 
@@ -77,7 +78,8 @@ xdotool type 9e99
 keys shift+Tab space         # overflow
 keys Return                  # closes the message
 
-kill "$orca_pid"
+kill "$orca_pid" 2>/dev/null ||
+    fail "Orca ended by itself: $(cat "$work/orca.out") $(tail -n 20 "$work/orca.log")"
 wait "$orca_pid" 2>/dev/null || true
 
 spoken=$work/spoken
