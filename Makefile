@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test bench package clean
+.PHONY: all deps build run test bench package fuzz clean
 
 all: build
 
@@ -28,6 +28,9 @@ test: deps
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 bench: deps
 	cmake --preset release
@@ -39,6 +42,25 @@ bench: deps
 package: deps
 	cmake --preset release
 	cmake --build --preset release --target package
+
+# Each fuzzer for FUZZ_SECONDS from its seed corpus (new finds go to build/fuzz/corpus), then
+# every text of up to four printable characters through the optimised count conversion.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	@for fuzzer in count_fuzzer registry_fuzzer; do \
+	    mkdir -p build/fuzz/corpus/$$fuzzer; \
+	    echo "$$fuzzer: $(FUZZ_SECONDS) s"; \
+	    ./build/fuzz/fuzz/$$fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        build/fuzz/corpus/$$fuzzer fuzz/corpus/$$fuzzer >build/fuzz/$$fuzzer.log 2>&1 \
+	        || { tail -40 build/fuzz/$$fuzzer.log; exit 1; }; \
+	    grep -E 'stat::(number_of_executed_units|average_exec_per_sec)' build/fuzz/$$fuzzer.log; \
+	done
+	cmake --preset release
+	cmake --build --preset release --target CountConversionExhaustive_test
+	./build/release/tests/engine/CountConversionExhaustive_test \
+	    --gtest_also_run_disabled_tests --gtest_filter='*FourCharacters'
 
 clean:
 	rm -rf build

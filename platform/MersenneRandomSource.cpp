@@ -10,8 +10,10 @@ constexpr int kDroppedBits = 8;
 constexpr float kScale = 1.0F / 16777216.0F;  // 2^-24
 }  // namespace
 
-float MersenneRandomSource::Next() {
-    return static_cast<float>(generator_() >> kDroppedBits) * kScale;
+float MersenneRandomSource::Next() { return DrawFromOutput(generator_()); }
+
+float MersenneRandomSource::DrawFromOutput(std::uint32_t output) noexcept {
+    return static_cast<float>(output >> kDroppedBits) * kScale;
 }
 
 void MersenneRandomSource::Reseed() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <random>
 
 #include "RandomSource.h"
@@ -9,16 +10,18 @@ namespace kelvane {
 // The standard Mersenne Twister, default-constructed, so that every start of the program
 // begins from the same fixed state until the user reseeds it.
 class MersenneRandomSource final : public RandomSource {
-public:
+  public:
     MersenneRandomSource() = default;
     ~MersenneRandomSource() override = default;
 
     // The top 24 bits of the next output, scaled into [0, 1): every value is exact in a float
     // and 1 itself is never reached.
     [[nodiscard]] float Next() override;
+    // The draw one 32-bit output of the generator gives.
+    [[nodiscard]] static float DrawFromOutput(std::uint32_t output) noexcept;
     void Reseed() override;
 
-private:
+  private:
     std::mt19937 generator_;
 };
 

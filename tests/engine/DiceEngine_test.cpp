@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
-#include <map>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,52 +36,84 @@ struct Bench {
     DiceEngine engine;
 };
 
-// The scripted draws 0.5, 0 and just below 1 give these values for each number of sides.
-const std::map<std::int16_t, std::array<int, 3>> kValuesBySides = {
-    {6, {4, 1, 6}},
-    {20, {11, 1, 20}},
-    {0, {1, 1, 1}},
-    {-6, {-2, 1, -5}},
+struct RollCase {
+    const char* name;
+    std::int16_t m;
+    std::int16_t n;
+    std::vector<std::string> lines;
+    const char* frame;
+    const char* total;
+    const char* clipboard;
 };
 
-class RollOutputs : public ::testing::TestWithParam<std::tuple<std::int16_t, std::int16_t>> {};
+void PrintTo(const RollCase& roll, std::ostream* out) { *out << roll.name; }
+
+// The scripted draws 0.5, 0 and just below 1, in that order.
+class RollOutputs : public ::testing::TestWithParam<RollCase> {};
 
 TEST_P(RollOutputs, WriteListCaptionTotalAndClipboard) {
-    const auto [m, n] = GetParam();
+    const RollCase& roll = GetParam();
     ScriptedRandomSource random({0.5F, 0.0F, kJustBelowOne});
     Bench bench(random);
-    const auto& values = kValuesBySides.at(n);
-    const std::string tag = "d" + std::to_string(n);
 
-    bench.engine.sRollDice(m, n, bench.list, bench.total);
+    bench.engine.sRollDice(roll.m, roll.n, bench.list, bench.total);
 
-    const int dice = m <= 1 ? 1 : m;
-    std::vector<std::string> lines;
-    std::string clip;
-    int sum = 0;
-    for (int i = 0; i < dice; ++i) {
-        const std::string value = std::to_string(values.at(static_cast<std::size_t>(i)));
-        lines.push_back(dice == 1 ? tag + " = " + value
-                                  : tag + "-" + std::to_string(i + 1) + " = " + value);
-        clip += value + "\r\n";
-        sum += values.at(static_cast<std::size_t>(i));
-    }
-    EXPECT_EQ(bench.Lines(), lines);
-    EXPECT_EQ(bench.frame.Caption(),
-              m <= 1 ? "Result: " + tag : "Result: " + std::to_string(m) + tag);
-    EXPECT_EQ(bench.total.Caption(), std::to_string(sum));
-    EXPECT_EQ(bench.clipboard.Text(), clip);
+    EXPECT_EQ(bench.Lines(), roll.lines);
+    EXPECT_EQ(bench.frame.Caption(), roll.frame);
+    EXPECT_EQ(bench.total.Caption(), roll.total);
+    EXPECT_EQ(bench.clipboard.Text(), roll.clipboard);
     EXPECT_EQ(bench.clipboard.Writes(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CountsAndSides, RollOutputs,
-    ::testing::Combine(::testing::Values<std::int16_t>(1, 0, -5, 2, 3),
-                       ::testing::Values<std::int16_t>(6, 20, 0, -6)),
-    [](const auto& info) {
-        const auto name = [](int v) { return (v < 0 ? "minus" : "") + std::to_string(std::abs(v)); };
-        return "m" + name(std::get<0>(info.param)) + "_n" + name(std::get<1>(info.param));
-    });
+    ::testing::Values(
+        RollCase{"m1_n6", 1, 6, {"d6 = 4"}, "Result: d6", "4", "4\r\n"},
+        RollCase{"m1_n20", 1, 20, {"d20 = 11"}, "Result: d20", "11", "11\r\n"},
+        RollCase{"m1_n0", 1, 0, {"d0 = 1"}, "Result: d0", "1", "1\r\n"},
+        RollCase{"m1_nminus6", 1, -6, {"d-6 = -2"}, "Result: d-6", "-2", "-2\r\n"},
+        RollCase{"m0_n6", 0, 6, {"d6 = 4"}, "Result: d6", "4", "4\r\n"},
+        RollCase{"m0_n20", 0, 20, {"d20 = 11"}, "Result: d20", "11", "11\r\n"},
+        RollCase{"m0_n0", 0, 0, {"d0 = 1"}, "Result: d0", "1", "1\r\n"},
+        RollCase{"m0_nminus6", 0, -6, {"d-6 = -2"}, "Result: d-6", "-2", "-2\r\n"},
+        RollCase{"mminus5_n6", -5, 6, {"d6 = 4"}, "Result: d6", "4", "4\r\n"},
+        RollCase{"mminus5_n20", -5, 20, {"d20 = 11"}, "Result: d20", "11", "11\r\n"},
+        RollCase{"mminus5_n0", -5, 0, {"d0 = 1"}, "Result: d0", "1", "1\r\n"},
+        RollCase{"mminus5_nminus6", -5, -6, {"d-6 = -2"}, "Result: d-6", "-2", "-2\r\n"},
+        RollCase{"m2_n6", 2, 6, {"d6-1 = 4", "d6-2 = 1"}, "Result: 2d6", "5", "4\r\n1\r\n"},
+        RollCase{"m2_n20", 2, 20, {"d20-1 = 11", "d20-2 = 1"}, "Result: 2d20", "12", "11\r\n1\r\n"},
+        RollCase{"m2_n0", 2, 0, {"d0-1 = 1", "d0-2 = 1"}, "Result: 2d0", "2", "1\r\n1\r\n"},
+        RollCase{
+            "m2_nminus6", 2, -6, {"d-6-1 = -2", "d-6-2 = 1"}, "Result: 2d-6", "-1", "-2\r\n1\r\n"},
+        RollCase{"m3_n6",
+                 3,
+                 6,
+                 {"d6-1 = 4", "d6-2 = 1", "d6-3 = 6"},
+                 "Result: 3d6",
+                 "11",
+                 "4\r\n1\r\n6\r\n"},
+        RollCase{"m3_n20",
+                 3,
+                 20,
+                 {"d20-1 = 11", "d20-2 = 1", "d20-3 = 20"},
+                 "Result: 3d20",
+                 "32",
+                 "11\r\n1\r\n20\r\n"},
+        RollCase{"m3_n0",
+                 3,
+                 0,
+                 {"d0-1 = 1", "d0-2 = 1", "d0-3 = 1"},
+                 "Result: 3d0",
+                 "3",
+                 "1\r\n1\r\n1\r\n"},
+        RollCase{"m3_nminus6",
+                 3,
+                 -6,
+                 {"d-6-1 = -2", "d-6-2 = 1", "d-6-3 = -5"},
+                 "Result: 3d-6",
+                 "-6",
+                 "-2\r\n1\r\n-5\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RollOutputs, ThreeDiceOfMinusSixNameTheRollWithTheSign) {
     ScriptedRandomSource random({0.5F});
@@ -129,6 +160,8 @@ struct RangeCase {
     float expected;
 };
 
+void PrintTo(const RangeCase& range, std::ostream* out) { *out << range.name; }
+
 class DieValue : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(DieValue, FollowsTheDraw) {
@@ -148,7 +181,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"MaxSidesLow", 32767, 0.0F, 1.0F},
                       // A product rounded to float would reach 32767 and give 32768.
                       RangeCase{"MaxSidesHigh", 32767, kJustBelowOne, 32767.0F},
-                      RangeCase{"MinSidesHigh", -32768, kJustBelowOne, -32767.0F}),
+                      RangeCase{"MinSidesHigh", -32768, kJustBelowOne, -32767.0F},
+                      // Products just below a whole number, which rounding to float lifts onto it.
+                      RangeCase{"SixSidesJustBelowFive", 6, 13981013.0F / 16777216.0F, 5.0F},
+                      RangeCase{"MaxSidesJustBelow64", 32767, 32769.0F / 16777216.0F, 64.0F}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DieValue, StaysWithinItsRangeOverManyRolls) {
@@ -195,8 +231,7 @@ TEST_P(Uniformity, EveryFaceEquallyLikely) {
     EXPECT_LT(chiSquare, critical);
 }
 
-INSTANTIATE_TEST_SUITE_P(CommonDice, Uniformity,
-                         ::testing::Values<std::int16_t>(6, 20, 100, 30),
+INSTANTIATE_TEST_SUITE_P(CommonDice, Uniformity, ::testing::Values<std::int16_t>(6, 20, 100, 30),
                          [](const auto& info) { return "d" + std::to_string(info.param); });
 
 TEST(ExactTotals, LargeRollTotalIsTheSumOfItsListedValues) {

@@ -1,6 +1,7 @@
 #include "SysInfoLauncher.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cstddef>
 #include <numeric>
@@ -53,18 +54,34 @@ class OpenKey {
 
 }  // namespace
 
+bool IsAbsoluteToolPath(std::string_view path) noexcept {
+#ifdef _WIN32
+    const auto IsSeparator = [](char c) { return c == '\\' || c == '/'; };
+    const bool drive = path.size() >= 3 && std::isalpha(static_cast<unsigned char>(path[0])) != 0 &&
+                       path[1] == ':' && IsSeparator(path[2]);
+    const bool share =
+        path.size() >= 3 && IsSeparator(path[0]) && IsSeparator(path[1]) && !IsSeparator(path[2]);
+    return drive || share;
+#else
+    return path.starts_with('/');
+#endif
+}
+
 void SysInfoLauncher::StartSysInfo() noexcept {
     try {
         std::string toolPath;
         if (GetKeyValue(kLocalMachine, std::string(kToolPathKey), std::string(kToolPathValue),
                         toolPath)) {
-            starter_.Start(toolPath);
-            return;
-        }
-        if (GetKeyValue(kLocalMachine, std::string(kToolFolderKey), std::string(kToolFolderValue),
-                        toolPath)) {
+            // A path that is not absolute is not started, and the second entry is not tried,
+            // as when the start fails.
+            if (IsAbsoluteToolPath(toolPath)) {
+                starter_.Start(toolPath);
+                return;
+            }
+        } else if (GetKeyValue(kLocalMachine, std::string(kToolFolderKey),
+                               std::string(kToolFolderValue), toolPath)) {
             const std::string tool = toolPath + std::string(kToolFile);
-            if (files_.OrdinaryFileExists(tool)) {
+            if (IsAbsoluteToolPath(tool) && files_.OrdinaryFileExists(tool)) {
                 starter_.Start(tool);
                 return;
             }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "FileSystem.h"
 #include "MessageDisplay.h"
@@ -9,6 +10,11 @@
 #include "Registry.h"
 
 namespace kelvane {
+
+// Whether a tool path names the same file wherever the program was started from: on Windows a
+// drive letter with its root ("C:\...") or a share ("\\server\share..."), elsewhere a path from
+// "/". Any other path would depend on the current drive or folder.
+[[nodiscard]] bool IsAbsoluteToolPath(std::string_view path) noexcept;
 
 // Finds the System Information tool through the registry and starts it, or tells the user
 // that it is unavailable. No error leaves StartSysInfo: every one leads to the message.

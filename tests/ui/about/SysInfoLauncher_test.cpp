@@ -19,8 +19,15 @@ namespace {
 constexpr std::uint32_t kRoot = Registry::kLocalMachine;
 const std::string kToolKey = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const std::string kFolderKey = R"(SOFTWARE\Microsoft\Shared Tools Location)";
+#ifdef _WIN32
 const std::string kTool = R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe)";
 const std::string kFolder = R"(C:\Program Files\Common Files\Microsoft Shared\MSInfo)";
+const std::string kMissingTool = R"(C:\missing\msinfo32.exe)";
+#else
+const std::string kTool = "/usr/bin/hardinfo";
+const std::string kFolder = "/opt/msinfo";
+const std::string kMissingTool = "/missing/msinfo32";
+#endif
 const std::string kUnavailable = "System Information Is Unavailable At This Time";
 constexpr std::uint32_t kTypeExpandString = 2;
 
@@ -133,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         LaunchCase{"BothMissing", [](Rig&) {}, {}, true},
         LaunchCase{"ToolPathNamesMissingFile",
                    [](Rig& rig) {
-                       ToolAt(rig, R"(C:\missing\msinfo32.exe)");
+                       ToolAt(rig, kMissingTool);
                        ToolInFolder(rig);
                    },
                    {},
@@ -153,7 +160,73 @@ INSTANTIATE_TEST_SUITE_P(
                        rig.files.files.insert("x");
                    },
                    {},
-                   false}),
+                   false},
+        // Paths that are not absolute would depend on the folder or drive the program was
+        // started from: neither route tests or starts them.
+        LaunchCase{"RelativeToolPath",
+                   [](Rig& rig) {
+                       ToolAt(rig, "msinfo32.exe");
+                       rig.files.files.insert("msinfo32.exe");
+                       ToolInFolder(rig);
+                   },
+                   {},
+                   false},
+        LaunchCase{"ToolPathFromTheCurrentDrive",
+                   [](Rig& rig) {
+                       ToolAt(rig, R"(\MSINFO32.EXE)");
+                       rig.files.files.insert(R"(\MSINFO32.EXE)");
+                   },
+                   {},
+                   false},
+        LaunchCase{"RelativeFolder",
+                   [](Rig& rig) {
+                       rig.registry.SetString(kRoot, kFolderKey, "MSINFO", "MSInfo");
+                       rig.files.files.insert(R"(MSInfo\MSINFO32.EXE)");
+                   },
+                   {},
+                   true},
+        // The folder read leaves the tool path empty, which would make it "\MSINFO32.EXE".
+        LaunchCase{
+            "FolderOfAnotherType",
+            [](Rig& rig) {
+                rig.registry.SetValue(kRoot, kFolderKey, "MSINFO", kTypeExpandString, {'x', 0});
+                rig.files.files.insert(R"(\MSINFO32.EXE)");
+            },
+            {},
+            true}),
+    [](const auto& info) { return info.param.name; });
+
+struct PathCase {
+    std::string name;
+    std::string path;
+    bool absoluteOnWindows;
+    bool absoluteElsewhere;
+};
+
+void PrintTo(const PathCase& path, std::ostream* out) { *out << '"' << path.path << '"'; }
+
+class IsAbsoluteToolPathTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(IsAbsoluteToolPathTest, OnlyPathsFromARoot) {
+    const PathCase& path = GetParam();
+#ifdef _WIN32
+    EXPECT_EQ(IsAbsoluteToolPath(path.path), path.absoluteOnWindows);
+#else
+    EXPECT_EQ(IsAbsoluteToolPath(path.path), path.absoluteElsewhere);
+#endif
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, IsAbsoluteToolPathTest,
+    ::testing::Values(PathCase{"Drive", R"(C:\Windows\msinfo32.exe)", true, false},
+                      PathCase{"DriveWithSlash", "c:/msinfo32.exe", true, false},
+                      PathCase{"Share", R"(\\server\share\msinfo32.exe)", true, false},
+                      PathCase{"DriveWithoutRoot", "C:msinfo32.exe", false, false},
+                      PathCase{"RootOfTheCurrentDrive", R"(\MSINFO32.EXE)", false, false},
+                      PathCase{"TwoSeparatorsAlone", R"(\\)", false, false},
+                      PathCase{"Relative", "msinfo32.exe", false, false},
+                      PathCase{"Empty", "", false, false},
+                      PathCase{"FromSlash", "/usr/bin/hardinfo", false, true}),
     [](const auto& info) { return info.param.name; });
 
 struct ValueCase {

@@ -1,6 +1,7 @@
 #include "formKelvane.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -554,6 +555,21 @@ private slots:
         QCOMPARE(rig.Outputs(), before);
         rig.Click("d4");
         QCOMPARE(rig.Lines().last(), "d4 = 4");
+    }
+
+    // The model tester checks every row insertion and reset against the rows before and after.
+    void rollListModelReportsItsRows() {
+        Rig rig;
+        QAbstractItemModelTester tester(rig.Find<QListView>("rolloutput").model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        rig.Click("d6");
+        rig.Click("d20");
+        rig.Find<QLineEdit>("md8").setText("3");
+        rig.Click("d8");
+        rig.Click("d4");
+        rig.Click("btnClear");
+        rig.Click("d6");
+        QCOMPARE(rig.Lines(), QStringList{"d6 = 4"});
     }
 
     void clearKeepsTotalAndCaption() {
