@@ -31,10 +31,10 @@ void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
 // Builds the declared layout first, so that the adapters can hold on to its controls.
 std::unique_ptr<Ui::formKelvane> BuildLayout(QWidget& window) {
     auto ui = std::make_unique<Ui::formKelvane>();
-    ui->setupUi(&window);
-
-    // Narrow enough that "Clipboard" fits its 49 pixels.
+    // Narrow enough that "Clipboard" fits its 49 pixels. Set before the controls exist, so
+    // that they are built in it instead of laid out again in the toolkit's font first.
     UseDefaultFont(window);
+    ui->setupUi(&window);
 
     // Designer files hold whole point sizes only.
     SetPointSize(
