@@ -1,7 +1,12 @@
 #include "DiceEngine.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "NumberText.h"
 
@@ -14,6 +19,9 @@ constexpr std::string_view kResult = "Result: ";
 // Enough for "-", an index of five digits, " = " and a value of six characters.
 constexpr std::size_t kLineAllowance = 16;
 constexpr std::size_t kClipAllowance = 8;
+// "d", sides of six characters, "-", an index of five digits, " = ", a value of six characters
+// and the line end.
+constexpr std::size_t kLineBuffer = 32;
 }  // namespace
 
 float DiceEngine::RollDie(const std::int16_t& n) {
@@ -41,9 +49,10 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         total = value;
         AppendNumber(clipText, value);
         clipText.append(kLineEnd);
-        lines.Text().append(dieTag).append(kEquals);
-        AppendNumber(lines.Text(), value);
-        lines.Finish();
+        std::string line = dieTag;
+        line.append(kEquals);
+        AppendNumber(line, value);
+        lines.Add(line);
     } else {
         lOut.RemoveAllItems();
         std::string caption(kResult);
@@ -54,22 +63,30 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         const auto count = static_cast<std::size_t>(m);
         lines.Reserve(count, count * (dieTag.size() + kLineAllowance));
         clipText.reserve(count * kClipAllowance);
+
+        // Each line is written in one buffer that keeps the tag "dN-" in front, and then goes
+        // whole into the list; the value's digits, with the line end after them, go whole
+        // into the clipboard text. Each number's digits stop short of the room for what
+        // follows them.
+        std::array<char, kLineBuffer> line{};
+        char* const indexEnd = line.data() + line.size() - kEquals.size() - kLineEnd.size();
+        char* const valueEnd = line.data() + line.size() - kLineEnd.size();
         dieTag.push_back('-');
-        std::string& text = lines.Text();
+        char* const indexStart = std::copy(dieTag.begin(), dieTag.end(), line.data());
         for (int i = 1; i <= m; ++i) {
             const auto value = static_cast<std::int64_t>(RollDie(n));
             total += value;
-            text.append(dieTag);
-            AppendNumber(text, i);
-            text.append(kEquals);
-            AppendNumber(text, value);
-            lines.Finish();
-            AppendNumber(clipText, value);
-            clipText.append(kLineEnd);
+            char* const valueStart = std::copy(kEquals.begin(), kEquals.end(),
+                                               std::to_chars(indexStart, indexEnd, i).ptr);
+            char* const digitsEnd = std::to_chars(valueStart, valueEnd, value).ptr;
+            lines.Add(
+                std::string_view(line.data(), static_cast<std::size_t>(digitsEnd - line.data())));
+            std::copy(kLineEnd.begin(), kLineEnd.end(), digitsEnd);
+            clipText.append(valueStart, digitsEnd + kLineEnd.size());
         }
     }
 
-    lOut.AddItems(lines);
+    lOut.AddItems(std::move(lines));
     if (copy) {
         clipboard_.SetText(clipText);
     }

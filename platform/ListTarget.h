@@ -11,8 +11,8 @@ public:
     virtual ~ListTarget() = default;
 
     virtual void RemoveAllItems() = 0;
-    // Adds every line of the batch after the last item, in order.
-    virtual void AddItems(const ListLines& lines) = 0;
+    // Adds every line of the batch after the last item, in order; the batch is used up.
+    virtual void AddItems(ListLines&& lines) = 0;
 };
 
 }  // namespace kelvane

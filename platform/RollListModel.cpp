@@ -1,5 +1,7 @@
 #include "RollListModel.h"
 
+#include <utility>
+
 #include "QtText.h"
 
 namespace kelvane {
@@ -26,13 +28,13 @@ void RollListModel::RemoveAllItems() {
     endResetModel();
 }
 
-void RollListModel::AddItems(const ListLines& lines) {
+void RollListModel::AddItems(ListLines&& lines) {
     if (lines.Empty()) {
         return;
     }
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(lines.Count()) - 1);
-    lines_.Append(lines);
+    lines_.Append(std::move(lines));
     endInsertRows();
 }
 

@@ -22,7 +22,7 @@ class RollListModel final : public QAbstractListModel, public ListTarget {
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
     void RemoveAllItems() override;
-    void AddItems(const ListLines& lines) override;
+    void AddItems(ListLines&& lines) override;
 
   private:
     ListLines lines_;
