@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFont>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <initializer_list>
 
@@ -19,6 +20,8 @@ namespace {
 
 constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
+// Many times the rows the list shows, yet laid out within a small part of a frame.
+constexpr int kRollListBatch = 256;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -63,6 +66,10 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       copyOption_(*ui->chkClip),
       engine_(random_, resultFrame_, copyOption_, clipboard_) {
     ui->rolloutput->setModel(&rollList_);
+    // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
+    // the next turns of the event loop, a batch at a time.
+    ui->rolloutput->setLayoutMode(QListView::Batched);
+    ui->rolloutput->setBatchSize(kRollListBatch);
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
     connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
