@@ -16,9 +16,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
 constexpr std::string_view kResult = "Result: ";
-// Enough for "-", an index of five digits, " = " and a value of six characters.
-constexpr std::size_t kLineAllowance = 16;
-constexpr std::size_t kClipAllowance = 8;
 // "d", sides of six characters, "-", an index of five digits, " = ", a value of six characters
 // and the line end.
 constexpr std::size_t kLineBuffer = 32;
@@ -60,9 +57,15 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         caption.append(dieTag);
         resultFrame_.SetCaption(caption);
 
+        // Room for the longest line and value times the count, and no more: the list keeps
+        // the lines' buffer as it is. A value is never longer than the sides' text: values
+        // lie between 1 and n, or between n + 1 and 1 for negative n.
         const auto count = static_cast<std::size_t>(m);
-        lines.Reserve(count, count * (dieTag.size() + kLineAllowance));
-        clipText.reserve(count * kClipAllowance);
+        const std::size_t longestValue = dieTag.size() - 1;
+        const std::size_t longestLine =
+            dieTag.size() + 1 + NumberText(m).size() + kEquals.size() + longestValue;
+        lines.Reserve(count, count * longestLine);
+        clipText.reserve(count * (longestValue + kLineEnd.size()));
 
         // Each line is written in one buffer that keeps the tag "dN-" in front, and then goes
         // whole into the list; the value's digits, with the line end after them, go whole
