@@ -52,7 +52,7 @@ unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-"$start_timer" "$runs" "$kelvane" "$empty_window"
+"$start_timer" "$runs" "$kelvane" "$empty_window" "$build/bench/text_box_window"
 "$build/bench/startup_split" "$runs"
 
 resident_kib() {
