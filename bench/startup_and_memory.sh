@@ -1,6 +1,7 @@
 #!/bin/bash
 # Start-up time and resident memory of Kelvane against the smallest Qt Widgets program that
-# shows a window, both on their own Xvfb with the real X11 platform, as a user runs them.
+# shows a window, and against that window with one text box (which brings up the fonts), all
+# on their own Xvfb with the real X11 platform, as a user runs them.
 #
 # Start-up: window_start_timer starts each program in turn, many times, and takes the time
 # from process start to its window mapped on the X server (see window_start_timer.cpp);
@@ -16,6 +17,7 @@ readonly build=$1
 readonly runs=${2:-20}
 readonly kelvane=$build/ui/kelvane
 readonly empty_window=$build/bench/empty_window
+readonly text_box_window=$build/bench/text_box_window
 readonly start_timer=$build/bench/window_start_timer
 readonly wait_seconds=30
 
@@ -52,7 +54,7 @@ unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-"$start_timer" "$runs" "$kelvane" "$empty_window" "$build/bench/text_box_window"
+"$start_timer" "$runs" "$kelvane" "$empty_window" "$text_box_window"
 "$build/bench/startup_split" "$runs"
 
 resident_kib() {
@@ -77,6 +79,11 @@ stop_program() {
 start_program "$empty_window" '^Empty Window$'
 sleep 1
 empty_kib=$(resident_kib "$program_pid")
+stop_program
+
+start_program "$text_box_window" '^Text Box Window$'
+sleep 1
+text_box_kib=$(resident_kib "$program_pid")
 stop_program
 
 # The window lies at the screen's origin with no frame, as no window manager runs. Positions
@@ -104,7 +111,9 @@ stop_program
 
 echo "resident memory (VmRSS): kelvane after start ${kelvane_started_kib} KiB," \
     "after the 32000-dice roll ${kelvane_rolled_kib} KiB; empty window ${empty_kib} KiB;" \
-    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $empty_kib }")"
+    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $empty_kib }");" \
+    "window with one text box ${text_box_kib} KiB;" \
+    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $text_box_kib }")"
 
 # Soak: one-die rolls with d4 (its box empty), then rolls of three dice with d6, in a fresh
 # Kelvane. The clicks queue up in the X server; a second's pause lets Kelvane work through them.
