@@ -16,9 +16,8 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
 constexpr std::string_view kResult = "Result: ";
-// "d", sides of six characters, "-", an index of five digits, " = ", a value of six characters
-// and the line end.
-constexpr std::size_t kLineBuffer = 32;
+// "d", sides of six characters and "-".
+constexpr std::size_t kLongestTag = 8;
 }  // namespace
 
 float DiceEngine::RollDie(const std::int16_t& n) {
@@ -65,28 +64,32 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         const std::size_t longestLine =
             dieTag.size() + 1 + NumberText(m).size() + kEquals.size() + longestValue;
         lines.Reserve(count, count * longestLine);
-        clipText.reserve(count * (longestValue + kLineEnd.size()));
+        clipText.resize(count * (longestValue + kLineEnd.size()));
 
-        // Each line is written in one buffer that keeps the tag "dN-" in front, and then goes
-        // whole into the list; the value's digits, with the line end after them, go whole
-        // into the clipboard text. Each number's digits stop short of the room for what
-        // follows them.
-        std::array<char, kLineBuffer> line{};
-        char* const indexEnd = line.data() + line.size() - kEquals.size() - kLineEnd.size();
-        char* const valueEnd = line.data() + line.size() - kLineEnd.size();
+        // The lines and the values are written straight into their buffers. The tag "dN-" is
+        // at most eight characters, and every line at least eight ("d0-1 = 1"): each line
+        // starts with all eight characters of the padded tag, and its index overwrites what
+        // follows the tag.
         dieTag.push_back('-');
-        char* const indexStart = std::copy(dieTag.begin(), dieTag.end(), line.data());
+        std::array<char, kLongestTag> paddedTag{};
+        std::copy(dieTag.begin(), dieTag.end(), paddedTag.begin());
+        char* line = lines.Extend(count * longestLine);
+        char* const linesEnd = line + count * longestLine;
+        char* clip = clipText.data();
+        char* const clipEnd = clip + clipText.size();
         for (int i = 1; i <= m; ++i) {
             const auto value = static_cast<std::int64_t>(RollDie(n));
             total += value;
-            char* const valueStart = std::copy(kEquals.begin(), kEquals.end(),
-                                               std::to_chars(indexStart, indexEnd, i).ptr);
-            char* const digitsEnd = std::to_chars(valueStart, valueEnd, value).ptr;
-            lines.Add(
-                std::string_view(line.data(), static_cast<std::size_t>(digitsEnd - line.data())));
-            std::copy(kLineEnd.begin(), kLineEnd.end(), digitsEnd);
-            clipText.append(valueStart, digitsEnd + kLineEnd.size());
+            std::copy(paddedTag.begin(), paddedTag.end(), line);
+            line = std::to_chars(line + dieTag.size(), linesEnd, i).ptr;
+            line = std::copy(kEquals.begin(), kEquals.end(), line);
+            line = std::to_chars(line, linesEnd, value).ptr;
+            lines.EndLine(line);
+            clip = std::to_chars(clip, clipEnd, value).ptr;
+            clip = std::copy(kLineEnd.begin(), kLineEnd.end(), clip);
         }
+        lines.Trim(line);
+        clipText.resize(static_cast<std::size_t>(clip - clipText.data()));
     }
 
     lOut.AddItems(std::move(lines));

@@ -22,6 +22,17 @@ class ListLines {
         ends_.push_back(static_cast<End>(text_.size()));
     }
 
+    // Writing lines in place: Extend() makes room for that many more characters and returns
+    // where they begin; EndLine() ends a line where its characters end; Trim() gives back the
+    // room from there on. The room stays put until Trim().
+    [[nodiscard]] char* Extend(std::size_t characters) {
+        const std::size_t begin = text_.size();
+        text_.resize(begin + characters);
+        return text_.data() + begin;
+    }
+    void EndLine(const char* end) { ends_.push_back(static_cast<End>(end - text_.data())); }
+    void Trim(const char* end) { text_.resize(static_cast<std::size_t>(end - text_.data())); }
+
     [[nodiscard]] std::size_t Count() const noexcept { return ends_.size(); }
     [[nodiscard]] bool Empty() const noexcept { return ends_.empty(); }
 
