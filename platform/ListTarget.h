@@ -7,7 +7,7 @@ namespace kelvane {
 
 // A list control as the dice engine writes it: emptied, or given lines after its last one.
 class ListTarget : Interface {
-public:
+  public:
     virtual ~ListTarget() = default;
 
     virtual void RemoveAllItems() = 0;
