@@ -1,11 +1,14 @@
 #!/bin/bash
 # Start-up time and resident memory of Kelvane against the smallest Qt Widgets program that
-# shows a window, both on their own Xvfb with the real X11 platform, as a user runs them.
+# shows a window, and against that window with one text box (which brings up the fonts), all
+# on their own Xvfb with the real X11 platform, as a user runs them.
 #
 # Start-up: window_start_timer starts each program in turn, many times, and takes the time
-# from process start to its window mapped on the X server (see window_start_timer.cpp).
+# from process start to its window mapped on the X server (see window_start_timer.cpp);
+# startup_split then shows where Kelvane's start-up time goes.
 # Memory: VmRSS from /proc after Kelvane has rolled 32000 dice through its window, driven
-# with xdotool, and of the empty window program idle.
+# with xdotool, and of the empty window program idle; then over a soak of 2000 one-die rolls
+# and 2000 rolls of three dice, against the figure after the first 100 rolls.
 #
 # Usage: startup_and_memory.sh <release build directory> [runs]
 set -euo pipefail
@@ -14,6 +17,7 @@ readonly build=$1
 readonly runs=${2:-20}
 readonly kelvane=$build/ui/kelvane
 readonly empty_window=$build/bench/empty_window
+readonly text_box_window=$build/bench/text_box_window
 readonly start_timer=$build/bench/window_start_timer
 readonly wait_seconds=30
 
@@ -50,7 +54,8 @@ unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-"$start_timer" "$runs" "$kelvane" "$empty_window"
+"$start_timer" "$runs" "$kelvane" "$empty_window" "$text_box_window"
+"$build/bench/startup_split" "$runs"
 
 resident_kib() {
     sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB$/\1/p' "/proc/$1/status"
@@ -74,6 +79,11 @@ stop_program() {
 start_program "$empty_window" '^Empty Window$'
 sleep 1
 empty_kib=$(resident_kib "$program_pid")
+stop_program
+
+start_program "$text_box_window" '^Text Box Window$'
+sleep 1
+text_box_kib=$(resident_kib "$program_pid")
 stop_program
 
 # The window lies at the screen's origin with no frame, as no window manager runs. Positions
@@ -101,4 +111,30 @@ stop_program
 
 echo "resident memory (VmRSS): kelvane after start ${kelvane_started_kib} KiB," \
     "after the 32000-dice roll ${kelvane_rolled_kib} KiB; empty window ${empty_kib} KiB;" \
-    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $empty_kib }")"
+    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $empty_kib }");" \
+    "window with one text box ${text_box_kib} KiB;" \
+    "ratio $(awk "BEGIN { printf \"%.2f\", $kelvane_rolled_kib / $text_box_kib }")"
+
+# Soak: one-die rolls with d4 (its box empty), then rolls of three dice with d6, in a fresh
+# Kelvane. The clicks queue up in the X server; a second's pause lets Kelvane work through them.
+start_program "$kelvane" '^Windows Kelvane$'
+eval "$(xdotool getwindowgeometry --shell "$window")"
+sleep 1
+click_repeatedly() {
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click --repeat "$3" --delay 1 1
+    sleep 1
+}
+click_repeatedly $((80 + 28)) $((32 + 16)) 100
+soak_first_kib=$(resident_kib "$program_pid")
+click_repeatedly $((80 + 28)) $((32 + 16)) 1900
+soak_one_die_kib=$(resident_kib "$program_pid")
+click_at $((16 + 28)) $((72 + 16))
+xdotool type --delay 30 3
+click_repeatedly $((80 + 28)) $((72 + 16)) 2000
+soak_several_kib=$(resident_kib "$program_pid")
+stop_program
+
+change() { awk "BEGIN { printf \"%+.1f%%\", ($1 / $soak_first_kib - 1) * 100 }"; }
+echo "resident memory over a soak: ${soak_first_kib} KiB after 100 one-die rolls;" \
+    "${soak_one_die_kib} KiB after 2000 ($(change "$soak_one_die_kib"));" \
+    "${soak_several_kib} KiB after 2000 more of three dice ($(change "$soak_several_kib"))"

@@ -112,9 +112,9 @@ int main(int argc, char* argv[]) {
                     programs[i].c_str(), Median(times[i]),
                     *std::min_element(times[i].begin(), times[i].end()), runs);
     }
-    if (programs.size() == 2) {
-        std::printf("start-up ratio (first / second, medians): %.2f\n",
-                    Median(times[0]) / Median(times[1]));
+    for (std::size_t i = 1; i < programs.size(); ++i) {
+        std::printf("start-up ratio (%s / %s, medians): %.2f\n", programs[0].c_str(),
+                    programs[i].c_str(), Median(times[0]) / Median(times[i]));
     }
     return 0;
 }

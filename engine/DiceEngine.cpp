@@ -1,7 +1,12 @@
 #include "DiceEngine.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "NumberText.h"
 
@@ -11,9 +16,8 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
 constexpr std::string_view kResult = "Result: ";
-// Enough for "-", an index of five digits, " = " and a value of six characters.
-constexpr std::size_t kLineAllowance = 16;
-constexpr std::size_t kClipAllowance = 8;
+// "d", sides of six characters and "-".
+constexpr std::size_t kLongestTag = 8;
 }  // namespace
 
 float DiceEngine::RollDie(const std::int16_t& n) {
@@ -41,9 +45,10 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         total = value;
         AppendNumber(clipText, value);
         clipText.append(kLineEnd);
-        lines.Text().append(dieTag).append(kEquals);
-        AppendNumber(lines.Text(), value);
-        lines.Finish();
+        std::string line = dieTag;
+        line.append(kEquals);
+        AppendNumber(line, value);
+        lines.Add(line);
     } else {
         lOut.RemoveAllItems();
         std::string caption(kResult);
@@ -51,25 +56,43 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         caption.append(dieTag);
         resultFrame_.SetCaption(caption);
 
+        // Room for the longest line and value times the count, and no more: the list keeps
+        // the lines' buffer as it is. A value is never longer than the sides' text: values
+        // lie between 1 and n, or between n + 1 and 1 for negative n.
         const auto count = static_cast<std::size_t>(m);
-        lines.Reserve(count, count * (dieTag.size() + kLineAllowance));
-        clipText.reserve(count * kClipAllowance);
+        const std::size_t longestValue = dieTag.size() - 1;
+        const std::size_t longestLine =
+            dieTag.size() + 1 + NumberText(m).size() + kEquals.size() + longestValue;
+        lines.Reserve(count, count * longestLine);
+        clipText.resize(count * (longestValue + kLineEnd.size()));
+
+        // The lines and the values are written straight into their buffers. The tag "dN-" is
+        // at most eight characters, and every line at least eight ("d0-1 = 1"): each line
+        // starts with all eight characters of the padded tag, and its index overwrites what
+        // follows the tag.
         dieTag.push_back('-');
-        std::string& text = lines.Text();
+        std::array<char, kLongestTag> paddedTag{};
+        std::copy(dieTag.begin(), dieTag.end(), paddedTag.begin());
+        char* line = lines.Extend(count * longestLine);
+        char* const linesEnd = line + count * longestLine;
+        char* clip = clipText.data();
+        char* const clipEnd = clip + clipText.size();
         for (int i = 1; i <= m; ++i) {
             const auto value = static_cast<std::int64_t>(RollDie(n));
             total += value;
-            text.append(dieTag);
-            AppendNumber(text, i);
-            text.append(kEquals);
-            AppendNumber(text, value);
-            lines.Finish();
-            AppendNumber(clipText, value);
-            clipText.append(kLineEnd);
+            std::copy(paddedTag.begin(), paddedTag.end(), line);
+            line = std::to_chars(line + dieTag.size(), linesEnd, i).ptr;
+            line = std::copy(kEquals.begin(), kEquals.end(), line);
+            line = std::to_chars(line, linesEnd, value).ptr;
+            lines.EndLine(line);
+            clip = std::to_chars(clip, clipEnd, value).ptr;
+            clip = std::copy(kLineEnd.begin(), kLineEnd.end(), clip);
         }
+        lines.Trim(line);
+        clipText.resize(static_cast<std::size_t>(clip - clipText.data()));
     }
 
-    lOut.AddItems(lines);
+    lOut.AddItems(std::move(lines));
     if (copy) {
         clipboard_.SetText(clipText);
     }

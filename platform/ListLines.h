@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,22 +11,27 @@ namespace kelvane {
 // A run of list lines kept in one text buffer, so that a roll of thousands of dice hands its
 // lines to a list in one piece instead of one allocation and one insertion per line.
 class ListLines {
-public:
+  public:
     void Reserve(std::size_t lines, std::size_t characters) {
         ends_.reserve(lines);
         text_.reserve(characters);
     }
 
-    // Appends the pieces of one line, joined.
-    template <typename... Pieces>
-    void Add(const Pieces&... pieces) {
-        (text_.append(pieces), ...);
-        ends_.push_back(text_.size());
+    void Add(std::string_view line) {
+        text_.append(line);
+        ends_.push_back(static_cast<End>(text_.size()));
     }
 
-    // Continues the line being written; Finish() ends it.
-    std::string& Text() noexcept { return text_; }
-    void Finish() { ends_.push_back(text_.size()); }
+    // Writing lines in place: Extend() makes room for that many more characters and returns
+    // where they begin; EndLine() ends a line where its characters end; Trim() gives back the
+    // room from there on. The room stays put until Trim().
+    [[nodiscard]] char* Extend(std::size_t characters) {
+        const std::size_t begin = text_.size();
+        text_.resize(begin + characters);
+        return text_.data() + begin;
+    }
+    void EndLine(const char* end) { ends_.push_back(static_cast<End>(end - text_.data())); }
+    void Trim(const char* end) { text_.resize(static_cast<std::size_t>(end - text_.data())); }
 
     [[nodiscard]] std::size_t Count() const noexcept { return ends_.size(); }
     [[nodiscard]] bool Empty() const noexcept { return ends_.empty(); }
@@ -35,16 +41,25 @@ public:
         return std::string_view(text_).substr(begin, ends_[index] - begin);
     }
 
+    // Empties the run and gives its memory back.
     void Clear() noexcept {
-        text_.clear();
-        ends_.clear();
+        std::string().swap(text_);
+        std::vector<End>().swap(ends_);
     }
 
-    void Append(const ListLines& other) {
-        const std::size_t offset = text_.size();
+    // Takes over the other run's buffers when this one is empty, as after a list is emptied
+    // for a roll of several dice; copies its lines otherwise.
+    void Append(ListLines&& other) {
+        if (Empty()) {
+            text_ = std::move(other.text_);
+            ends_ = std::move(other.ends_);
+            other.Clear();
+            return;
+        }
+        const auto offset = static_cast<End>(text_.size());
         text_.append(other.text_);
         ends_.reserve(ends_.size() + other.ends_.size());
-        for (const std::size_t end : other.ends_) {
+        for (const End end : other.ends_) {
             ends_.push_back(offset + end);
         }
     }
@@ -58,9 +73,13 @@ public:
         return lines;
     }
 
-private:
+  private:
+    // Where each line ends in the text. Four bytes a line: a list would need thousands of
+    // millions of one-die rolls to pass 4 GiB of text.
+    using End = std::uint32_t;
+
     std::string text_;
-    std::vector<std::size_t> ends_;
+    std::vector<End> ends_;
 };
 
 }  // namespace kelvane

@@ -7,12 +7,12 @@ namespace kelvane {
 
 // A list control as the dice engine writes it: emptied, or given lines after its last one.
 class ListTarget : Interface {
-public:
+  public:
     virtual ~ListTarget() = default;
 
     virtual void RemoveAllItems() = 0;
-    // Adds every line of the batch after the last item, in order.
-    virtual void AddItems(const ListLines& lines) = 0;
+    // Adds every line of the batch after the last item, in order; the batch is used up.
+    virtual void AddItems(ListLines&& lines) = 0;
 };
 
 }  // namespace kelvane

@@ -1,7 +1,7 @@
 #include <QApplication>
-#include <QIcon>
 #include <QString>
 
+#include "ApplicationIcon.h"
 #include "formKelvane.h"
 
 int main(int argc, char* argv[]) {
@@ -9,12 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     QApplication::setApplicationVersion(QStringLiteral(KELVANE_VERSION));
-
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/kelvane-%1.png").arg(size), QSize(size, size));
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(kelvane::ApplicationIcon());
 
     kelvane::formKelvane window;
     window.show();

@@ -1,10 +1,17 @@
 #include "RollListModel.h"
 
+#include <utility>
+
 #include "QtText.h"
 
 namespace kelvane {
 
 RollListModel::RollListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+QModelIndex RollListModel::index(int row, int column, const QModelIndex& parent) const {
+    const bool inList = row >= 0 && static_cast<std::size_t>(row) < lines_.Count() && column == 0;
+    return inList && !parent.isValid() ? createIndex(row, column) : QModelIndex();
+}
 
 int RollListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.Count());
@@ -26,13 +33,13 @@ void RollListModel::RemoveAllItems() {
     endResetModel();
 }
 
-void RollListModel::AddItems(const ListLines& lines) {
+void RollListModel::AddItems(ListLines&& lines) {
     if (lines.Empty()) {
         return;
     }
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(lines.Count()) - 1);
-    lines_.Append(lines);
+    lines_.Append(std::move(lines));
     endInsertRows();
 }
 

@@ -1,21 +1,23 @@
 #pragma once
 
+#include <utility>
+
 #include "ListTarget.h"
 
 namespace kelvane {
 
 // A list held in memory, for running the engine without a window.
 class MemoryList final : public ListTarget {
-public:
+  public:
     MemoryList() = default;
     ~MemoryList() override = default;
 
     void RemoveAllItems() override { lines_.Clear(); }
-    void AddItems(const ListLines& lines) override { lines_.Append(lines); }
+    void AddItems(ListLines&& lines) override { lines_.Append(std::move(lines)); }
 
     [[nodiscard]] const ListLines& Lines() const noexcept { return lines_; }
 
-private:
+  private:
     ListLines lines_;
 };
 

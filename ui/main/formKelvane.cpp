@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <initializer_list>
 
@@ -21,6 +22,8 @@ namespace {
 
 constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
+// Many times the rows the list shows, yet laid out within a small part of a frame.
+constexpr int kRollListBatch = 256;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -33,10 +36,10 @@ void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
 // Builds the declared layout first, so that the adapters can hold on to its controls.
 std::unique_ptr<Ui::formKelvane> BuildLayout(QWidget& window) {
     auto ui = std::make_unique<Ui::formKelvane>();
-    ui->setupUi(&window);
-
-    // Narrow enough that "Clipboard" fits its 49 pixels.
+    // Narrow enough that "Clipboard" fits its 49 pixels. Set before the controls exist, so
+    // that they are built in it instead of laid out again in the toolkit's font first.
     UseDefaultFont(window);
+    ui->setupUi(&window);
 
     // Designer files hold whole point sizes only.
     SetPointSize(
@@ -66,6 +69,10 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       engine_(random_, resultFrame_, copyOption_, clipboard_),
       announcer_(*this) {
     ui->rolloutput->setModel(&rollList_);
+    // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
+    // the next turns of the event loop, a batch at a time.
+    ui->rolloutput->setLayoutMode(QListView::Batched);
+    ui->rolloutput->setBatchSize(kRollListBatch);
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
     connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
