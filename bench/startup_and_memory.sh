@@ -13,6 +13,9 @@
 # Usage: startup_and_memory.sh <release build directory> [runs]
 set -euo pipefail
 
+# shellcheck source=/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../tests/support/xvfb.bash"
+
 readonly build=$1
 readonly runs=${2:-20}
 readonly kelvane=$build/ui/kelvane
@@ -39,16 +42,7 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a free display and writes its number once it accepts connections.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-deadline=$((SECONDS + wait_seconds))
-until [[ -s $work/display ]]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    ((SECONDS < deadline)) || fail "Xvfb did not report a display"
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb
 unset QT_QPA_PLATFORM
 # A private runtime directory, as the toolkit asks for one.
 export XDG_RUNTIME_DIR=$work/runtime

@@ -6,6 +6,9 @@
 # Usage: kelvane_e2e.sh <path to kelvane> <screenshot to write>
 set -euo pipefail
 
+# shellcheck source=/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.bash"
+
 readonly kelvane=$1
 readonly screenshot=$2
 readonly wait_seconds=20
@@ -30,20 +33,6 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     exit 1
-}
-
-# Xvfb picks a free display itself and writes its number once it accepts connections, so
-# parallel runs never race for a display.
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    local deadline=$((SECONDS + wait_seconds))
-    until [[ -s $work/display ]]; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        ((SECONDS < deadline)) || fail "Xvfb did not report a display"
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
 # The window lies at the screen's origin and has no frame, as no window manager runs; its

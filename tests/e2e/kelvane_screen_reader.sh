@@ -7,6 +7,9 @@
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
 set -euo pipefail
 
+# shellcheck source=/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.bash"
+
 readonly kelvane=$1
 readonly wait_seconds=20
 # Orca writes its log through a buffer, so the test acts on fixed pauses and reads the log
@@ -39,13 +42,8 @@ start() {
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 
-start Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log"
-deadline=$((SECONDS + wait_seconds))
-until [[ -s $work/display ]]; do
-    ((SECONDS < deadline)) || fail "Xvfb did not report a display: $(cat "$work/xvfb.log")"
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb
+pids+=("$xvfb_pid")
 
 start /usr/libexec/at-spi-bus-launcher --launch-immediately
 # Speech off: Orca still logs every utterance as "SPEECH OUTPUT", and needs no sound device.

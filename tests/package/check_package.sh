@@ -6,6 +6,9 @@
 # Usage: check_package.sh <cpack> <build directory>
 set -euo pipefail
 
+# shellcheck source=/dev/null
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.bash"
+
 readonly cpack=$1
 readonly build_dir=$2
 readonly wait_seconds=20
@@ -83,16 +86,7 @@ cat "$work/lintian.log"
 dpkg-deb -x "$deb" "$work/root"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-deadline=$((SECONDS + wait_seconds))
-until [[ -s $work/display ]]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    ((SECONDS < deadline)) || fail "Xvfb did not report a display"
-    sleep 0.1
-done
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
+start_xvfb
 unset QT_QPA_PLATFORM
 "$work/root/usr/bin/kelvane" >"$work/kelvane.log" 2>&1 &
 kelvane_pid=$!

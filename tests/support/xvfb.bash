@@ -1,0 +1,17 @@
+# Sourced by the scripts that run programs on an X server of their own.
+#
+# start_xvfb: starts Xvfb on a display it picks itself, so that parallel runs never race for
+# one, waits until it accepts connections and exports DISPLAY. Sets xvfb_pid for the caller's
+# clean-up. Needs $work (a scratch folder), $wait_seconds and a function fail.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    local deadline=$((SECONDS + wait_seconds))
+    until [[ -s $work/display ]]; do
+        kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+        ((SECONDS < deadline)) || fail "Xvfb did not report a display"
+        sleep 0.1
+    done
+    DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY
+}
