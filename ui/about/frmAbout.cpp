@@ -149,11 +149,11 @@ void frmAbout::ApplyColours() {
     const QPalette& colours = palette();
     const QColor ground = colours.color(QPalette::Window);
     const QColor text = colours.color(QPalette::WindowText);
-    // The etched rule is a grey line with a white one just below it.
     if (ground.lightness() >= text.lightness()) {
         SetColour(*ui->lblTitle, QPalette::WindowText, kTitleBlue);
         SetColour(*ui->lblDescription, QPalette::WindowText, Qt::black);
         SetColour(*ui->lblDisclaimer, QPalette::WindowText, Qt::black);
+        // The etched rule: a grey line with a white one just below it.
         SetColour(*ui->Line1_1, QPalette::Window, kEtchShadow);
         SetColour(*ui->Line1_0, QPalette::Window, Qt::white);
     } else {
@@ -161,6 +161,7 @@ void frmAbout::ApplyColours() {
         SetColour(*ui->lblTitle, QPalette::WindowText, TitleBlueOn(ground));
         SetColour(*ui->lblDescription, QPalette::WindowText, text);
         SetColour(*ui->lblDisclaimer, QPalette::WindowText, text);
+        // The palette's own shadow and highlight etch the rule.
         SetColour(*ui->Line1_1, QPalette::Window, colours.color(QPalette::Dark));
         SetColour(*ui->Line1_0, QPalette::Window, colours.color(QPalette::Light));
     }
