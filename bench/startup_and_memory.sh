@@ -37,11 +37,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 start_xvfb
 unset QT_QPA_PLATFORM
 # A private runtime directory, as the toolkit asks for one.

@@ -30,11 +30,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 # The window lies at the screen's origin and has no frame, as no window manager runs; its
 # position is still read rather than assumed.
 window=""

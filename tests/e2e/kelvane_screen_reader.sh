@@ -29,11 +29,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 start() {
     "$@" &
     pids+=($!)

@@ -65,6 +65,7 @@ TEST_P(RollOutputs, WriteListCaptionTotalAndClipboard) {
     EXPECT_EQ(bench.clipboard.Writes(), 1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CountsAndSides, RollOutputs,
     ::testing::Values(
@@ -83,37 +84,13 @@ INSTANTIATE_TEST_SUITE_P(
         RollCase{"m2_n6", 2, 6, {"d6-1 = 4", "d6-2 = 1"}, "Result: 2d6", "5", "4\r\n1\r\n"},
         RollCase{"m2_n20", 2, 20, {"d20-1 = 11", "d20-2 = 1"}, "Result: 2d20", "12", "11\r\n1\r\n"},
         RollCase{"m2_n0", 2, 0, {"d0-1 = 1", "d0-2 = 1"}, "Result: 2d0", "2", "1\r\n1\r\n"},
-        RollCase{
-            "m2_nminus6", 2, -6, {"d-6-1 = -2", "d-6-2 = 1"}, "Result: 2d-6", "-1", "-2\r\n1\r\n"},
-        RollCase{"m3_n6",
-                 3,
-                 6,
-                 {"d6-1 = 4", "d6-2 = 1", "d6-3 = 6"},
-                 "Result: 3d6",
-                 "11",
-                 "4\r\n1\r\n6\r\n"},
-        RollCase{"m3_n20",
-                 3,
-                 20,
-                 {"d20-1 = 11", "d20-2 = 1", "d20-3 = 20"},
-                 "Result: 3d20",
-                 "32",
-                 "11\r\n1\r\n20\r\n"},
-        RollCase{"m3_n0",
-                 3,
-                 0,
-                 {"d0-1 = 1", "d0-2 = 1", "d0-3 = 1"},
-                 "Result: 3d0",
-                 "3",
-                 "1\r\n1\r\n1\r\n"},
-        RollCase{"m3_nminus6",
-                 3,
-                 -6,
-                 {"d-6-1 = -2", "d-6-2 = 1", "d-6-3 = -5"},
-                 "Result: 3d-6",
-                 "-6",
-                 "-2\r\n1\r\n-5\r\n"}),
+        RollCase{"m2_nminus6", 2, -6, {"d-6-1 = -2", "d-6-2 = 1"}, "Result: 2d-6", "-1", "-2\r\n1\r\n"},
+        RollCase{"m3_n6", 3, 6, {"d6-1 = 4", "d6-2 = 1", "d6-3 = 6"}, "Result: 3d6", "11", "4\r\n1\r\n6\r\n"},
+        RollCase{"m3_n20", 3, 20, {"d20-1 = 11", "d20-2 = 1", "d20-3 = 20"}, "Result: 3d20", "32", "11\r\n1\r\n20\r\n"},
+        RollCase{"m3_n0", 3, 0, {"d0-1 = 1", "d0-2 = 1", "d0-3 = 1"}, "Result: 3d0", "3", "1\r\n1\r\n1\r\n"},
+        RollCase{"m3_nminus6", 3, -6, {"d-6-1 = -2", "d-6-2 = 1", "d-6-3 = -5"}, "Result: 3d-6", "-6", "-2\r\n1\r\n-5\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RollOutputs, ThreeDiceOfMinusSixNameTheRollWithTheSign) {
     ScriptedRandomSource random({0.5F});

@@ -1,8 +1,14 @@
 # Sourced by the scripts that run programs on an X server of their own.
-#
+
+# Ends the script with a message; the caller's EXIT trap cleans up.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
 # start_xvfb: starts Xvfb on a display it picks itself, so that parallel runs never race for
 # one, waits until it accepts connections and exports DISPLAY. Sets xvfb_pid for the caller's
-# clean-up. Needs $work (a scratch folder), $wait_seconds and a function fail.
+# clean-up. Needs $work (a scratch folder) and $wait_seconds.
 start_xvfb() {
     Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!

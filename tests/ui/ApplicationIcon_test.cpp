@@ -1,7 +1,6 @@
 #include "ApplicationIcon.h"
 
 #include <QImage>
-#include <QList>
 #include <QSize>
 #include <QString>
 #include <QtTest>
@@ -10,11 +9,6 @@ class ApplicationIconTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void offersTheWindowSystemSmallSizes() {
-        QCOMPARE(kelvane::ApplicationIcon().availableSizes(),
-                 QList<QSize>({QSize(16, 16), QSize(32, 32), QSize(48, 48)}));
-    }
-
     void renderedSizesAreTheirPngs_data() {
         QTest::addColumn<int>("size");
         for (const int size : {16, 32, 48, 64, 128, 256}) {

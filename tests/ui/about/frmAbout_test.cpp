@@ -173,9 +173,6 @@ private slots:
         const auto colour = [this](const char* name, QPalette::ColorRole role) {
             return Find<QWidget>(name).palette().color(role);
         };
-        QCOMPARE(colour("lblDescription", QPalette::WindowText), QColor(Qt::black));
-        QCOMPARE(colour("lblDisclaimer", QPalette::WindowText), QColor(Qt::black));
-
         QApplication::setPalette(DarkPalette());
         QCoreApplication::processEvents();
         const QColor ground(0x22, 0x20, 0x20);
@@ -191,6 +188,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(colour("lblTitle", QPalette::WindowText), QColor(0, 0, 255));
         QCOMPARE(colour("lblDescription", QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(colour("lblDisclaimer", QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(colour("Line1_1", QPalette::Window), QColor(128, 128, 128));
         QCOMPARE(colour("Line1_0", QPalette::Window), QColor(Qt::white));
     }

@@ -129,22 +129,14 @@ private slots:
         QTest::addColumn<QString>("count");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("3d6") << "md6"
-                             << "3"
-                             << "d6"
-                             << "3d6: 11";
-        QTest::newRow("one d20") << "md20"
-                                 << ""
-                                 << "d20"
-                                 << "d20: 11";
-        QTest::newRow("MdN") << "txtM"
-                             << "2"
-                             << "btnMdN"
-                             << "2d30: 17";
-        QTest::newRow("overflow") << "md8"
-                                  << "9e99"
-                                  << "d8"
-                                  << "";
+        const auto row = [](const char* name, const char* box, const char* count,
+                            const char* button, const char* spoken) {
+            QTest::newRow(name) << box << count << button << spoken;
+        };
+        row("3d6", "md6", "3", "d6", "3d6: 11");
+        row("one d20", "md20", "", "d20", "d20: 11");
+        row("MdN", "txtM", "2", "btnMdN", "2d30: 17");
+        row("overflow", "md8", "9e99", "d8", "");
     }
 
     void rollsAreAnnounced() {
