@@ -1,58 +1,75 @@
 #!/bin/bash
-# Drives the real program under its own Xvfb with mouse and keyboard only, and checks what a
-# roll puts on the X clipboard: the byte format, the same rolls on every fresh start, and
-# different rolls after Seed Generator.
+# Drives the real program under its own Xvfb, with a small window manager as a desktop has,
+# with mouse and keyboard only, and checks what a player sees: what a roll puts on the X
+# clipboard (the byte format, the same rolls on every fresh start, different rolls after Seed
+# Generator), the largest roll, the overflow message, after which the program goes on, and the
+# About dialog.
 #
-# Usage: kelvane_e2e.sh <path to kelvane> <screenshot to write>
+# Usage: kelvane_e2e.sh <screenshot to write> <command that starts Kelvane> [its arguments]
+#
+# With WINEPREFIX set, the command starts kelvane.exe under Wine ($WINE names Wine itself),
+# and the System Information launcher is checked too, through that prefix's registry: with no
+# registry value the message appears, with the value naming Wine's msinfo32.exe that starts.
 set -euo pipefail
 
 # shellcheck source=/dev/null
 source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.bash"
 
-readonly kelvane=$1
-readonly screenshot=$2
-readonly wait_seconds=20
+readonly screenshot=$1
+shift
+readonly kelvane=("$@")
+readonly wait_seconds=30
 
 work=$(mktemp -d)
 xvfb_pid=""
+window_manager_pid=""
 kelvane_pid=""
 
 cleanup() {
-    if [[ -n $kelvane_pid ]]; then
-        kill "$kelvane_pid" 2>/dev/null || true
-        wait "$kelvane_pid" 2>/dev/null || true
-    fi
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
+    for pid in $kelvane_pid $window_manager_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# The window lies at the screen's origin and has no frame, as no window manager runs; its
-# position is still read rather than assumed.
+# The window manager places the window; its client area's position is read, not assumed.
 window=""
 origin_x=0
 origin_y=0
 
-start_kelvane() {
-    unset QT_QPA_PLATFORM
-    "$kelvane" >"$work/kelvane.log" 2>&1 &
-    kelvane_pid=$!
-    window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' |
-        head -n 1) || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
-    local geometry
-    geometry=$(xdotool getwindowgeometry --shell "$window")
-    origin_x=$(sed -n 's/^X=//p' <<<"$geometry")
-    origin_y=$(sed -n 's/^Y=//p' <<<"$geometry")
+# Waits for a visible window whose title is the given pattern and prints its id.
+wait_for_window() {
+    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
 }
 
-# Ends the program with SIGTERM, as no window manager is there to close its window. A sanitizer
-# build thus never reaches LeakSanitizer's exit check, which would report the toolkit's and
-# the font libraries' allocations that stay reachable until exit.
+window_is_shown() {
+    [[ -n $(xdotool search --onlyvisible --name "$1" 2>/dev/null) ]]
+}
+
+start_kelvane() {
+    unset QT_QPA_PLATFORM
+    "${kelvane[@]}" >"$work/kelvane.log" 2>&1 &
+    kelvane_pid=$!
+    window=$(wait_for_window '^Windows Kelvane$') || true
+    [[ -n $window ]] || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+    # xwininfo, as xdotool counts the frame's offset twice.
+    local geometry
+    geometry=$(xwininfo -id "$window")
+    origin_x=$(sed -n 's/^ *Absolute upper-left X: *//p' <<<"$geometry")
+    origin_y=$(sed -n 's/^ *Absolute upper-left Y: *//p' <<<"$geometry")
+}
+
+expect_running() {
+    kill -0 "$kelvane_pid" 2>/dev/null || fail "kelvane ended $1: $(cat "$work/kelvane.log")"
+}
+
+# Ends the program with SIGTERM. A sanitizer build thus never reaches LeakSanitizer's exit
+# check, which would report the toolkit's and the font libraries' allocations that stay
+# reachable until exit.
 stop_kelvane() {
-    kill -0 "$kelvane_pid" 2>/dev/null || fail "kelvane ended by itself: $(cat "$work/kelvane.log")"
+    expect_running "by itself"
     kill "$kelvane_pid"
     wait "$kelvane_pid" 2>/dev/null || true
     kelvane_pid=""
@@ -68,6 +85,7 @@ click_clipboard_option() { click_at $((312 + 24 + 8)) $((8 + 248 + 8)); }
 click_md6() { click_at $((16 + 28)) $((72 + 16)); }
 click_d6() { click_at $((80 + 28)) $((72 + 16)); }
 click_seed() { click_at $((152 + 72)) $((224 + 12)); }
+click_about() { click_at $((192 + 32)) $((296 + 12)); }
 
 # Replaces the text of md6: focus it by clicking, select all, type the new count.
 set_md6() {
@@ -76,31 +94,55 @@ set_md6() {
     xdotool type --delay 30 "$1"
 }
 
-# Waits until the clipboard holds a roll of the given number of dice and prints it as hex
-# bytes. The program owns the X clipboard, so this must run while it is still running.
+# Waits until the clipboard holds a roll of the given number of dice, each value 1 to 6 ended
+# by CR LF (as many line ends as dice, and every line a value and CR), and prints it as hex
+# bytes. The program owns the X clipboard, so this must run
+# while it is still running.
 read_roll() {
     local dice=$1
     local deadline=$((SECONDS + wait_seconds))
-    local bytes=""
-    local roll_pattern="^(3[1-6]0d0a){$dice}\$"
     while ((SECONDS < deadline)); do
-        if timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null; then
-            bytes=$(od -An -v -tx1 "$work/clip" | tr -d ' \n')
-            if [[ $bytes =~ $roll_pattern ]]; then
-                echo "$bytes"
-                return 0
-            fi
+        if timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null &&
+            [[ $(wc -l <"$work/clip") -eq $dice ]] &&
+            ! LC_ALL=C grep -qvx $'[1-6]\r' "$work/clip"; then
+            od -An -v -tx1 "$work/clip" | tr -d ' \n'
+            return 0
         fi
-        kill -0 "$kelvane_pid" 2>/dev/null || fail "kelvane ended during the roll: $(cat "$work/kelvane.log")"
+        expect_running "during the roll"
         sleep 0.2
     done
-    fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; last bytes: '$bytes'"
+    fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; it holds" \
+        "$(head -c 60 "$work/clip" | od -An -tx1 | tr -d '\n')..."
+}
+
+# Waits for a message box with the application's title, closes it with Enter and checks
+# that the program goes on.
+expect_message_box() {
+    local box
+    box=$(wait_for_window '^Kelvane$') || true
+    [[ -n $box ]] || fail "no message box appeared $1"
+    import -window root "$work/message.png" 2>/dev/null || true
+    xdotool windowactivate --sync "$box" key Return
+    local deadline=$((SECONDS + wait_seconds))
+    while window_is_shown '^Kelvane$'; do
+        ((SECONDS < deadline)) || fail "the message box $1 does not close on Enter"
+        sleep 0.2
+    done
+    expect_running "after the message box $1"
 }
 
 # A private runtime directory, as the toolkit asks for one.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+window_manager_pid=$!
+# A window mapped before the window manager has taken over the screen may stay unmanaged.
+deadline=$((SECONDS + wait_seconds))
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+    ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
+    sleep 0.1
+done
 
 # A fresh start: three dice, then twenty.
 start_kelvane
@@ -108,7 +150,7 @@ click_clipboard_option
 set_md6 3
 click_d6
 first_start_three=$(read_roll 3)
-import -window "$window" "$screenshot" || fail "could not save the screenshot"
+import -window root "$screenshot" || fail "could not save the screenshot"
 set_md6 20
 click_d6
 first_start_twenty=$(read_roll 20)
@@ -128,6 +170,43 @@ click_d6
 seeded_twenty=$(read_roll 20)
 [[ $seeded_twenty != "$first_start_twenty" ]] ||
     fail "the roll after Seed Generator repeats the unseeded one"
-stop_kelvane
 
+# A count beyond 32767 is refused with a message, and the largest count still rolls.
+set_md6 4e04
+click_d6
+expect_message_box "for the count 4e04"
+set_md6 32e3
+click_d6
+read_roll 32000 >/dev/null
+
+# About opens its dialog, and Enter hides it again.
+click_about
+about=$(wait_for_window '^About Kelvane$') || true
+[[ -n $about ]] || fail "About opened no dialog \"About Kelvane\""
+xdotool windowactivate --sync "$about" key Return
+deadline=$((SECONDS + wait_seconds))
+while window_is_shown '^About Kelvane$'; do
+    ((SECONDS < deadline)) || fail "the About dialog does not close on Enter"
+    sleep 0.2
+done
+
+# System Info: Windows keeps the tool's path in the registry; a fresh prefix has none.
+if [[ -n ${WINEPREFIX:-} ]]; then
+    msinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+    "$WINE" reg delete "$msinfo_key" /v PATH /f >/dev/null 2>&1 || true
+    click_about
+    about=$(wait_for_window '^About Kelvane$') || true
+    xdotool windowactivate --sync "$about" key alt+s
+    expect_message_box "for System Info without the registry value"
+
+    "$WINE" reg add "$msinfo_key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe' /f \
+        >"$work/reg.log" 2>&1 || fail "could not set the registry value: $(cat "$work/reg.log")"
+    xdotool windowactivate --sync "$about" key alt+s
+    tool=$(wait_for_window 'System Information') || true
+    [[ -n $tool ]] || fail "System Info did not start Wine's msinfo32.exe"
+    xdotool windowclose "$tool"
+    window_is_shown '^Kelvane$' && fail "System Info started the tool and still showed the message"
+fi
+
+stop_kelvane
 echo "PASS: screenshot in $screenshot"
