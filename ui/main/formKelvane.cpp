@@ -66,7 +66,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      engine_(random_, resultFrame_, copyOption_, clipboard_),
+      // The frame's own caption, in the player's language, names each roll as well.
+      engine_(random_, resultFrame_, copyOption_, clipboard_, ui->frmResult->title().toStdString()),
       announcer_(*this) {
     ui->rolloutput->setModel(&rollList_);
     // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
@@ -124,8 +125,9 @@ void formKelvane::btnMdN_Click() {
 
 void formKelvane::AnnounceResult() {
     // The frame names the roll as "Result: 3d6"; the speech leaves out the "Result: ".
-    const QString rollName = ui->frmResult->title().section(QLatin1Char(' '), 1);
-    announcer_.Announce(rollName + QStringLiteral(": ") + ui->totalresult->text());
+    const QString rollName = ui->frmResult->title().section(QStringLiteral(": "), 1);
+    //: Spoken after a roll: the roll, such as 3d6, then its total.
+    announcer_.Announce(tr("%1: %2").arg(rollName, ui->totalresult->text()));
 }
 
 void formKelvane::btnClear_Click() {
