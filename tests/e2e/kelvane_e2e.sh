@@ -3,6 +3,10 @@
 # roll puts on the X clipboard: the byte format, the same rolls on every fresh start, and
 # different rolls after Seed Generator.
 #
+# With LANGUAGE set (under dbus-run-session), the first start runs in that language and the
+# second in English: the result caption, read through the accessibility bus, must name the roll
+# in that language, and both starts must put the same bytes on the clipboard.
+#
 # Usage: kelvane_e2e.sh <path to kelvane> <screenshot to write>
 set -euo pipefail
 
@@ -16,8 +20,10 @@ readonly wait_seconds=20
 work=$(mktemp -d)
 xvfb_pid=""
 kelvane_pid=""
+accessibility_pid=""
 
 cleanup() {
+    [[ -z $accessibility_pid ]] || kill "$accessibility_pid" 2>/dev/null || true
     if [[ -n $kelvane_pid ]]; then
         kill "$kelvane_pid" 2>/dev/null || true
         wait "$kelvane_pid" 2>/dev/null || true
@@ -97,10 +103,35 @@ read_roll() {
     fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; last bytes: '$bytes'"
 }
 
+# Prints the result caption of the program's window, as the accessibility bus names its frame.
+result_caption() {
+    /usr/bin/python3 - <<'END'
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+
+def frames(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child.get_role() == Atspi.Role.PANEL:
+            yield child.get_name()
+        yield from frames(child)
+
+for name in frames(Atspi.get_desktop(0)):
+    if ": " in name:
+        print(name)
+END
+}
+
 # A private runtime directory, as the toolkit asks for one.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
+if [[ -n ${LANGUAGE:-} ]]; then
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    accessibility_pid=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
 
 # A fresh start: three dice, then twenty.
 start_kelvane
@@ -108,6 +139,12 @@ click_clipboard_option
 set_md6 3
 click_d6
 first_start_three=$(read_roll 3)
+if [[ -n ${LANGUAGE:-} ]]; then
+    caption=$(result_caption)
+    [[ $caption == *": 3d6" && $caption != "Result: 3d6" ]] ||
+        fail "under LANGUAGE=$LANGUAGE the result caption reads '$caption'"
+    unset LANGUAGE
+fi
 import -window "$window" "$screenshot" || fail "could not save the screenshot"
 set_md6 20
 click_d6
