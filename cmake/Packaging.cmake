@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # ships it in libqt6gui6, which those bring already. The package test checks this on the
 # plugin the program actually loads.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The die buttons ask for Arial; Liberation Sans has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# The die buttons ask for Arial; Liberation Sans has its metrics. Qt's own texts (a message
+# box's buttons) in the player's language come from Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 
 file(READ ${PROJECT_SOURCE_DIR}/resources/org.kelvane.Kelvane.metainfo.xml.in metainfo)
 string(REGEX MATCH "<summary>([^<]*)</summary>" summary "${metainfo}")

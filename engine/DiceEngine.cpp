@@ -15,7 +15,6 @@ namespace kelvane {
 namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
-constexpr std::string_view kResult = "Result: ";
 // "d", sides of six characters and "-".
 constexpr std::size_t kLongestTag = 8;
 }  // namespace
@@ -40,7 +39,7 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
     std::int64_t total = 0;
 
     if (m <= 1) {
-        resultFrame_.SetCaption(std::string(kResult) + dieTag);
+        resultFrame_.SetCaption(resultPrefix_ + dieTag);
         const auto value = static_cast<std::int64_t>(RollDie(n));
         total = value;
         AppendNumber(clipText, value);
@@ -51,7 +50,7 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         lines.Add(line);
     } else {
         lOut.RemoveAllItems();
-        std::string caption(kResult);
+        std::string caption = resultPrefix_;
         AppendNumber(caption, m);
         caption.append(dieTag);
         resultFrame_.SetCaption(caption);

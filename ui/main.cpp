@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 
 #include "ApplicationIcon.h"
+#include "Translations.h"
 #include "formKelvane.h"
 
 int main(int argc, char* argv[]) {
@@ -10,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     QApplication::setApplicationVersion(QStringLiteral(KELVANE_VERSION));
     QApplication::setWindowIcon(kelvane::ApplicationIcon());
+    const kelvane::Translations translations(QLocale::system());
 
     kelvane::formKelvane window;
     window.show();

@@ -1,6 +1,7 @@
 #include "UntrappedErrorHandler.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
 
@@ -17,25 +18,32 @@ struct PlainWords {
 PlainWords Explain(const RuntimeError& error) {
     switch (error.Number()) {
         case errors::kOverflow:
-            return {QStringLiteral("Overflow"),
-                    QStringLiteral("The number of dice and the number of sides must each lie "
-                                   "between -32768 and 32767.")};
+            return {QCoreApplication::translate("UntrappedErrorHandler", "Overflow"),
+                    QCoreApplication::translate("UntrappedErrorHandler",
+                                                "The number of dice and the number of sides must "
+                                                "each lie between -32768 and 32767.")};
         case errors::kInvalidArgument:
-            return {QStringLiteral("Invalid value"),
-                    QStringLiteral("Kelvane could not use a value this command needs. Check the "
-                                   "boxes and try again.")};
+            return {QCoreApplication::translate("UntrappedErrorHandler", "Invalid value"),
+                    QCoreApplication::translate("UntrappedErrorHandler",
+                                                "Kelvane could not use a value this command "
+                                                "needs. Check the boxes and try again.")};
         case errors::kFileNotFound:
-            return {QStringLiteral("File not found"),
-                    QStringLiteral("A program or file this command needs could not be found.")};
+            return {QCoreApplication::translate("UntrappedErrorHandler", "File not found"),
+                    QCoreApplication::translate(
+                        "UntrappedErrorHandler",
+                        "A program or file this command needs could not be found.")};
         case errors::kOutOfMemory:
-            return {QStringLiteral("Out of memory"),
-                    QStringLiteral("There was not enough memory to finish this command. Roll "
-                                   "fewer dice or close other programs, then try again.")};
+            return {QCoreApplication::translate("UntrappedErrorHandler", "Out of memory"),
+                    QCoreApplication::translate("UntrappedErrorHandler",
+                                                "There was not enough memory to finish this "
+                                                "command. Roll fewer dice or close other "
+                                                "programs, then try again.")};
         default:
-            return {
-                QStringLiteral("Something went wrong"),
-                QStringLiteral("Kelvane could not finish this command. You can go on using it; if "
-                               "this happens again, restart Kelvane.")};
+            return {QCoreApplication::translate("UntrappedErrorHandler", "Something went wrong"),
+                    QCoreApplication::translate("UntrappedErrorHandler",
+                                                "Kelvane could not finish this command. You can "
+                                                "go on using it; if this happens again, restart "
+                                                "Kelvane.")};
     }
 }
 

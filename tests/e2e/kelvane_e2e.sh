@@ -10,6 +10,10 @@
 # With WINEPREFIX set, the command starts kelvane.exe under Wine ($WINE names Wine itself),
 # and the System Information launcher is checked too, through that prefix's registry: with no
 # registry value the message appears, with the value naming Wine's msinfo32.exe that starts.
+#
+# With LANGUAGE set (under dbus-run-session), the first start runs in that language and the
+# second in English: the result caption, read through the accessibility bus, must name the roll
+# in that language, and both starts must put the same bytes on the clipboard.
 set -euo pipefail
 
 # shellcheck source=/dev/null
@@ -24,9 +28,10 @@ work=$(mktemp -d)
 xvfb_pid=""
 window_manager_pid=""
 kelvane_pid=""
+accessibility_pid=""
 
 cleanup() {
-    for pid in $kelvane_pid $window_manager_pid $xvfb_pid; do
+    for pid in $kelvane_pid $accessibility_pid $window_manager_pid $xvfb_pid; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
@@ -131,6 +136,26 @@ expect_message_box() {
     expect_running "after the message box $1"
 }
 
+# Prints the result caption of the program's window, as the accessibility bus names its frame.
+result_caption() {
+    /usr/bin/python3 - <<'END'
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+
+def frames(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child.get_role() == Atspi.Role.PANEL:
+            yield child.get_name()
+        yield from frames(child)
+
+for name in frames(Atspi.get_desktop(0)):
+    if ": " in name:
+        print(name)
+END
+}
+
 # A private runtime directory, as the toolkit asks for one.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -143,6 +168,11 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
     ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
     sleep 0.1
 done
+if [[ -n ${LANGUAGE:-} ]]; then
+    /usr/libexec/at-spi-bus-launcher --launch-immediately &
+    accessibility_pid=$!
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+fi
 
 # A fresh start: three dice, then twenty.
 start_kelvane
@@ -150,6 +180,12 @@ click_clipboard_option
 set_md6 3
 click_d6
 first_start_three=$(read_roll 3)
+if [[ -n ${LANGUAGE:-} ]]; then
+    caption=$(result_caption)
+    [[ $caption == *": 3d6" && $caption != "Result: 3d6" ]] ||
+        fail "under LANGUAGE=$LANGUAGE the result caption reads '$caption'"
+    unset LANGUAGE
+fi
 import -window root "$screenshot" || fail "could not save the screenshot"
 set_md6 20
 click_d6

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Drives the real program from the keyboard with the Orca screen reader listening on a private
 # accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
-# name, a several-dice roll and a one-die roll with their totals, and the overflow message.
+# name, a several-dice roll and a one-die roll with their totals, the roll list from its first
+# line when it takes the focus, and the overflow message.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
@@ -63,7 +64,9 @@ keys() {
 keys Tab Tab Tab             # d4, md4, d6, md6
 xdotool type 3
 keys shift+Tab space         # 3d6 from d6
-keys shift+Tab shift+Tab     # d4, whose box is empty
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab # md6 ... rolloutput
+keys Down                    # the list's second line
+keys Tab Tab Tab             # chkClip, about, d4, whose box is empty
 keys Return                  # one d4
 keys shift+Tab shift+Tab     # about, chkClip
 keys Tab Tab Tab             # about, d4, md4
@@ -87,6 +90,8 @@ $(cat "$spoken")"
 expect '^Number of d4 dice text\.$'
 expect '^Number of d6 dice text\.$'
 expect '^notification 3d6: ([3-9]|1[0-8])\.$'
+expect '^d6-1 = [1-6]'
+expect '^d6-2 = [1-6]'
 expect '^notification d4: [1-4]\.$'
 expect '^Clipboard check box not checked\.$'
 expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'

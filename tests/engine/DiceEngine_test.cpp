@@ -101,6 +101,21 @@ TEST(RollOutputs, ThreeDiceOfMinusSixNameTheRollWithTheSign) {
     EXPECT_EQ(bench.total.Caption(), "-6");
 }
 
+// The window hands over the caption's word in the player's language; the roll stays notation.
+TEST(RollOutputs, CaptionNamesTheRollAfterTheWordGiven) {
+    ScriptedRandomSource random({0.5F});
+    MemoryCaption frame{"Ergebnis"};
+    MemoryCaption total{"0"};
+    MemoryCheckBox copyOption{0};
+    MemoryClipboard clipboard;
+    MemoryList list;
+    DiceEngine engine(random, frame, copyOption, clipboard, "Ergebnis");
+    engine.sRollDice(3, 6, list, total);
+    EXPECT_EQ(frame.Caption(), "Ergebnis: 3d6");
+    engine.sRollDice(1, 20, list, total);
+    EXPECT_EQ(frame.Caption(), "Ergebnis: d20");
+}
+
 TEST(RollOutputs, ClearedCopyOptionLeavesTheClipboardUntouched) {
     ScriptedRandomSource random({0.5F});
     Bench bench(random);

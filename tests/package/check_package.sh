@@ -42,7 +42,7 @@ expect_field Architecture "$(dpkg --print-architecture)"
 expect_field Section games
 expect_field Priority optional
 expect_field Homepage https://kelvane.example.org
-expect_field Recommends fonts-liberation2
+expect_field Recommends "fonts-liberation2, qt6-translations-l10n"
 expect_field Maintainer "Kelvane developers <developers@kelvane.example.org>"
 description=$(dpkg-deb -f "$deb" Description)
 [[ $(head -n 1 <<<"$description") == "Dice rolling for gamers" ]] ||

@@ -118,10 +118,16 @@ void frmAbout::ShowDialog() {
 }
 
 void frmAbout::Form_Load() {
+    WriteApplicationTexts();
+    emit loaded();
+}
+
+void frmAbout::WriteApplicationTexts() {
     const QString title = QApplication::applicationDisplayName();
-    setWindowTitle(QStringLiteral("About ") + title);
+    //: Caption of this dialog; %1 is the program's name, Kelvane.
+    setWindowTitle(tr("About %1").arg(title));
     const QVersionNumber version = QVersionNumber::fromString(QApplication::applicationVersion());
-    ui->lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    ui->lblVersion->setText(tr("Version %1.%2.%3")
                                 .arg(version.majorVersion())
                                 .arg(version.minorVersion())
                                 .arg(version.microVersion()));
@@ -129,7 +135,6 @@ void frmAbout::Form_Load() {
     // Screen readers leave out labels of fewer than three words when they read a dialog out;
     // with the title in front the version is read.
     ui->lblVersion->setAccessibleName(title + QLatin1Char(' ') + ui->lblVersion->text());
-    emit loaded();
 }
 
 void frmAbout::cmdOK_Click() { hide(); }
@@ -142,6 +147,12 @@ void frmAbout::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         ApplyColours();
+    } else if (event->type() == QEvent::LanguageChange) {
+        // The one shared dialog outlives a change of language.
+        ui->retranslateUi(this);
+        if (isLoaded_) {
+            WriteApplicationTexts();
+        }
     }
 }
 

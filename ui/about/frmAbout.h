@@ -49,7 +49,8 @@ class frmAbout : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // Keeps the texts readable when the palette turns dark or light.
+    // Keeps the texts readable when the palette turns dark or light, and in the language in
+    // force when it changes.
     void changeEvent(QEvent* event) override;
 
   private:
@@ -57,6 +58,8 @@ class frmAbout : public QDialog {
 
     void ApplyColours();
     void Form_Load();
+    // The caption, title and version from the application data.
+    void WriteApplicationTexts();
     void cmdOK_Click();
     void cmdSysInfo_Click();
 

@@ -1,11 +1,15 @@
 #include "formKelvane.h"
 
+#include <QAccessible>
 #include <QByteArray>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMetaObject>
 #include <QPushButton>
 #include <initializer_list>
 
@@ -66,13 +70,15 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      engine_(random_, resultFrame_, copyOption_, clipboard_),
+      // The frame's own caption, in the player's language, names each roll as well.
+      engine_(random_, resultFrame_, copyOption_, clipboard_, ui->frmResult->title().toStdString()),
       announcer_(*this) {
     ui->rolloutput->setModel(&rollList_);
     // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
     // the next turns of the event loop, a batch at a time.
     ui->rolloutput->setLayoutMode(QListView::Batched);
     ui->rolloutput->setBatchSize(kRollListBatch);
+    ui->rolloutput->installEventFilter(this);
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
     connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
@@ -108,6 +114,7 @@ void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
     UntrappedErrorHandler::Run(this, [&] {
         const std::int16_t count = CountIn(countBox);
         sRollDice(count, sides, rollList_, total_);
+        rolledSinceListFocus_ = true;
         AnnounceResult();
     });
 }
@@ -118,14 +125,44 @@ void formKelvane::btnMdN_Click() {
         const std::int16_t sides = CountIn(*ui->txtN);
         const std::int16_t count = CountIn(*ui->txtM);
         sRollDice(count, sides, rollList_, total_);
+        rolledSinceListFocus_ = true;
         AnnounceResult();
     });
 }
 
 void formKelvane::AnnounceResult() {
     // The frame names the roll as "Result: 3d6"; the speech leaves out the "Result: ".
-    const QString rollName = ui->frmResult->title().section(QLatin1Char(' '), 1);
-    announcer_.Announce(rollName + QStringLiteral(": ") + ui->totalresult->text());
+    const QString rollName = ui->frmResult->title().section(QStringLiteral(": "), 1);
+    //: Spoken after a roll: the roll, such as 3d6, then its total.
+    announcer_.Announce(tr("%1: %2").arg(rollName, ui->totalresult->text()));
+}
+
+bool formKelvane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->rolloutput && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
+        // Qt tells a screen reader of the list itself after its focus-in, and that hides any
+        // line made current during it: the line is spoken once the focus has settled.
+        QMetaObject::invokeMethod(this, &formKelvane::SpeakCurrentLine, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void formKelvane::SpeakCurrentLine() {
+    QListView& list = *ui->rolloutput;
+    if (!list.hasFocus() || rollList_.rowCount() == 0) {
+        return;
+    }
+    const QModelIndex first = rollList_.index(0);
+    const bool fromFirst = rolledSinceListFocus_ || !list.currentIndex().isValid();
+    rolledSinceListFocus_ = false;
+    if (fromFirst && list.currentIndex() != first) {
+        // Qt speaks a new current line itself.
+        list.setCurrentIndex(first);
+        return;
+    }
+    QAccessibleEvent focus(&list, QAccessible::Focus);
+    focus.setChild(list.currentIndex().row());
+    QAccessible::updateAccessibility(&focus);
 }
 
 void formKelvane::btnClear_Click() {

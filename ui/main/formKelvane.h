@@ -14,6 +14,7 @@
 #include "RollListModel.h"
 #include "ScreenReaderAnnouncer.h"
 
+class QEvent;
 class QLineEdit;
 
 namespace Ui {
@@ -38,6 +39,10 @@ class formKelvane : public QWidget {
                    CaptionTarget& tOut);
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
+  protected:
+    // Watches the roll list take the focus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void d4_Click();
     void d6_Click();
@@ -55,6 +60,9 @@ class formKelvane : public QWidget {
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
     // Has a screen reader speak the roll just shown, for example "3d6: 11".
     void AnnounceResult();
+    // Makes the roll list's first line current if a roll came since the list last had the
+    // focus, and has a screen reader speak the current line.
+    void SpeakCurrentLine();
 
     std::unique_ptr<Ui::formKelvane> ui;
     RandomSource& random_;
@@ -65,6 +73,7 @@ class formKelvane : public QWidget {
     QtClipboard clipboard_;
     DiceEngine engine_;
     ScreenReaderAnnouncer announcer_;
+    bool rolledSinceListFocus_ = false;
 };
 
 }  // namespace kelvane

@@ -1,0 +1,179 @@
+#include "Translations.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QtTest>
+#include <map>
+#include <memory>
+
+#include "ScriptedRandomSource.h"
+#include "formKelvane.h"
+#include "frmAbout.h"
+
+using kelvane::formKelvane;
+using kelvane::frmAbout;
+using kelvane::Translations;
+using kelvane::testing::ScriptedRandomSource;
+
+namespace {
+
+// What stays the same in every language: the product, the notation, numbers, the address, and
+// the roll's total, spoken after its name.
+const QStringList kData = {"Windows Kelvane",
+                           "Kelvane",
+                           "d4",
+                           "d6",
+                           "d8",
+                           "d10",
+                           "d12",
+                           "d20",
+                           "d100",
+                           "M",
+                           "dN",
+                           "0",
+                           "1",
+                           "30",
+                           "Check1",
+                           "https://kelvane.example.org",
+                           "-15968000",
+                           "32000d-999: -15968000"};
+
+// Every text a person sees or hears on both windows, by control and kind, after a roll with
+// the longest name the boxes allow.
+std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
+    std::map<QString, QString> texts;
+    for (QWidget* top : {&window, &dialog}) {
+        texts[top->objectName() + " caption"] = top->windowTitle();
+        for (const QWidget* control : top->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+                texts[name + " caption"] = button->text();
+            } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+                texts[name + " caption"] = label->text();
+            } else if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+                texts[name + " caption"] = frame->title();
+            }
+            texts[name + " tool tip"] = control->toolTip();
+            texts[name + " accessible name"] = control->accessibleName();
+            texts[name + " accessible description"] = control->accessibleDescription();
+        }
+    }
+    return texts;
+}
+
+// Whether each caption is shown whole: single lines within the control's contents, wrapped
+// text within its height.
+void VerifyCaptionsFit(const QWidget& top) {
+    for (const QLabel* label : top.findChildren<QLabel*>()) {
+        const QRect room = label->contentsRect();
+        const int needed = label->wordWrap()
+                               ? label->heightForWidth(room.width())
+                               : label->fontMetrics().horizontalAdvance(label->text());
+        QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
+                 qPrintable(label->objectName() + ": " + label->text()));
+    }
+    for (const QPushButton* button : top.findChildren<QPushButton*>()) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QString shown = QString(button->text()).remove(QLatin1Char('&'));
+        QVERIFY2(button->fontMetrics().horizontalAdvance(shown) <= room.width(),
+                 qPrintable(button->objectName() + ": " + shown));
+    }
+    for (const QGroupBox* frame : top.findChildren<QGroupBox*>()) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                             QStyle::SC_GroupBoxLabel, frame);
+        QVERIFY2(frame->rect().contains(caption),
+                 qPrintable(frame->objectName() + ": " + frame->title()));
+    }
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+    Q_OBJECT
+
+    // clang-format off
+private slots:
+    // clang-format on
+    void initTestCase() {
+        QApplication::setApplicationName("Kelvane");
+        QApplication::setApplicationDisplayName("Kelvane");
+        QApplication::setApplicationVersion("1.0.0");
+        english_ = Shown();
+    }
+
+    void everyTextInTheLanguageAndWhole_data() {
+        QTest::addColumn<QString>("locale");
+        // Words a language shares with English, besides the data.
+        QTest::addColumn<QStringList>("shared");
+        QTest::newRow("English") << "en_US" << QStringList();
+        QTest::newRow("unknown") << "ru_RU" << QStringList();
+        QTest::newRow("German") << "de_DE"
+                                << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
+        QTest::newRow("Austrian German")
+            << "de_AT" << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
+        QTest::newRow("French") << "fr_FR"
+                                << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
+        QTest::newRow("Spanish") << "es_ES" << QStringList();
+        QTest::newRow("Italian") << "it_IT" << QStringList{"OK"};
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << QStringList{"OK"};
+        QTest::newRow("Polish") << "pl_PL" << QStringList{"OK"};
+    }
+
+    void everyTextInTheLanguageAndWhole() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, shared);
+        const Translations translations{QLocale(locale)};
+        const std::map<QString, QString> texts = Shown();
+        const bool english = locale == "en_US" || locale == "ru_RU";
+        for (const auto& [what, text] : texts) {
+            const QString& source = english_.at(what);
+            if (english || text.isEmpty() || kData.contains(text) || shared.contains(text)) {
+                QCOMPARE(text, source);
+            } else {
+                QVERIFY2(text != source, qPrintable(what + " left in English: " + text));
+            }
+        }
+        // The roll stays notation whatever word names it.
+        QVERIFY(texts.at("frmResult caption").endsWith(": 32000d-999"));
+    }
+
+  private:
+    // Shows both windows in the language in force, checks that every caption is whole and
+    // returns their texts.
+    std::map<QString, QString> Shown() {
+        // A change of language reaches the shared About dialog as a posted event.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        ScriptedRandomSource random({0.5F});
+        formKelvane window(random);
+        window.findChild<QLineEdit*>("txtM")->setText("32e3");
+        window.findChild<QLineEdit*>("txtN")->setText("-999");
+        window.findChild<QPushButton*>("btnMdN")->click();
+        window.show();
+        frmAbout& dialog = frmAbout::Instance();
+        dialog.ShowDialog();
+        VerifyCaptionsFit(window);
+        VerifyCaptionsFit(dialog);
+        return Texts(window, dialog);
+    }
+
+    std::map<QString, QString> english_;
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "Translations_test.moc"

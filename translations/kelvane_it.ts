@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>QtMessageDisplay</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Le informazioni di sistema non sono disponibili al momento</translation>
+    </message>
+</context>
+<context>
+    <name>UntrappedErrorHandler</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Valore fuori intervallo</translation>
+    </message>
+    <message>
+        <source>The number of dice and the number of sides must each lie between -32768 and 32767.</source>
+        <translation>Il numero di dadi e il numero di facce devono essere entrambi compresi tra -32768 e 32767.</translation>
+    </message>
+    <message>
+        <source>Invalid value</source>
+        <translation>Valore non valido</translation>
+    </message>
+    <message>
+        <source>Kelvane could not use a value this command needs. Check the boxes and try again.</source>
+        <translation>Kelvane non ha potuto usare un valore necessario a questo comando. Controlla le caselle e riprova.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>A program or file this command needs could not be found.</source>
+        <translation>Non è stato trovato un programma o un file necessario a questo comando.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to finish this command. Roll fewer dice or close other programs, then try again.</source>
+        <translation>La memoria non è bastata per completare questo comando. Lancia meno dadi o chiudi altri programmi, poi riprova.</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Qualcosa è andato storto</translation>
+    </message>
+    <message>
+        <source>Kelvane could not finish this command. You can go on using it; if this happens again, restart Kelvane.</source>
+        <translation>Kelvane non è riuscito a completare questo comando. Puoi continuare a usarlo; se succede di nuovo, riavvia Kelvane.</translation>
+    </message>
+</context>
+<context>
+    <name>formKelvane</name>
+    <message>
+        <source>Roll a four sided die</source>
+        <translation>Lancia un dado a quattro facce</translation>
+    </message>
+    <message>
+        <source>Number of d4 dice</source>
+        <translation>Numero di d4</translation>
+    </message>
+    <message>
+        <source>Number of dice to roll</source>
+        <translation>Numero di dadi da lanciare</translation>
+    </message>
+    <message>
+        <source>Roll a six sided die</source>
+        <translation>Lancia un dado a sei facce</translation>
+    </message>
+    <message>
+        <source>Number of d6 dice</source>
+        <translation>Numero di d6</translation>
+    </message>
+    <message>
+        <source>Roll an eight sided die</source>
+        <translation>Lancia un dado a otto facce</translation>
+    </message>
+    <message>
+        <source>Number of d8 dice</source>
+        <translation>Numero di d8</translation>
+    </message>
+    <message>
+        <source>Roll a ten sided die</source>
+        <translation>Lancia un dado a dieci facce</translation>
+    </message>
+    <message>
+        <source>Number of d10 dice</source>
+        <translation>Numero di d10</translation>
+    </message>
+    <message>
+        <source>Roll a twelve sided die</source>
+        <translation>Lancia un dado a dodici facce</translation>
+    </message>
+    <message>
+        <source>Number of d12 dice</source>
+        <translation>Numero di d12</translation>
+    </message>
+    <message>
+        <source>Roll a twenty sided die</source>
+        <translation>Lancia un dado a venti facce</translation>
+    </message>
+    <message>
+        <source>Number of d20 dice</source>
+        <translation>Numero di d20</translation>
+    </message>
+    <message>
+        <source>Roll a one hundred sided die</source>
+        <translation>Lancia un dado a cento facce</translation>
+    </message>
+    <message>
+        <source>Number of d100 dice</source>
+        <translation>Numero di d100</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Generic</source>
+        <extracomment>Frame around the roller of any number (M) of dice with any number of sides (N).</extracomment>
+        <translation>Lancio libero</translation>
+    </message>
+    <message>
+        <source>Number of dice (M)</source>
+        <translation>Numero di dadi (M)</translation>
+    </message>
+    <message>
+        <source>Number of sides (N)</source>
+        <translation>Numero di facce (N)</translation>
+    </message>
+    <message>
+        <source>Number of sides to the die</source>
+        <translation>Numero di facce del dado</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <translation>Lancia</translation>
+    </message>
+    <message>
+        <source>Roll the MdN dice</source>
+        <translation>Lancia i dadi MdN</translation>
+    </message>
+    <message>
+        <source>Seed Generator</source>
+        <extracomment>Button: give the random number generator a new seed from the clock (a command: seed the generator, not a generator of seeds).</extracomment>
+        <translation>Nuovo seme</translation>
+    </message>
+    <message>
+        <source>Randomize (seed) the number generator</source>
+        <translation>Dare un nuovo seme al generatore di numeri casuali</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Kelvane developers</source>
+        <translation>Copyright © 2026 gli sviluppatori di Kelvane</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <extracomment>Frame around the list of dice rolled, one line per die.</extracomment>
+        <translation>Lanci</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <translation>Appunti</translation>
+    </message>
+    <message>
+        <source>Check to send future rolls to the clipboard for pasting in other documents</source>
+        <translation>Spunta per copiare i prossimi lanci negli appunti e incollarli in altri documenti</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button: empty the list of rolls (a verb).</extracomment>
+        <translation>Svuota</translation>
+    </message>
+    <message>
+        <source>Clear the contents of the rolls list</source>
+        <translation>Svuota l&apos;elenco dei lanci</translation>
+    </message>
+    <message>
+        <source>Displays individual roll results</source>
+        <translation>Mostra il risultato di ogni dado</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Kelvane provides the fantasy roll player and game master with all the rolling excitement they can handle.</source>
+        <translation>Kelvane offre ai giocatori di ruolo fantasy e ai master tutta l&apos;emozione dei dadi che riescono a reggere.</translation>
+    </message>
+    <message>
+        <source>Pause your mouse over each item on the screen to get pop-up tool-tips on how to use the program...trust me its pretty simple.</source>
+        <translation>Tieni il mouse su un elemento per vedere un suggerimento... fidati, è semplicissimo.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info &amp;sistema...</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::formKelvane</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versione %1.%2.%3</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,235 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>QtMessageDisplay</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
+    </message>
+</context>
+<context>
+    <name>UntrappedErrorHandler</name>
+    <message>
+        <source>Overflow</source>
+        <translation>Estouro de capacidade</translation>
+    </message>
+    <message>
+        <source>The number of dice and the number of sides must each lie between -32768 and 32767.</source>
+        <translation>A quantidade de dados e o número de lados devem estar, cada um, entre -32768 e 32767.</translation>
+    </message>
+    <message>
+        <source>Invalid value</source>
+        <translation>Valor inválido</translation>
+    </message>
+    <message>
+        <source>Kelvane could not use a value this command needs. Check the boxes and try again.</source>
+        <translation>O Kelvane não conseguiu usar um valor de que este comando precisa. Confira as caixas e tente de novo.</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>A program or file this command needs could not be found.</source>
+        <translation>Não foi encontrado um programa ou arquivo de que este comando precisa.</translation>
+    </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>There was not enough memory to finish this command. Roll fewer dice or close other programs, then try again.</source>
+        <translation>Não havia memória suficiente para concluir este comando. Role menos dados ou feche outros programas e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation>Algo deu errado</translation>
+    </message>
+    <message>
+        <source>Kelvane could not finish this command. You can go on using it; if this happens again, restart Kelvane.</source>
+        <translation>O Kelvane não conseguiu concluir este comando. Você pode continuar usando; se isso acontecer de novo, reinicie o Kelvane.</translation>
+    </message>
+</context>
+<context>
+    <name>formKelvane</name>
+    <message>
+        <source>Roll a four sided die</source>
+        <translation>Rolar um dado de quatro lados</translation>
+    </message>
+    <message>
+        <source>Number of d4 dice</source>
+        <translation>Quantidade de d4</translation>
+    </message>
+    <message>
+        <source>Number of dice to roll</source>
+        <translation>Quantidade de dados a rolar</translation>
+    </message>
+    <message>
+        <source>Roll a six sided die</source>
+        <translation>Rolar um dado de seis lados</translation>
+    </message>
+    <message>
+        <source>Number of d6 dice</source>
+        <translation>Quantidade de d6</translation>
+    </message>
+    <message>
+        <source>Roll an eight sided die</source>
+        <translation>Rolar um dado de oito lados</translation>
+    </message>
+    <message>
+        <source>Number of d8 dice</source>
+        <translation>Quantidade de d8</translation>
+    </message>
+    <message>
+        <source>Roll a ten sided die</source>
+        <translation>Rolar um dado de dez lados</translation>
+    </message>
+    <message>
+        <source>Number of d10 dice</source>
+        <translation>Quantidade de d10</translation>
+    </message>
+    <message>
+        <source>Roll a twelve sided die</source>
+        <translation>Rolar um dado de doze lados</translation>
+    </message>
+    <message>
+        <source>Number of d12 dice</source>
+        <translation>Quantidade de d12</translation>
+    </message>
+    <message>
+        <source>Roll a twenty sided die</source>
+        <translation>Rolar um dado de vinte lados</translation>
+    </message>
+    <message>
+        <source>Number of d20 dice</source>
+        <translation>Quantidade de d20</translation>
+    </message>
+    <message>
+        <source>Roll a one hundred sided die</source>
+        <translation>Rolar um dado de cem lados</translation>
+    </message>
+    <message>
+        <source>Number of d100 dice</source>
+        <translation>Quantidade de d100</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Soma</translation>
+    </message>
+    <message>
+        <source>Generic</source>
+        <extracomment>Frame around the roller of any number (M) of dice with any number of sides (N).</extracomment>
+        <translation>Rolagem livre</translation>
+    </message>
+    <message>
+        <source>Number of dice (M)</source>
+        <translation>Quantidade de dados (M)</translation>
+    </message>
+    <message>
+        <source>Number of sides (N)</source>
+        <translation>Número de lados (N)</translation>
+    </message>
+    <message>
+        <source>Number of sides to the die</source>
+        <translation>Número de lados do dado</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <translation>Rolar</translation>
+    </message>
+    <message>
+        <source>Roll the MdN dice</source>
+        <translation>Rolar os dados MdN</translation>
+    </message>
+    <message>
+        <source>Seed Generator</source>
+        <extracomment>Button: give the random number generator a new seed from the clock (a command: seed the generator, not a generator of seeds).</extracomment>
+        <translation>Nova semente</translation>
+    </message>
+    <message>
+        <source>Randomize (seed) the number generator</source>
+        <translation>Dar uma nova semente ao gerador de números aleatórios</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 the Kelvane developers</source>
+        <translation>Copyright © 2026 os desenvolvedores do Kelvane</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <extracomment>Frame around the list of dice rolled, one line per die.</extracomment>
+        <translation>Rolagens</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Check to send future rolls to the clipboard for pasting in other documents</source>
+        <translation>Marque para copiar as próximas rolagens para a área de transferência e colá-las em outros documentos</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <extracomment>Button: empty the list of rolls (a verb).</extracomment>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Clear the contents of the rolls list</source>
+        <translation>Limpar a lista de rolagens</translation>
+    </message>
+    <message>
+        <source>Displays individual roll results</source>
+        <translation>Mostra o resultado de cada dado</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Kelvane provides the fantasy roll player and game master with all the rolling excitement they can handle.</source>
+        <translation>O Kelvane oferece aos jogadores e mestres de RPG de fantasia toda a emoção de rolar dados que eles aguentam.</translation>
+    </message>
+    <message>
+        <source>Pause your mouse over each item on the screen to get pop-up tool-tips on how to use the program...trust me its pretty simple.</source>
+        <translation>Pare o mouse sobre cada item para ver uma dica de uso... pode confiar, é bem simples.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info. &amp;sistema...</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::formKelvane</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmAbout</name>
+    <message>
+        <source>About %1</source>
+        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <translation>Sobre o %1</translation>
+    </message>
+    <message>
+        <source>Version %1.%2.%3</source>
+        <translation>Versão %1.%2.%3</translation>
+    </message>
+</context>
+</TS>
