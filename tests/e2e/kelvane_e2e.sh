@@ -31,10 +31,7 @@ kelvane_pid=""
 accessibility_pid=""
 
 cleanup() {
-    for pid in $kelvane_pid $accessibility_pid $window_manager_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    end_processes $kelvane_pid $accessibility_pid $window_manager_pid $xvfb_pid
     rm -rf "$work"
 }
 trap cleanup EXIT

@@ -18,10 +18,7 @@ xvfb_pid=""
 kelvane_pid=""
 
 cleanup() {
-    for pid in $kelvane_pid $xvfb_pid; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    end_processes $kelvane_pid $xvfb_pid
     rm -rf "$work"
 }
 trap cleanup EXIT

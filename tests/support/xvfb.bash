@@ -6,6 +6,15 @@ fail() {
     exit 1
 }
 
+# Ends the given processes that still run, and waits for each to end.
+end_processes() {
+    local pid
+    for pid in "$@"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
 # start_xvfb: starts Xvfb on a display it picks itself, so that parallel runs never race for
 # one, waits until it accepts connections and exports DISPLAY. Sets xvfb_pid for the caller's
 # clean-up. Needs $work (a scratch folder) and $wait_seconds.
