@@ -13,8 +13,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Self-contained executables: Wine then needs no MinGW runtime libraries beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
 find_program(KELVANE_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${KELVANE_WINE})

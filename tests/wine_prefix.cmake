@@ -23,6 +23,14 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "wineboot failed: ${result}\n${log}")
 endif()
 
+# Every Windows has Tahoma, the font of its dialogs and of Qt's text boxes there; a fresh
+# prefix has none, and its text boxes would show no text.
+file(GLOB tahoma /usr/share/wine/fonts/tahoma*.ttf)
+if(NOT tahoma)
+    message(FATAL_ERROR "No Tahoma in /usr/share/wine/fonts: run scripts/install-deps.")
+endif()
+file(COPY ${tahoma} DESTINATION "${PREFIX}/drive_c/windows/Fonts")
+
 # The values, imported in one start of Wine's regedit. The ANSI reads report strings with
 # their terminating zero, so 1023 characters make 1024 bytes and 1024 characters one byte too
 # many; binary values are read as they are stored. Wine's regedit gives every string a

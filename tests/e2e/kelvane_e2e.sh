@@ -96,24 +96,32 @@ set_md6() {
     xdotool type --delay 30 "$1"
 }
 
+# Each value on the clipboard ends in CR LF, as the program writes it. Under Wine, X11 programs
+# read LF alone: Wine hands Windows text to X11 with each CR LF made an LF.
+line_end="CR LF"
+cr=$'\r'
+if [[ -n ${WINEPREFIX:-} ]]; then
+    line_end="LF"
+    cr=""
+fi
+
 # Waits until the clipboard holds a roll of the given number of dice, each value 1 to 6 ended
-# by CR LF (as many line ends as dice, and every line a value and CR), and prints it as hex
-# bytes. The program owns the X clipboard, so this must run
-# while it is still running.
+# by the line end (as many LFs as dice, and each line a value and its CR), and prints it as
+# hex bytes. The program owns the X clipboard, so this must run while it is still running.
 read_roll() {
     local dice=$1
     local deadline=$((SECONDS + wait_seconds))
     while ((SECONDS < deadline)); do
         if timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null &&
             [[ $(wc -l <"$work/clip") -eq $dice ]] &&
-            ! LC_ALL=C grep -qvx $'[1-6]\r' "$work/clip"; then
+            ! LC_ALL=C grep -qvx "[1-6]$cr" "$work/clip"; then
             od -An -v -tx1 "$work/clip" | tr -d ' \n'
             return 0
         fi
         expect_running "during the roll"
         sleep 0.2
     done
-    fail "the clipboard does not hold $dice die values 1...6 each ended by CR LF; it holds" \
+    fail "the clipboard does not hold $dice die values 1...6 each ended by $line_end; it holds" \
         "$(head -c 60 "$work/clip" | od -An -tx1 | tr -d '\n')..."
 }
 
@@ -157,6 +165,11 @@ END
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
+# Wine's desktop process, started with the prefix before there was a display, would keep the
+# program's windows off this one: end it, and Wine starts a new one on this display.
+if [[ -n ${WINEPREFIX:-} ]]; then
+    "$(dirname "$WINE")/wineserver64" -k 2>/dev/null || true
+fi
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 window_manager_pid=$!
 # A window mapped before the window manager has taken over the screen may stay unmanaged.
