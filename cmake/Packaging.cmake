@@ -1,7 +1,15 @@
-# The Debian package, made by CPack's DEB generator: `cmake --build <dir> --target package`.
+# The packages, made by CPack: `cmake --build <dir> --target package`. The Windows installer
+# and zip are WindowsPackaging.cmake's; the rest of this file makes the Debian package.
 # Name, version and homepage come from project(); the summary and the long description are
 # the AppStream metainfo's, so the package manager and the software centres say the same.
-if(NOT UNIX OR APPLE OR KELVANE_CORE_ONLY)
+if(KELVANE_CORE_ONLY)
+    return()
+endif()
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
+    return()
+endif()
+if(NOT UNIX OR APPLE)
     return()
 endif()
 
