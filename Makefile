@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test bench package fuzz clean
+.PHONY: all deps build run test bench package windows-qt windows-app windows-package fuzz clean
 
 all: build
 
@@ -28,6 +28,8 @@ test: deps
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
+	$(MAKE) windows-app
+	ctest --preset windows-app
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	ctest --preset fuzz
@@ -42,6 +44,19 @@ bench: deps
 package: deps
 	cmake --preset release
 	cmake --build --preset release --target package
+
+# Qt for Windows is built once, into a cache outside the build tree (see README.md); this
+# does nothing when the cache already holds it.
+windows-qt: deps
+	./scripts/build-qt-windows >/dev/null
+
+windows-app: windows-qt
+	cmake --preset windows-app
+	cmake --build --preset windows-app
+
+# build/windows-app/Kelvane-<version>-win64.exe, the installer, and the same folder as a .zip.
+windows-package: windows-app
+	cmake --build --preset windows-app --target package
 
 # Each fuzzer for FUZZ_SECONDS from its seed corpus (new finds go to build/fuzz/corpus), then
 # every text of up to four printable characters through the optimised count conversion.
