@@ -41,11 +41,6 @@ window=""
 origin_x=0
 origin_y=0
 
-# Waits for a visible window whose title is the given pattern and prints its id.
-wait_for_window() {
-    timeout "$wait_seconds" xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
 window_is_shown() {
     [[ -n $(xdotool search --onlyvisible --name "$1" 2>/dev/null) ]]
 }

@@ -50,8 +50,7 @@ pids+=("$orca_pid")
 sleep 4
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start "$kelvane" >"$work/kelvane.log" 2>&1
-window=$(timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' |
-    head -n 1) || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+window=$(wait_for_window '^Windows Kelvane$') || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
 # No window manager runs to hand the window the focus.
 xdotool windowfocus --sync "$window"
 sleep 2

@@ -82,7 +82,7 @@ start_xvfb
 unset QT_QPA_PLATFORM
 "$work/root/usr/bin/kelvane" >"$work/kelvane.log" 2>&1 &
 kelvane_pid=$!
-timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' >/dev/null ||
+wait_for_window '^Windows Kelvane$' >/dev/null ||
     fail "the unpacked program opened no window \"Windows Kelvane\": $(cat "$work/kelvane.log")"
 
 # The platform plugin that the running program loaded, and the libraries it links, must come

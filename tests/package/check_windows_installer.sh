@@ -66,7 +66,7 @@ grep -q 'Publisher.*Kelvane developers' "$work/uninstall-key" ||
 start_xvfb
 "$wine" "$program_dir/kelvane.exe" >"$work/kelvane.log" 2>&1 &
 kelvane_pid=$!
-timeout "$wait_seconds" xdotool search --sync --onlyvisible --name '^Windows Kelvane$' >/dev/null ||
+wait_for_window '^Windows Kelvane$' >/dev/null ||
     fail "the installed program opened no window: $(cat "$work/kelvane.log")"
 kill "$kelvane_pid"
 wait "$kelvane_pid" 2>/dev/null || true

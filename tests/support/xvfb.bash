@@ -15,6 +15,26 @@ end_processes() {
     done
 }
 
+# Waits up to $wait_seconds for a visible window whose title matches the given pattern and
+# prints its id. The window must still be there a moment after it is found: Wine may replace a
+# new window's X window while it sets the window up.
+wait_for_window() {
+    local deadline=$((SECONDS + wait_seconds))
+    local id
+    while ((SECONDS < deadline)); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        if [[ -n $id ]]; then
+            sleep 0.3
+            if [[ $(xwininfo -id "$id" 2>/dev/null) == *IsViewable* ]]; then
+                echo "$id"
+                return 0
+            fi
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
 # start_xvfb: starts Xvfb on a display it picks itself, so that parallel runs never race for
 # one, waits until it accepts connections and exports DISPLAY. Sets xvfb_pid for the caller's
 # clean-up. Needs $work (a scratch folder) and $wait_seconds.
