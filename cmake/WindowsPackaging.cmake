@@ -26,6 +26,19 @@ foreach(qt_translation ${kelvane_translations})
 endforeach()
 install(FILES ${kelvane_translations} DESTINATION translations)
 
+# Kelvane's own terms, which the installer shows before it installs, and Qt's licence.
+set(license_file ${PROJECT_BINARY_DIR}/packaging/LICENSE.txt)
+file(CONFIGURE OUTPUT ${license_file} @ONLY CONTENT [[
+Kelvane @PROJECT_VERSION@
+Copyright (C) 2026 Kelvane developers. All rights reserved.
+
+Kelvane may be used and copied only as its copyright holders allow.
+
+Kelvane uses the Qt libraries (Qt Core, Qt Gui and Qt Widgets and their Windows plugins),
+which are licensed under the GNU Lesser General Public License version 3. Their licence,
+and where their source is to be had, are in the folder licenses\Qt beside the program.
+]])
+install(FILES ${license_file} DESTINATION licenses RENAME Kelvane.txt)
 install(DIRECTORY ${KELVANE_WINDOWS_QT}/LICENSES/ DESTINATION licenses/Qt)
 install(FILES ${KELVANE_WINDOWS_QT}/SOURCE.txt DESTINATION licenses/Qt)
 
@@ -52,6 +65,7 @@ set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${PROJECT_NAME})
 set(CPACK_PACKAGE_EXECUTABLES kelvane ${PROJECT_NAME})
 set(CPACK_GENERATOR NSIS64 ZIP)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${license_file})
 
 # A per-machine install into Program Files with a Start-menu shortcut, an entry in Apps and
 # Features and Uninstall.exe beside the program. Debian's makensis builds a 32-bit installer

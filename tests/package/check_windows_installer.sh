@@ -33,7 +33,7 @@ zip=$work/cpack/Kelvane-1.0.0-win64.zip
 [[ -f $installer && -f $zip ]] || fail "no installer and zip among: $(ls "$work/cpack")"
 cmake -E tar tf "$zip" >"$work/zip-contents"
 for file in kelvane.exe Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
-    libstdc++-6.dll qt.conf translations/qtbase_de.qm licenses/Qt/LGPL-3.0-only.txt; do
+    libstdc++-6.dll qt.conf translations/qtbase_de.qm licenses/Kelvane.txt licenses/Qt/LGPL-3.0-only.txt; do
     grep -qx "Kelvane-1.0.0-win64/$file" "$work/zip-contents" || fail "the zip lacks $file"
 done
 
