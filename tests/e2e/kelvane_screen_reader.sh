@@ -21,11 +21,7 @@ work=$(mktemp -d)
 pids=()
 
 cleanup() {
-    local pid
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
+    end_processes "${pids[@]}"
     [[ -n ${KEEP_WORK:-} ]] && echo "kept $work" || rm -rf "$work"
 }
 trap cleanup EXIT
