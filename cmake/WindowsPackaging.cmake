@@ -15,16 +15,16 @@ install(FILES ${PROJECT_BINARY_DIR}/packaging/qt.conf DESTINATION .)
 
 # Qt's translations of its own texts (the buttons of message boxes, a text box's menu), for the
 # languages Kelvane is translated into; the same files Debian's Qt uses.
-file(GLOB kelvane_translations RELATIVE ${PROJECT_SOURCE_DIR}/translations
+file(GLOB qt_translations RELATIVE ${PROJECT_SOURCE_DIR}/translations
     ${PROJECT_SOURCE_DIR}/translations/kelvane_*.ts)
-list(TRANSFORM kelvane_translations REPLACE "^kelvane_(.*)\\.ts$"
+list(TRANSFORM qt_translations REPLACE "^kelvane_(.*)\\.ts$"
     "/usr/share/qt6/translations/qtbase_\\1.qm")
-foreach(qt_translation ${kelvane_translations})
+foreach(qt_translation ${qt_translations})
     if(NOT EXISTS ${qt_translation})
         message(FATAL_ERROR "No ${qt_translation}: run scripts/install-deps.")
     endif()
 endforeach()
-install(FILES ${kelvane_translations} DESTINATION translations)
+install(FILES ${qt_translations} DESTINATION translations)
 
 # Kelvane's own terms, which the installer shows before it installs, and Qt's licence.
 set(license_file ${PROJECT_BINARY_DIR}/packaging/LICENSE.txt)
