@@ -6,6 +6,7 @@
 #include <numeric>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "MemoryCaption.h"
@@ -24,7 +25,8 @@ constexpr float kJustBelowOne = 1.0F - 1.0F / 16777216.0F;
 
 // A roll's controls in memory, with the engine writing to them.
 struct Bench {
-    explicit Bench(RandomSource& random) : engine(random, frame, copyOption, clipboard) {}
+    explicit Bench(RandomSource& random, std::string resultWord = "Result")
+        : engine(random, frame, copyOption, clipboard, std::move(resultWord)) {}
 
     std::vector<std::string> Lines() const { return list.Lines().ToStrings(); }
 
@@ -104,16 +106,11 @@ TEST(RollOutputs, ThreeDiceOfMinusSixNameTheRollWithTheSign) {
 // The window hands over the caption's word in the player's language; the roll stays notation.
 TEST(RollOutputs, CaptionNamesTheRollAfterTheWordGiven) {
     ScriptedRandomSource random({0.5F});
-    MemoryCaption frame{"Ergebnis"};
-    MemoryCaption total{"0"};
-    MemoryCheckBox copyOption{0};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine(random, frame, copyOption, clipboard, "Ergebnis");
-    engine.sRollDice(3, 6, list, total);
-    EXPECT_EQ(frame.Caption(), "Ergebnis: 3d6");
-    engine.sRollDice(1, 20, list, total);
-    EXPECT_EQ(frame.Caption(), "Ergebnis: d20");
+    Bench bench(random, "Ergebnis");
+    bench.engine.sRollDice(3, 6, bench.list, bench.total);
+    EXPECT_EQ(bench.frame.Caption(), "Ergebnis: 3d6");
+    bench.engine.sRollDice(1, 20, bench.list, bench.total);
+    EXPECT_EQ(bench.frame.Caption(), "Ergebnis: d20");
 }
 
 TEST(RollOutputs, ClearedCopyOptionLeavesTheClipboardUntouched) {
