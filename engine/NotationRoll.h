@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <variant>
+#include <vector>
+
+#include "Notation.h"
+#include "RandomSource.h"
+
+namespace kelvane::notation {
+
+// What happened to a die, as marks that combine.
+enum Mark : std::uint8_t {
+    kDropped = 1U << 0U,
+    kExploded = 1U << 1U,
+    kRerolled = 1U << 2U,  // thrown again; its value does not count
+    kSuccess = 1U << 3U,
+    kFailure = 1U << 4U,
+};
+
+struct RolledDie {
+    std::int64_t value = 0;
+    std::uint8_t marks = 0;
+
+    friend bool operator==(const RolledDie&, const RolledDie&) = default;
+};
+
+// The dice one term threw, in the order thrown, and the term's value.
+struct RolledTerm {
+    std::vector<RolledDie> dice;
+    std::int64_t value = 0;
+};
+
+struct Roll {
+    std::vector<RolledTerm> terms;  // one for each term of Expression::dice
+    std::int64_t total = 0;
+    std::int64_t diceThrown = 0;  // every throw, extra ones included
+};
+
+// One throw of a die with the given faces from the random source. Dice of up to 32767 sides
+// take one draw, exactly as the die buttons throw them, so that 3d6 typed and 3d6 clicked
+// show the same dice; larger dice take two draws, 48 bits, to stay even over their faces.
+[[nodiscard]] std::int64_t ThrowDie(RandomSource& random, std::int64_t sides);
+[[nodiscard]] std::int64_t ThrowFateDie(RandomSource& random);
+
+// Throws the expression's dice and works out its value. An error leaves nothing half-done
+// for the caller: it has written nothing yet.
+[[nodiscard]] std::variant<Roll, Error> RollExpression(const Expression& expression,
+                                                       RandomSource& random);
+
+}  // namespace kelvane::notation
