@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "NotationRoll.h"
 #include "NumberText.h"
 
 namespace kelvane {
@@ -17,6 +18,33 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
 // "d", sides of six characters and "-".
 constexpr std::size_t kLongestTag = 8;
+// The clipboard's marks, in the order a die gathers them.
+constexpr std::array<std::pair<std::uint8_t, char>, 5> kMarkSigns{{
+    {notation::kRerolled, 'r'},
+    {notation::kExploded, '!'},
+    {notation::kDropped, 'd'},
+    {notation::kSuccess, '*'},
+    {notation::kFailure, '_'},
+}};
+
+// Each term's dice as chat dice bots show them, such as [4, 5, 4, 1d].
+std::string ClipboardTerm(const notation::RolledTerm& term) {
+    std::string text = "[";
+    for (const notation::RolledDie& die : term.dice) {
+        if (text.size() > 1) {
+            text.append(", ");
+        }
+        AppendNumber(text, die.value);
+        for (const auto& [mark, sign] : kMarkSigns) {
+            if ((die.marks & mark) != 0) {
+                text.push_back(sign);
+            }
+        }
+    }
+    text.push_back(']');
+    return text;
+}
+
 }  // namespace
 
 float DiceEngine::RollDie(const std::int16_t& n) {
@@ -96,6 +124,94 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         clipboard_.SetText(clipText);
     }
     tOut.SetCaption(NumberText(total));
+}
+
+std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::string_view text,
+                                                                           ListTarget& lOut,
+                                                                           CaptionTarget& tOut) {
+    auto parsed = notation::Parse(text);
+    if (const auto* error = std::get_if<notation::Error>(&parsed)) {
+        return *error;
+    }
+    NotationRollShown shown{std::move(std::get<notation::Expression>(parsed)), {}, 0};
+    const notation::Expression& expression = shown.expression;
+    const bool copy = copyOption_.Value() != 0;
+    auto rolled = notation::RollExpression(expression, random_);
+    if (const auto* error = std::get_if<notation::Error>(&rolled)) {
+        return *error;
+    }
+    const notation::Roll& roll = std::get<notation::Roll>(rolled);
+    shown.name = expression.Normalised();
+    shown.total = roll.total;
+
+    const std::array<std::pair<std::uint8_t, const std::string*>, 5> markWords{{
+        {notation::kRerolled, &markWords_.rerolled},
+        {notation::kExploded, &markWords_.exploded},
+        {notation::kDropped, &markWords_.dropped},
+        {notation::kSuccess, &markWords_.success},
+        {notation::kFailure, &markWords_.failure},
+    }};
+    ListLines lines;
+    lines.Reserve(static_cast<std::size_t>(roll.diceThrown) + 1,
+                  static_cast<std::size_t>(roll.diceThrown) * 16);
+    std::string line;
+    for (std::size_t t = 0; t < roll.terms.size(); ++t) {
+        const notation::DiceTerm& term = expression.dice[t];
+        const std::vector<notation::RolledDie>& dice = roll.terms[t].dice;
+        std::string tag = "d";
+        if (term.fate) {
+            tag.push_back('F');
+        } else {
+            AppendNumber(tag, term.sides);
+        }
+        for (std::size_t i = 0; i < dice.size(); ++i) {
+            line.assign(tag);
+            if (dice.size() > 1) {
+                line.push_back('-');
+                AppendNumber(line, static_cast<std::int64_t>(i + 1));
+            }
+            line.append(kEquals);
+            AppendNumber(line, dice[i].value);
+            const char* separator = " (";
+            for (const auto& [mark, word] : markWords) {
+                if ((dice[i].marks & mark) != 0) {
+                    line.append(separator).append(*word);
+                    separator = ", ";
+                }
+            }
+            if (*separator == ',') {
+                line.push_back(')');
+            }
+            lines.Add(line);
+        }
+    }
+    std::string summary = shown.name;
+    summary.append(kEquals);
+    AppendNumber(summary, roll.total);
+    const std::string label = expression.label.empty() ? "" : " # " + expression.label;
+    summary.append(label);
+    // A lone die such as d20 says all in its own line.
+    if (lines.Count() != 1 || lines.Line(0) != summary) {
+        lines.Add(summary);
+    }
+
+    if (roll.diceThrown > 1) {
+        lOut.RemoveAllItems();
+    }
+    resultFrame_.SetCaption(resultPrefix_ + shown.name);
+    lOut.AddItems(std::move(lines));
+    if (copy) {
+        std::string clipText =
+            shown.name + ": " + notation::Write(expression, [&roll](std::size_t term) {
+                return ClipboardTerm(roll.terms[term]);
+            });
+        clipText.append(kEquals);
+        AppendNumber(clipText, roll.total);
+        clipText.append(label).append(kLineEnd);
+        clipboard_.SetText(clipText);
+    }
+    tOut.SetCaption(NumberText(roll.total));
+    return shown;
 }
 
 }  // namespace kelvane

@@ -2,15 +2,34 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <variant>
 
 #include "CaptionTarget.h"
 #include "CheckBoxSource.h"
 #include "ClipboardTarget.h"
 #include "ListTarget.h"
+#include "Notation.h"
 #include "RandomSource.h"
 
 namespace kelvane {
+
+// The words a list line puts after a die's value, in the player's language.
+struct MarkWords {
+    std::string dropped = "dropped";
+    std::string exploded = "exploded";
+    std::string rerolled = "rerolled";
+    std::string success = "success";
+    std::string failure = "failure";
+};
+
+// A notation roll as shown: the roll's name (the notation in its canonical form) and total.
+struct NotationRollShown {
+    notation::Expression expression;
+    std::string name;
+    std::int64_t total = 0;
+};
 
 // Throws dice and writes a roll's outputs: one list line per die, the result frame's caption,
 // the total and, when the clipboard option is ticked, the values as clipboard text.
@@ -36,12 +55,23 @@ class DiceEngine {
     void sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                    CaptionTarget& tOut);
 
+    // Rolls dice notation, such as 4d6dl1+2, into lOut and tOut as the die buttons write their
+    // rolls: a line for each die with its marks, then a line naming the roll and its total; the
+    // list is emptied first when more than one die is thrown. The clipboard receives one line
+    // in the form chat dice bots use, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15". A notation
+    // that cannot be rolled changes nothing and comes back as the error.
+    std::variant<NotationRollShown, notation::Error> sRollNotation(std::string_view text,
+                                                                   ListTarget& lOut,
+                                                                   CaptionTarget& tOut);
+    void SetMarkWords(MarkWords words) { markWords_ = std::move(words); }
+
   private:
     RandomSource& random_;
     CaptionTarget& resultFrame_;
     CheckBoxSource& copyOption_;
     ClipboardTarget& clipboard_;
     std::string resultPrefix_;
+    MarkWords markWords_;
 };
 
 }  // namespace kelvane

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,23 +19,23 @@ inline constexpr std::size_t kMaxTextLength = 1'000;
 // Why a notation cannot be rolled. The window turns each into a sentence in the player's
 // language; the column says where reading stopped.
 enum class ErrorCode : std::uint8_t {
-    Empty,                // nothing but blanks
-    TooLong,              // more than kMaxTextLength characters
-    ExpectedOperand,      // a number, a die or "(" should come here
-    ExpectedSides,        // a number of sides, "%" or "F" should follow "d"
-    ExpectedOperator,     // an operator, a modifier or the end should come here
-    ExpectedCloseParen,   // the text ends inside parentheses
-    UnmatchedCloseParen,  // a ")" with no "(" before it
-    ExpectedTarget,       // a number should follow a comparison
-    ExpectedHighOrLow,    // "h" or "l" should follow the "d" that drops dice
-    RepeatedModifier,     // the same kind of modifier twice on one term of dice
-    FailureWithoutTarget, // "f" on dice that count no successes
-    NumberTooLarge,       // a number beyond 64 bits
-    TooManyDice,          // more than kMaxDice dice in one roll
-    SidesOutOfRange,      // sides outside 1 ... kMaxSides
-    NeverStops,           // every face meets the compare point of "!" or "r"
+    Empty,                 // nothing but blanks
+    TooLong,               // more than kMaxTextLength characters
+    ExpectedOperand,       // a number, a die or "(" should come here
+    ExpectedSides,         // a number of sides, "%" or "F" should follow "d"
+    ExpectedOperator,      // an operator, a modifier or the end should come here
+    ExpectedCloseParen,    // the text ends inside parentheses
+    UnmatchedCloseParen,   // a ")" with no "(" before it
+    ExpectedTarget,        // a number should follow a comparison
+    ExpectedHighOrLow,     // "h" or "l" should follow the "d" that drops dice
+    RepeatedModifier,      // the same kind of modifier twice on one term of dice
+    FailureWithoutTarget,  // "f" on dice that count no successes
+    NumberTooLarge,        // a number beyond 64 bits
+    TooManyDice,           // more than kMaxDice dice in one roll
+    SidesOutOfRange,       // sides outside 1 ... kMaxSides
+    NeverStops,            // every face meets the compare point of "!" or "r"
     DivisionByZero,
-    ResultOutOfRange,     // arithmetic beyond 64 bits
+    ResultOutOfRange,  // arithmetic beyond 64 bits
 };
 
 struct Error {
@@ -64,14 +66,14 @@ struct KeepDrop {
 // One term of dice, such as 4d6dl1 or 10d10>=8f1, with its modifiers. Modifiers apply in one
 // fixed order whatever order they were written in: reroll, explode, keep or drop, count.
 struct DiceTerm {
-    std::int64_t count = 1;        // 0 ... kMaxDice
-    bool countWritten = false;     // "1d6" rather than "d6"
-    bool fate = false;             // faces -1, 0 and +1
-    std::int64_t sides = 6;        // 1 ... kMaxSides; 3 for Fate dice
-    std::optional<ComparePoint> reroll;  // rethrow while the face matches
-    bool rerollOnce = false;             // "ro": rethrow at most once
-    std::optional<ComparePoint> explode; // a matching face throws one more die
-    bool compound = false;               // "!!": the extra throws add into the one die
+    std::int64_t count = 1;               // 0 ... kMaxDice
+    bool countWritten = false;            // "1d6" rather than "d6"
+    bool fate = false;                    // faces -1, 0 and +1
+    std::int64_t sides = 6;               // 1 ... kMaxSides; 3 for Fate dice
+    std::optional<ComparePoint> reroll;   // rethrow while the face matches
+    bool rerollOnce = false;              // "ro": rethrow at most once
+    std::optional<ComparePoint> explode;  // a matching face throws one more die
+    bool compound = false;                // "!!": the extra throws add into the one die
     std::optional<KeepDrop> keepDrop;
     std::optional<ComparePoint> success;  // the term counts dice that match
     std::optional<ComparePoint> failure;  // ... less the dice that match this
@@ -105,6 +107,10 @@ struct Expression {
     // The dice thrown before any explosion or reroll.
     [[nodiscard]] std::int64_t DiceBeforeRethrows() const noexcept;
 };
+
+// Writes the expression with the fewest parentheses, each term of dice as termText writes it.
+[[nodiscard]] std::string Write(const Expression& expression,
+                                const std::function<std::string(std::size_t term)>& termText);
 
 // Reads dice notation; letters in any case, blanks anywhere.
 [[nodiscard]] std::variant<Expression, Error> Parse(std::string_view text);

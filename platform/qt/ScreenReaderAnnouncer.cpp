@@ -28,9 +28,10 @@ QWidget* InstallingNotificationFactory(QWidget& window) {
 
 }  // namespace
 
-ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget& window)
-    : QWidget(InstallingNotificationFactory(window)) {
-    setObjectName(QStringLiteral("announcer"));
+ScreenReaderAnnouncer::ScreenReaderAnnouncer(QWidget& window, Urgency urgency)
+    : QWidget(InstallingNotificationFactory(window)), urgency_(urgency) {
+    setObjectName(urgency == Urgency::Alert ? QStringLiteral("alertAnnouncer")
+                                            : QStringLiteral("announcer"));
     setFocusPolicy(Qt::NoFocus);
     // Never shown: its window keeps exactly the look it has.
     setVisible(false);
@@ -40,6 +41,9 @@ void ScreenReaderAnnouncer::Announce(const QString& text) {
     setAccessibleName(text);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(parentWidget(), text);
+    if (urgency_ == Urgency::Alert) {
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Assertive);
+    }
     QAccessible::updateAccessibility(&event);
 #else
     QAccessibleEvent shown(this, QAccessible::ObjectShow);

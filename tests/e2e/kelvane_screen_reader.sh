@@ -2,7 +2,8 @@
 # Drives the real program from the keyboard with the Orca screen reader listening on a private
 # accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
 # name, a several-dice roll and a one-die roll with their totals, the roll list from its first
-# line when it takes the focus, and the overflow message.
+# line when it takes the focus, the overflow message, and a notation roll and a notation that
+# cannot be rolled.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
@@ -61,13 +62,19 @@ xdotool type 3
 keys shift+Tab space         # 3d6 from d6
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab # md6 ... rolloutput
 keys Down                    # the list's second line
-keys Tab Tab Tab             # chkClip, about, d4, whose box is empty
+keys Tab Tab Tab Tab Tab     # chkClip, about, txtNotation, btnNotation, d4, whose box is empty
 keys Return                  # one d4
-keys shift+Tab shift+Tab     # about, chkClip
-keys Tab Tab Tab             # about, d4, md4
+keys shift+Tab shift+Tab shift+Tab shift+Tab # btnNotation, txtNotation, about, chkClip
+keys Tab Tab Tab Tab Tab     # about, txtNotation, btnNotation, d4, md4
 xdotool type 9e99
 keys shift+Tab space         # overflow
 keys Return                  # closes the message
+xdotool windowfocus --sync "$window"
+keys alt+n                   # the notation box
+xdotool type '2d20kh1+3'
+keys Return
+xdotool type '+'
+keys Return                  # a notation that cannot be rolled
 
 kill "$orca_pid" 2>/dev/null ||
     fail "Orca ended by itself: $(cat "$work/orca.out") $(tail -n 20 "$work/orca.log")"
@@ -89,6 +96,8 @@ expect '^d6-1 = [1-6]'
 expect '^d6-2 = [1-6]'
 expect '^notification d4: [1-4]\.$'
 expect '^Clipboard check box not checked\.$'
+expect '^notification 2d20kh1\+3: ([4-9]|1[0-9]|2[0-3])\.$'
+expect '^notification Column 11: a number, a die such as d6, or \( should come here\.$'
 expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'
 
 echo "PASS"

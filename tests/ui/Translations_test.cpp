@@ -76,7 +76,10 @@ void VerifyCaptionsFit(const QWidget& top) {
         const QRect room = label->contentsRect();
         const int needed = label->wordWrap()
                                ? label->heightForWidth(room.width())
-                               : label->fontMetrics().horizontalAdvance(label->text());
+                               : label->fontMetrics().horizontalAdvance(
+                                     label->buddy() != nullptr
+                                         ? QString(label->text()).remove(QLatin1Char('&'))
+                                         : label->text());
         QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
                  qPrintable(label->objectName() + ": " + label->text()));
     }

@@ -6,12 +6,18 @@
 #include <QFocusEvent>
 #include <QFont>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <initializer_list>
+#include <string_view>
+#include <variant>
 
 #include "CountConversion.h"
 #include "DefaultFont.h"
@@ -72,13 +78,28 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       copyOption_(*ui->chkClip),
       // The frame's own caption, in the player's language, names each roll as well.
       engine_(random_, resultFrame_, copyOption_, clipboard_, ui->frmResult->title().toStdString()),
-      announcer_(*this) {
+      announcer_(*this),
+      alertAnnouncer_(*this, ScreenReaderAnnouncer::Urgency::Alert) {
     ui->rolloutput->setModel(&rollList_);
     // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
     // the next turns of the event loop, a batch at a time.
     ui->rolloutput->setLayoutMode(QListView::Batched);
     ui->rolloutput->setBatchSize(kRollListBatch);
     ui->rolloutput->installEventFilter(this);
+    ui->txtNotation->installEventFilter(this);
+
+    MarkWords words;
+    //: After a die's value in the list: the die does not count toward the total.
+    words.dropped = tr("dropped").toStdString();
+    //: After a die's value in the list: the die showed a face that throws one more die.
+    words.exploded = tr("exploded").toStdString();
+    //: After a die's value in the list: the die was thrown again and this value does not count.
+    words.rerolled = tr("rerolled").toStdString();
+    //: After a die's value in the list: the die meets the roll's target and counts as one.
+    words.success = tr("success").toStdString();
+    //: After a die's value in the list: the die counts as a failure and takes one away.
+    words.failure = tr("failure").toStdString();
+    engine_.SetMarkWords(std::move(words));
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
     connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
@@ -91,6 +112,9 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->btnClear, &QPushButton::clicked, this, &formKelvane::btnClear_Click);
     connect(ui->btnSeed, &QPushButton::clicked, this, &formKelvane::btnSeed_Click);
     connect(ui->about, &QPushButton::clicked, this, &formKelvane::about_Click);
+    connect(ui->btnNotation, &QPushButton::clicked, this, &formKelvane::btnNotation_Click);
+    connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
+    connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
 }
 
 formKelvane::~formKelvane() = default;
@@ -115,6 +139,7 @@ void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
         const std::int16_t count = CountIn(countBox);
         sRollDice(count, sides, rollList_, total_);
         rolledSinceListFocus_ = true;
+        FitResultCaption();
         AnnounceResult();
     });
 }
@@ -126,18 +151,155 @@ void formKelvane::btnMdN_Click() {
         const std::int16_t count = CountIn(*ui->txtM);
         sRollDice(count, sides, rollList_, total_);
         rolledSinceListFocus_ = true;
+        FitResultCaption();
         AnnounceResult();
     });
 }
 
+void formKelvane::btnNotation_Click() {
+    UntrappedErrorHandler::Run(this, [&] {
+        const QString text = ui->txtNotation->text();
+        if (!text.trimmed().isEmpty()) {
+            history_.Add(text.trimmed());
+        }
+        const QByteArray utf8 = text.toUtf8();
+        const auto shown = engine_.sRollNotation(
+            std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), rollList_,
+            total_);
+        if (const auto* error = std::get_if<notation::Error>(&shown)) {
+            ShowNotationMessage(ErrorSentence(*error));
+            return;
+        }
+        ShowNotationMessage(QString());
+        rolledSinceListFocus_ = true;
+        FitResultCaption();
+        AnnounceResult();
+    });
+}
+
+void formKelvane::txtNotation_Change() {
+    ui->lblNotationMessage->clear();
+    ui->txtNotation->setAccessibleDescription(QString());
+}
+
+void formKelvane::ShowNotationMessage(const QString& sentence) {
+    ui->lblNotationMessage->setText(sentence);
+    ui->txtNotation->setAccessibleDescription(sentence);
+    if (!sentence.isEmpty()) {
+        alertAnnouncer_.Announce(sentence);
+    }
+}
+
+QString formKelvane::ErrorSentence(const notation::Error& error) {
+    using notation::ErrorCode;
+    const QLocale locale;
+    QString sentence;
+    switch (error.code) {
+        case ErrorCode::Empty:
+            return tr("Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.");
+        case ErrorCode::TooLong:
+            return tr("Dice notation may be at most %1 characters long.")
+                .arg(locale.toString(static_cast<qulonglong>(notation::kMaxTextLength)));
+        case ErrorCode::ExpectedOperand:
+            //: %1 is a column, counted in characters from the start of the box.
+            sentence = tr("Column %1: a number, a die such as d6, or ( should come here.");
+            break;
+        case ErrorCode::ExpectedSides:
+            sentence = tr("Column %1: a number of sides should follow d.");
+            break;
+        case ErrorCode::ExpectedOperator:
+            sentence = tr("Column %1: an operator such as + should come here.");
+            break;
+        case ErrorCode::ExpectedCloseParen:
+            sentence = tr("Column %1: a ) should close the parentheses.");
+            break;
+        case ErrorCode::UnmatchedCloseParen:
+            sentence = tr("Column %1: this ) has no ( before it.");
+            break;
+        case ErrorCode::ExpectedTarget:
+            sentence = tr("Column %1: a number should follow the comparison.");
+            break;
+        case ErrorCode::ExpectedHighOrLow:
+            //: dh drops the highest dice, dl the lowest; keep the letters as they are.
+            sentence = tr("Column %1: h or l should follow the d that drops dice.");
+            break;
+        case ErrorCode::RepeatedModifier:
+            sentence = tr("Column %1: these dice already have this modifier.");
+            break;
+        case ErrorCode::FailureWithoutTarget:
+            //: f counts failures, >=8 is a success target; keep both as they are.
+            sentence = tr("Column %1: f counts failures only beside a success target such as >=8.");
+            break;
+        case ErrorCode::NumberTooLarge:
+            sentence = tr("Column %1: this number is too large.");
+            break;
+        case ErrorCode::TooManyDice:
+            return tr("Column %1: a roll may throw at most %2 dice.")
+                .arg(error.column)
+                .arg(locale.toString(static_cast<qlonglong>(notation::kMaxDice)));
+        case ErrorCode::SidesOutOfRange:
+            return tr("Column %1: a die has from 1 to %2 sides.")
+                .arg(error.column)
+                .arg(locale.toString(static_cast<qlonglong>(notation::kMaxSides)));
+        case ErrorCode::NeverStops:
+            sentence = tr("Column %1: every face meets this, so the dice would never stop.");
+            break;
+        case ErrorCode::DivisionByZero:
+            sentence = tr("Column %1: division by zero.");
+            break;
+        case ErrorCode::ResultOutOfRange:
+            sentence = tr("Column %1: the result is too large to work out exactly.");
+            break;
+    }
+    return sentence.arg(error.column);
+}
+
+bool formKelvane::RecallNotation(int key) {
+    const std::optional<QString> recalled =
+        key == Qt::Key_Up ? history_.Older(ui->txtNotation->text()) : history_.Newer();
+    if (recalled) {
+        ui->txtNotation->setText(*recalled);
+    }
+    return true;
+}
+
+void formKelvane::FitResultCaption() {
+    // The roll has just written its whole caption.
+    QGroupBox& frame = *ui->frmResult;
+    const QString caption = frame.title();
+    QStyleOptionGroupBox option;
+    option.initFrom(&frame);
+    option.text = caption;
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect label = frame.style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                      QStyle::SC_GroupBoxLabel, &frame);
+    const QFontMetrics metrics = frame.fontMetrics();
+    const int padding = label.width() - metrics.horizontalAdvance(caption);
+    const int room = frame.width() - 2 * label.left() - padding;
+    const QString shown = metrics.elidedText(caption, Qt::ElideRight, room);
+    const bool cut = shown != caption;
+    frame.setTitle(shown);
+    frame.setToolTip(cut ? caption : QString());
+    frame.setAccessibleName(cut ? caption : QString());
+}
+
 void formKelvane::AnnounceResult() {
     // The frame names the roll as "Result: 3d6"; the speech leaves out the "Result: ".
-    const QString rollName = ui->frmResult->title().section(QStringLiteral(": "), 1);
+    const QString caption = ui->frmResult->accessibleName().isEmpty()
+                                ? ui->frmResult->title()
+                                : ui->frmResult->accessibleName();
+    const QString rollName = caption.section(QStringLiteral(": "), 1);
     //: Spoken after a roll: the roll, such as 3d6, then its total.
     announcer_.Announce(tr("%1: %2").arg(rollName, ui->totalresult->text()));
 }
 
 bool formKelvane::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->txtNotation && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            return RecallNotation(key);
+        }
+    }
     if (watched == ui->rolloutput && event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason) {
         // Qt tells a screen reader of the list itself after its focus-in, and that hides any

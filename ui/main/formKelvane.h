@@ -7,6 +7,8 @@
 #include "CaptionTarget.h"
 #include "DiceEngine.h"
 #include "ListTarget.h"
+#include "Notation.h"
+#include "NotationHistory.h"
 #include "QtCaption.h"
 #include "QtCheckBox.h"
 #include "QtClipboard.h"
@@ -55,11 +57,21 @@ class formKelvane : public QWidget {
     void btnClear_Click();
     void btnSeed_Click();
     void about_Click();
+    void btnNotation_Click();
+    // Forgets a sentence about the notation once the player changes it.
+    void txtNotation_Change();
 
     // Rolls the count in countBox with the given sides.
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
     // Has a screen reader speak the roll just shown, for example "3d6: 11".
     void AnnounceResult();
+    // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
+    void FitResultCaption();
+    // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.
+    void ShowNotationMessage(const QString& sentence);
+    [[nodiscard]] static QString ErrorSentence(const notation::Error& error);
+    // Up and Down in the notation box walk through the session's notations.
+    bool RecallNotation(int key);
     // Makes the roll list's first line current if a roll came since the list last had the
     // focus, and has a screen reader speak the current line.
     void SpeakCurrentLine();
@@ -73,6 +85,8 @@ class formKelvane : public QWidget {
     QtClipboard clipboard_;
     DiceEngine engine_;
     ScreenReaderAnnouncer announcer_;
+    ScreenReaderAnnouncer alertAnnouncer_;
+    NotationHistory history_;
     bool rolledSinceListFocus_ = false;
 };
 

@@ -198,7 +198,8 @@ private slots:
         const QStringList chain = {
             "d4",     "md4",      "d6",      "md6",        "d8",      "md8",   "d10",  "md10",
             "d12",    "md12",     "d20",     "md20",       "d100",    "md100", "txtM", "txtN",
-            "btnMdN", "btnClear", "btnSeed", "rolloutput", "chkClip", "about", "d4"};
+            "btnMdN", "btnClear", "btnSeed", "rolloutput", "chkClip", "about", "txtNotation",
+            "btnNotation", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }
@@ -317,7 +318,10 @@ private slots:
         QFETCH(QString, parent);
         QFETCH(QRect, rect);
         Rig rig;
-        QCOMPARE(rig.window.size(), QSize(436, 335));
+        // The notation band below the declared controls is all the window gains.
+        const auto& band = rig.Find<QWidget>("bandNotation");
+        QCOMPARE(band.geometry().topLeft(), QPoint(0, 335));
+        QCOMPARE(rig.window.size(), QSize(436, 335 + band.height()));
         const auto& control = rig.Find<QWidget>(name);
         QCOMPARE(control.parentWidget()->objectName(), parent);
         QCOMPARE(control.geometry(), rect);
@@ -397,7 +401,8 @@ private slots:
             const QRect room = label->contentsRect();
             const int needed = label->wordWrap()
                                    ? label->heightForWidth(room.width())
-                                   : label->fontMetrics().horizontalAdvance(label->text());
+                                   : label->fontMetrics().horizontalAdvance(
+                                         QString(label->text()).remove(QLatin1Char('&')));
             QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
                      qPrintable(label->objectName()));
         }

@@ -1,0 +1,232 @@
+#include "NotationRoll.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <vector>
+
+namespace kelvane::notation {
+
+namespace {
+
+constexpr std::int64_t kOneDrawSides = 32767;
+constexpr double kDrawScale = 16777216.0;  // 2^24: a draw holds 24 bits
+
+// The draw's 24 bits as a whole number.
+std::uint64_t DrawBits(RandomSource& random) {
+    return static_cast<std::uint64_t>(static_cast<double>(random.Next()) * kDrawScale);
+}
+
+class TermRoller {
+  public:
+    TermRoller(const DiceTerm& term, RandomSource& random, std::int64_t& diceThrown)
+        : term_(term), random_(random), diceThrown_(diceThrown) {}
+
+    // Throws the term's dice into rolled; false when the roll passes kMaxDice.
+    bool Run(RolledTerm& rolled) {
+        std::vector<RolledDie>& dice = rolled.dice;
+        dice.reserve(static_cast<std::size_t>(term_.count));
+        for (std::int64_t i = 0; i < term_.count; ++i) {
+            std::int64_t face = 0;
+            if (!ThrowKept(dice, face)) {
+                return false;
+            }
+            if (!term_.explode) {
+                dice.push_back({face, 0});
+            } else if (term_.compound) {
+                std::int64_t sum = face;
+                int explosions = 0;
+                while (term_.explode->Matches(face) && explosions < kMaxRethrowsPerDie) {
+                    if (!ThrowKept(dice, face)) {
+                        return false;
+                    }
+                    sum += face;
+                    ++explosions;
+                }
+                dice.push_back({sum, static_cast<std::uint8_t>(explosions > 0 ? kExploded : 0)});
+            } else {
+                for (int explosions = 0;; ++explosions) {
+                    const bool explodes =
+                        term_.explode->Matches(face) && explosions < kMaxRethrowsPerDie;
+                    dice.push_back({face, static_cast<std::uint8_t>(explodes ? kExploded : 0)});
+                    if (!explodes) {
+                        break;
+                    }
+                    if (!ThrowKept(dice, face)) {
+                        return false;
+                    }
+                }
+            }
+        }
+        KeepOrDrop(dice);
+        rolled.value = Count(dice);
+        return true;
+    }
+
+  private:
+    bool Throw(std::int64_t& face) {
+        if (++diceThrown_ > kMaxDice) {
+            return false;
+        }
+        face = term_.fate ? ThrowFateDie(random_) : ThrowDie(random_, term_.sides);
+        return true;
+    }
+
+    // One die through its rerolls; the faces thrown away are listed, marked as rerolled.
+    bool ThrowKept(std::vector<RolledDie>& dice, std::int64_t& face) {
+        if (!Throw(face)) {
+            return false;
+        }
+        if (!term_.reroll) {
+            return true;
+        }
+        const int rethrows = term_.rerollOnce ? 1 : kMaxRethrowsPerDie;
+        for (int i = 0; i < rethrows && term_.reroll->Matches(face); ++i) {
+            dice.push_back({face, kRerolled});
+            if (!Throw(face)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    void KeepOrDrop(std::vector<RolledDie>& dice) const {
+        if (!term_.keepDrop) {
+            return;
+        }
+        std::vector<std::size_t> standing;
+        for (std::size_t i = 0; i < dice.size(); ++i) {
+            if ((dice[i].marks & kRerolled) == 0) {
+                standing.push_back(i);
+            }
+        }
+        const KeepDrop& rule = *term_.keepDrop;
+        const auto count = static_cast<std::int64_t>(standing.size());
+        const std::int64_t amount = std::min(rule.amount, count);
+        // Keeping the K highest is dropping all but them from the lowest.
+        const bool dropHighest = rule.keep ? !rule.highest : rule.highest;
+        const auto dropped = static_cast<std::size_t>(rule.keep ? count - amount : amount);
+        // Among equal faces, the first thrown goes first.
+        std::stable_sort(standing.begin(), standing.end(), [&](std::size_t a, std::size_t b) {
+            return dropHighest ? dice[a].value > dice[b].value : dice[a].value < dice[b].value;
+        });
+        for (std::size_t i = 0; i < dropped; ++i) {
+            dice[standing[i]].marks |= kDropped;
+        }
+    }
+
+    std::int64_t Count(std::vector<RolledDie>& dice) const {
+        std::int64_t value = 0;
+        for (RolledDie& die : dice) {
+            if ((die.marks & (kRerolled | kDropped)) != 0) {
+                continue;
+            }
+            if (!term_.success) {
+                value += die.value;
+                continue;
+            }
+            if (term_.success->Matches(die.value)) {
+                die.marks |= kSuccess;
+                ++value;
+            }
+            if (term_.failure && term_.failure->Matches(die.value)) {
+                die.marks |= kFailure;
+                --value;
+            }
+        }
+        return value;
+    }
+
+    const DiceTerm& term_;
+    RandomSource& random_;
+    std::int64_t& diceThrown_;
+};
+
+// Whole-number arithmetic, false where the result leaves 64 bits.
+bool Apply(NodeKind kind, std::int64_t left, std::int64_t right, std::int64_t& result) {
+    switch (kind) {
+        case NodeKind::Add:
+            return !__builtin_add_overflow(left, right, &result);
+        case NodeKind::Subtract:
+            return !__builtin_sub_overflow(left, right, &result);
+        case NodeKind::Multiply:
+            return !__builtin_mul_overflow(left, right, &result);
+        case NodeKind::Divide:
+            if (left == std::numeric_limits<std::int64_t>::min() && right == -1) {
+                return false;
+            }
+            // Rounded down, toward minus infinity, not toward zero.
+            result = left / right - ((left % right != 0 && (left < 0) != (right < 0)) ? 1 : 0);
+            return true;
+        case NodeKind::Negate:
+        case NodeKind::Number:
+        case NodeKind::Dice:
+            break;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::int64_t ThrowDie(RandomSource& random, std::int64_t sides) {
+    if (sides <= kOneDrawSides) {
+        const double product = static_cast<double>(sides) * static_cast<double>(random.Next());
+        return static_cast<std::int64_t>(std::floor(product)) + 1;
+    }
+    // floor(u * sides / 2^48) for the 48-bit u = high * 2^24 + low, in 64-bit steps: each
+    // product stays below 2^54 for sides below 2^30.
+    const std::uint64_t high = DrawBits(random);
+    const std::uint64_t low = DrawBits(random);
+    const auto s = static_cast<std::uint64_t>(sides);
+    return static_cast<std::int64_t>((high * s + ((low * s) >> 24U)) >> 24U) + 1;
+}
+
+std::int64_t ThrowFateDie(RandomSource& random) { return ThrowDie(random, 3) - 2; }
+
+std::variant<Roll, Error> RollExpression(const Expression& expression, RandomSource& random) {
+    Roll roll;
+    roll.terms.resize(expression.dice.size());
+    std::vector<std::int64_t> stack;
+    for (const Node& node : expression.postfix) {
+        switch (node.kind) {
+            case NodeKind::Number:
+                stack.push_back(node.number);
+                break;
+            case NodeKind::Dice: {
+                const auto index = static_cast<std::size_t>(node.number);
+                RolledTerm& term = roll.terms[index];
+                if (!TermRoller(expression.dice[index], random, roll.diceThrown).Run(term)) {
+                    return Error{ErrorCode::TooManyDice, node.column};
+                }
+                stack.push_back(term.value);
+                break;
+            }
+            case NodeKind::Negate:
+                if (stack.back() == std::numeric_limits<std::int64_t>::min()) {
+                    return Error{ErrorCode::ResultOutOfRange, node.column};
+                }
+                stack.back() = -stack.back();
+                break;
+            case NodeKind::Add:
+            case NodeKind::Subtract:
+            case NodeKind::Multiply:
+            case NodeKind::Divide: {
+                const std::int64_t right = stack.back();
+                stack.pop_back();
+                if (node.kind == NodeKind::Divide && right == 0) {
+                    return Error{ErrorCode::DivisionByZero, node.column};
+                }
+                if (!Apply(node.kind, stack.back(), right, stack.back())) {
+                    return Error{ErrorCode::ResultOutOfRange, node.column};
+                }
+                break;
+            }
+        }
+    }
+    roll.total = stack.back();
+    return roll;
+}
+
+}  // namespace kelvane::notation
