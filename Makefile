@@ -64,7 +64,7 @@ FUZZ_SECONDS ?= 60
 fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	@for fuzzer in count_fuzzer registry_fuzzer; do \
+	@for fuzzer in count_fuzzer registry_fuzzer notation_fuzzer; do \
 	    mkdir -p build/fuzz/corpus/$$fuzzer; \
 	    echo "$$fuzzer: $(FUZZ_SECONDS) s"; \
 	    ./build/fuzz/fuzz/$$fuzzer -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \

@@ -75,7 +75,8 @@ class Reader {
     explicit Reader(std::string_view text) {
         int column = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (StartsCharacter(text[i])) {
+            // A stray continuation byte at the start still stands in the first column.
+            if (StartsCharacter(text[i]) || column == 0) {
                 ++column;
             }
             if (text[i] == '#') {
@@ -446,13 +447,13 @@ std::string TermNotation(const DiceTerm& term) {
     }
     if (term.reroll) {
         text.append(term.rerollOnce ? "ro" : "r");
-        if (*term.reroll != ComparePoint{Compare::Equal, term.LowestFace()}) {
-            AppendComparePoint(text, *term.reroll, true);
-        }
+        AppendComparePoint(text, *term.reroll, true);
     }
     if (term.explode) {
         text.append(term.compound ? "!!" : "!");
-        if (*term.explode != ComparePoint{Compare::Equal, term.HighestFace()}) {
+        // A success target right after "!" would read as the faces that explode.
+        const bool successNext = term.success && !term.keepDrop;
+        if (successNext || *term.explode != ComparePoint{Compare::Equal, term.HighestFace()}) {
             AppendComparePoint(text, *term.explode, true);
         }
     }
@@ -507,12 +508,9 @@ std::string Write(const Expression& expression,
                 Written& left = stack.back();
                 const int precedence = Precedence(node.kind);
                 const int rightPrecedence = Precedence(right.kind);
-                // a-(b-c), a/(b/c) and, with division rounding down, a*(b/c) need theirs.
-                const bool rightNeeded =
-                    rightPrecedence < precedence ||
-                    (rightPrecedence == precedence &&
-                     (node.kind == NodeKind::Subtract || node.kind == NodeKind::Divide ||
-                      right.kind == NodeKind::Divide));
+                // The right operand keeps its parentheses at the same precedence: a+(b-c) may
+                // stay within 64 bits where a+b-c does not, and a*(b/c) rounds differently.
+                const bool rightNeeded = rightPrecedence <= precedence;
                 static constexpr std::string_view kSymbols = "+-*/";
                 const auto symbol = kSymbols[static_cast<std::size_t>(node.kind) -
                                              static_cast<std::size_t>(NodeKind::Add)];

@@ -108,9 +108,13 @@ class TermRoller {
         // Keeping the K highest is dropping all but them from the lowest.
         const bool dropHighest = rule.keep ? !rule.highest : rule.highest;
         const auto dropped = static_cast<std::size_t>(rule.keep ? count - amount : amount);
-        // Among equal faces, the first thrown goes first.
-        std::stable_sort(standing.begin(), standing.end(), [&](std::size_t a, std::size_t b) {
-            return dropHighest ? dice[a].value > dice[b].value : dice[a].value < dice[b].value;
+        // Among equal faces the last thrown goes first, so that 2d20kh1 keeps the first of two
+        // equal dice.
+        std::sort(standing.begin(), standing.end(), [&](std::size_t a, std::size_t b) {
+            if (dice[a].value != dice[b].value) {
+                return dropHighest ? dice[a].value > dice[b].value : dice[a].value < dice[b].value;
+            }
+            return a > b;
         });
         for (std::size_t i = 0; i < dropped; ++i) {
             dice[standing[i]].marks |= kDropped;

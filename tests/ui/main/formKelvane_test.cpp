@@ -554,6 +554,95 @@ private slots:
         QCOMPARE(rig.Lines().last(), "d4 = 4");
     }
 
+    // Typed notation rolls on Enter and keeps its text; one that cannot be rolled leaves every
+    // output as it was and says why beside the box, to a screen reader too.
+    void notationRolls_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char* text, const char* caption, const char* spoken,
+                            const char* message) {
+            QTest::newRow(text) << text << caption << spoken << message;
+        };
+        row("4d6dl1+2", "Result: 4d6dl1+2", "4d6dl1+2: 18", "");
+        row("2d20kh1+3d6!+10d10>=8f1", "Result: 2d20kh1+3d6!+10d10>=8f1",
+            "2d20kh1+3d6!+10d10>=8f1: 33", "");
+        row("d6+", "Result: 2d8", "2d8: 6",
+            "Column 4: a number, a die such as d6, or ( should come here.");
+        row("  ", "Result: 2d8", "2d8: 6",
+            "Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.");
+        row("600000d6+400001d4", "Result: 2d8", "2d8: 6",
+            "Column 10: a roll may throw at most 1,000,000 dice.");
+    }
+
+    void notationRolls() {
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QFETCH(QString, message);
+        Rig rig;
+        rig.ShowActive();
+        QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
+        rig.Find<QLineEdit>("md8").setText("2");
+        rig.Click("d8");
+        const QStringList before = rig.Outputs();
+        auto& box = rig.Find<QLineEdit>("txtNotation");
+        box.setFocus();
+        QTest::keyClicks(&box, text);
+        QTest::keyClick(&box, Qt::Key_Return);
+
+        QCOMPARE(box.text(), text);
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        // A caption wider than the frame is cut, and whole in its tool tip and name.
+        const auto& frame = rig.Find<QGroupBox>("frmResult");
+        const bool cut = frame.title() != caption;
+        if (cut) {
+            QVERIFY(frame.title().endsWith(QChar(0x2026)));
+            QVERIFY(caption.startsWith(frame.title().chopped(1)));
+        }
+        QCOMPARE(cut, caption.size() > 20);
+        QCOMPARE(frame.toolTip(), cut ? caption : QString());
+        QCOMPARE(frame.accessibleName(), cut ? caption : QString());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QWidget>("announcer"))
+                     ->text(QAccessible::Name),
+                 spoken);
+        QCOMPARE(rig.Find<QLabel>("lblNotationMessage").text(), message);
+        QCOMPARE(box.accessibleDescription(), message);
+        if (!message.isEmpty()) {
+            QCOMPARE(rig.Outputs(), before);
+            QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QWidget>("alertAnnouncer"))
+                         ->text(QAccessible::Name),
+                     message);
+            QTest::keyClick(&box, Qt::Key_Backspace);
+            QCOMPARE(rig.Find<QLabel>("lblNotationMessage").text(), QString());
+            QCOMPARE(box.accessibleDescription(), QString());
+        } else {
+            QCOMPARE(rig.Lines().last(), spoken.replace(": ", " = "));
+        }
+    }
+
+    // Up walks back through the session's notations, newest first and each once; Down walks
+    // forward to what was being typed.
+    void notationHistory() {
+        Rig rig;
+        rig.ShowActive();
+        auto& box = rig.Find<QLineEdit>("txtNotation");
+        for (const char* text : {"d4", "2d6", "d4 ", "3d8+1"}) {
+            box.setText(text);
+            QTest::keyClick(&box, Qt::Key_Return);
+        }
+        box.setText("d1");
+        QStringList walked;
+        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+                                  Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
+            QTest::keyClick(&box, key);
+            walked << box.text();
+        }
+        QCOMPARE(walked,
+                 QStringList({"3d8+1", "d4", "2d6", "2d6", "2d6", "d4", "3d8+1", "d1", "d1"}));
+    }
+
     // The model tester checks every row insertion and reset against the rows before and after.
     void rollListModelReportsItsRows() {
         Rig rig;
