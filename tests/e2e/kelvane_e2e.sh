@@ -2,8 +2,8 @@
 # Drives the real program under its own Xvfb, with a small window manager as a desktop has,
 # with mouse and keyboard only, and checks what a player sees: what a roll puts on the X
 # clipboard (the byte format, the same rolls on every fresh start, different rolls after Seed
-# Generator), the largest roll, the overflow message, after which the program goes on, and the
-# About dialog.
+# Generator), the largest roll, the overflow message, after which the program goes on, a roll
+# of dice notation, and the About dialog.
 #
 # Usage: kelvane_e2e.sh <screenshot to write> <command that starts Kelvane> [its arguments]
 #
@@ -219,6 +219,24 @@ expect_message_box "for the count 4e04"
 set_md6 32e3
 click_d6
 read_roll 32000 >/dev/null
+
+# Dice notation typed in its box rolls on Enter, and the clipboard takes the roll as one line:
+# the higher of the two d20 kept, the lower marked as dropped, and the total of the kept one
+# and 3.
+xdotool windowactivate --sync "$window" key alt+n ctrl+a
+xdotool type --delay 30 '2d20kh1+3'
+xdotool key Return
+deadline=$((SECONDS + wait_seconds))
+notation_line='^2d20kh1\+3: \[([0-9]+)(d?), ([0-9]+)(d?)\]\+3 = ([0-9]+)'"$cr"'$'
+until timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null &&
+    [[ $(wc -l <"$work/clip") -eq 1 && $(cat "$work/clip") =~ $notation_line ]]; do
+    ((SECONDS < deadline)) || fail "the clipboard holds '$(head -c 80 "$work/clip")' after 2d20kh1+3"
+    sleep 0.2
+done
+first=${BASH_REMATCH[1]} second=${BASH_REMATCH[3]} total=${BASH_REMATCH[5]}
+kept=$((first >= second ? first : second))
+[[ ${BASH_REMATCH[2]}${BASH_REMATCH[4]} == d && $total -eq $((kept + 3)) ]] ||
+    fail "2d20kh1+3 put '$(cat "$work/clip")' on the clipboard"
 
 # About opens its dialog, and Enter hides it again.
 click_about

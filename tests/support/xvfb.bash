@@ -39,7 +39,7 @@ wait_for_window() {
 # one, waits until it accepts connections and exports DISPLAY. Sets xvfb_pid for the caller's
 # clean-up. Needs $work (a scratch folder) and $wait_seconds.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     local deadline=$((SECONDS + wait_seconds))
     until [[ -s $work/display ]]; do
