@@ -38,6 +38,7 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release
 	./build/release/bench/engine_bench
+	./build/release/bench/notation_bench
 	./build/release/bench/window_bench
 	./bench/startup_and_memory.sh build/release
 

@@ -1,11 +1,14 @@
 // A roll of 32000 dice through the real main window, from the click to the list and the total
-// painted, beside the same roll through the engine alone into an in-memory list.
+// painted, beside the same roll through the engine alone into an in-memory list; the same for
+// a million dice typed as notation, with the memory the window holds after it; and a typical
+// notation roll from Enter to the total painted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QByteArray>
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -15,8 +18,10 @@
 #include <QString>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -34,9 +39,25 @@ using namespace kelvane;
 
 constexpr std::int16_t kDice = 32000;
 constexpr std::int16_t kSides = 6;
+constexpr const char* kMillionDice = "1000000d6";
+constexpr std::int64_t kMillion = 1000000;
 const std::string kEngineAlone = "RollThroughEngineAlone";
 const std::string kWindow = "RollThroughWindow";
 const std::string kWindowLaidOut = "RollThroughWindowUntilLaidOut";
+const std::string kNotationEngineAlone = "NotationThroughEngineAlone";
+const std::string kNotationWindow = "NotationThroughWindow";
+
+// The process's resident memory in KiB.
+long ResidentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
 
 template <typename Control>
 Control& Find(const QWidget& window, const char* name) {
@@ -63,6 +84,20 @@ void RollThroughEngineAlone(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kDice);
 }
 
+void NotationThroughEngineAlone(benchmark::State& state) {
+    MersenneRandomSource random;
+    MemoryCaption frame;
+    MemoryCaption total;
+    MemoryCheckBox copyOption{1};
+    MemoryClipboard clipboard;
+    MemoryList list;
+    DiceEngine engine{random, frame, copyOption, clipboard};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.sRollNotation(kMillionDice, list, total));
+    }
+    state.SetItemsProcessed(state.iterations() * kMillion);
+}
+
 // Notes when a widget is painted.
 class PaintWatcher final : public QObject {
   public:
@@ -76,13 +111,17 @@ class PaintWatcher final : public QObject {
     }
 };
 
-// The main window shown, with the clipboard option ticked and 32000 in the d6 count box.
+// The main window shown, with the clipboard option ticked and a roll ready: 32000 in the d6
+// count box, or notation in its box.
 struct WindowRig {
-    WindowRig() : window(random) {
+    explicit WindowRig(const char* notation = nullptr) : window(random) {
         window.show();
         QCoreApplication::processEvents();
         Find<QCheckBox>(window, "chkClip").setChecked(true);
         Find<QLineEdit>(window, "md6").setText(QStringLiteral("32e3"));
+        if (notation != nullptr) {
+            notationBox.setText(QString::fromLatin1(notation));
+        }
     }
 
     // Rolls, then turns the event loop until Qt has painted the list's rows and, when it
@@ -92,7 +131,12 @@ struct WindowRig {
         const QString totalBefore = total.text();
         listPaint.painted = false;
         totalPaint.painted = false;
-        rollButton.click();
+        if (notationBox.text().isEmpty()) {
+            rollButton.click();
+        } else {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QCoreApplication::sendEvent(&notationBox, &enter);
+        }
         const bool totalChanged = total.text() != totalBefore;
         while (!listPaint.painted || (totalChanged && !totalPaint.painted)) {
             QCoreApplication::processEvents();
@@ -102,21 +146,22 @@ struct WindowRig {
     // Turns the event loop until the view has laid out the last row, and so set the scroll
     // bar's range for every row.
     [[gnu::noinline]] void FinishLayout() const {
-        const QModelIndex lastRow = list.model()->index(kDice - 1, 0);
+        const QModelIndex lastRow = list.model()->index(list.model()->rowCount() - 1, 0);
         while (!list.visualRect(lastRow).isValid()) {
             QCoreApplication::processEvents();
         }
     }
 
-    [[nodiscard]] bool Rolled() const {
+    [[nodiscard]] bool Rolled(int rows, int least) const {
         // The list shows about twenty rows at a time: the scroll bar covers the rest.
-        return list.model()->rowCount() == kDice && total.text().toInt() >= kDice &&
-               list.verticalScrollBar()->maximum() > kDice - 100;
+        return list.model()->rowCount() == rows && total.text().toInt() >= least &&
+               list.verticalScrollBar()->maximum() > rows - 100;
     }
 
     MersenneRandomSource random;
     formKelvane window;
     QPushButton& rollButton = Find<QPushButton>(window, "d6");
+    QLineEdit& notationBox = Find<QLineEdit>(window, "txtNotation");
     QListView& list = Find<QListView>(window, "rolloutput");
     QLabel& total = Find<QLabel>(window, "totalresult");
     PaintWatcher listPaint{*list.viewport()};
@@ -132,10 +177,35 @@ void RollThroughWindow(benchmark::State& state) {
         rig.FinishLayout();
         state.ResumeTiming();
     }
-    if (!rig.Rolled()) {
+    if (!rig.Rolled(kDice, kDice)) {
         state.SkipWithError("the roll did not reach the window");
     }
     state.SetItemsProcessed(state.iterations() * kDice);
+}
+
+// A million dice typed as notation, to their visible rows and total painted; the list keeps
+// its lines in one buffer and lays out rows as they come into view.
+void NotationThroughWindow(benchmark::State& state) {
+    WindowRig rig(kMillionDice);
+    for (auto _ : state) {
+        rig.RollAndPaint();
+        state.PauseTiming();
+        rig.FinishLayout();
+        state.ResumeTiming();
+    }
+    if (!rig.Rolled(kMillion + 1, kMillion)) {
+        state.SkipWithError("the roll did not reach the window");
+    }
+    state.counters["RSS_KiB"] = static_cast<double>(ResidentKiB());
+    state.SetItemsProcessed(state.iterations() * kMillion);
+}
+
+// A typical roll, from Enter in the notation box to its total painted.
+void NotationEnterToPaintedTotal(benchmark::State& state) {
+    WindowRig rig("4d6dl1+2");
+    for (auto _ : state) {
+        rig.RollAndPaint();
+    }
 }
 
 // The same, and on until the view has laid out every row, a batch per turn of the event loop.
@@ -145,7 +215,7 @@ void RollThroughWindowUntilLaidOut(benchmark::State& state) {
         rig.RollAndPaint();
         rig.FinishLayout();
     }
-    if (!rig.Rolled()) {
+    if (!rig.Rolled(kDice, kDice)) {
         state.SkipWithError("the roll did not reach the window");
     }
     state.SetItemsProcessed(state.iterations() * kDice);
@@ -169,6 +239,21 @@ BENCHMARK(RollThroughWindowUntilLaidOut)
     ->UseRealTime()
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
+BENCHMARK(NotationThroughEngineAlone)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(NotationThroughWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(NotationEnterToPaintedTotal)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
 
 // Prints each window figure as a multiple of the engine's once all have run: wall-clock time,
 // and CPU time, which other programs on a shared machine disturb less.
@@ -187,21 +272,23 @@ class RatioReporter final : public benchmark::ConsoleReporter {
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        const auto engine = medians_.find(kEngineAlone);
-        if (engine == medians_.end() || engine->second.real <= 0 || engine->second.cpu <= 0) {
-            return;
-        }
-        for (const auto& [name, what] :
-             {std::pair{kWindow, "window, visible rows and total painted"},
-              std::pair{kWindowLaidOut, "window, every row laid out"}}) {
+        for (const auto& [name, engineName, dice, what] :
+             {std::tuple{kWindow, kEngineAlone, std::int64_t{kDice},
+                         "window, visible rows and total painted"},
+              std::tuple{kWindowLaidOut, kEngineAlone, std::int64_t{kDice},
+                         "window, every row laid out"},
+              std::tuple{kNotationWindow, kNotationEngineAlone, kMillion,
+                         "notation in the window, visible rows and total painted"}}) {
+            const auto engine = medians_.find(engineName);
             const auto window = medians_.find(name);
-            if (window == medians_.end()) {
+            if (engine == medians_.end() || window == medians_.end() || engine->second.real <= 0 ||
+                engine->second.cpu <= 0) {
                 continue;
             }
             std::printf(
-                "%d dice, medians: %s %.2f ms, engine alone %.2f ms, ratio %.2f "
+                "%lld dice, medians: %s %.2f ms, engine alone %.2f ms, ratio %.2f "
                 "(CPU time %.2f ms against %.2f ms, ratio %.2f)\n",
-                kDice, what, window->second.real, engine->second.real,
+                static_cast<long long>(dice), what, window->second.real, engine->second.real,
                 window->second.real / engine->second.real, window->second.cpu, engine->second.cpu,
                 window->second.cpu / engine->second.cpu);
         }

@@ -29,19 +29,31 @@ constexpr std::array<std::pair<std::uint8_t, char>, 5> kMarkSigns{{
 
 // Each term's dice as chat dice bots show them, such as [4, 5, 4, 1d].
 std::string ClipboardTerm(const notation::RolledTerm& term) {
-    std::string text = "[";
+    // Room for the widest value and every mark on each die, and no more: a roll of a million
+    // dice writes a few megabytes here.
+    std::int64_t widest = 0;
     for (const notation::RolledDie& die : term.dice) {
-        if (text.size() > 1) {
-            text.append(", ");
+        widest = std::max({widest, die.value, -die.value * 10});
+    }
+    const std::size_t perDie = 2 + NumberText(widest).size() + kMarkSigns.size();
+    std::string text(2 + term.dice.size() * perDie, '\0');
+    char* next = text.data();
+    char* const end = next + text.size();
+    *next++ = '[';
+    for (const notation::RolledDie& die : term.dice) {
+        if (next[-1] != '[') {
+            *next++ = ',';
+            *next++ = ' ';
         }
-        AppendNumber(text, die.value);
+        next = std::to_chars(next, end, die.value).ptr;
         for (const auto& [mark, sign] : kMarkSigns) {
             if ((die.marks & mark) != 0) {
-                text.push_back(sign);
+                *next++ = sign;
             }
         }
     }
-    text.push_back(']');
+    *next++ = ']';
+    text.resize(static_cast<std::size_t>(next - text.data()));
     return text;
 }
 
@@ -154,35 +166,41 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
     ListLines lines;
     lines.Reserve(static_cast<std::size_t>(roll.diceThrown) + 1,
                   static_cast<std::size_t>(roll.diceThrown) * 16);
-    std::string line;
+    // A plain line, such as "d1000000000-1000000 = 1000000000", holds at most 42 characters
+    // with the widest 64-bit value; the marks' words follow it.
+    std::array<char, 48> plain{};
+    std::string marked;
     for (std::size_t t = 0; t < roll.terms.size(); ++t) {
         const notation::DiceTerm& term = expression.dice[t];
         const std::vector<notation::RolledDie>& dice = roll.terms[t].dice;
-        std::string tag = "d";
-        if (term.fate) {
-            tag.push_back('F');
-        } else {
-            AppendNumber(tag, term.sides);
-        }
+        char* const begin = plain.data();
+        char* const end = begin + plain.size();
+        char* const afterTag =
+            term.fate ? std::copy_n("dF", 2, begin) : std::to_chars(begin + 1, end, term.sides).ptr;
+        *begin = 'd';
         for (std::size_t i = 0; i < dice.size(); ++i) {
-            line.assign(tag);
+            char* next = afterTag;
             if (dice.size() > 1) {
-                line.push_back('-');
-                AppendNumber(line, static_cast<std::int64_t>(i + 1));
+                *next++ = '-';
+                next = std::to_chars(next, end, static_cast<std::int64_t>(i + 1)).ptr;
             }
-            line.append(kEquals);
-            AppendNumber(line, dice[i].value);
+            next = std::copy(kEquals.begin(), kEquals.end(), next);
+            next = std::to_chars(next, end, dice[i].value).ptr;
+            const std::string_view line(begin, static_cast<std::size_t>(next - begin));
+            if (dice[i].marks == 0) {
+                lines.Add(line);
+                continue;
+            }
+            marked.assign(line);
             const char* separator = " (";
             for (const auto& [mark, word] : markWords) {
                 if ((dice[i].marks & mark) != 0) {
-                    line.append(separator).append(*word);
+                    marked.append(separator).append(*word);
                     separator = ", ";
                 }
             }
-            if (*separator == ',') {
-                line.push_back(')');
-            }
-            lines.Add(line);
+            marked.push_back(')');
+            lines.Add(marked);
         }
     }
     std::string summary = shown.name;

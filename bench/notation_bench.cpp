@@ -1,0 +1,59 @@
+// Dice notation in the engine alone: reading texts of the longest length the box takes, and a
+// million dice rolled with every list line and the clipboard line written.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "DiceEngine.h"
+#include "MemoryCaption.h"
+#include "MemoryCheckBox.h"
+#include "MemoryClipboard.h"
+#include "MemoryList.h"
+#include "MersenneRandomSource.h"
+#include "Notation.h"
+
+namespace {
+
+using namespace kelvane;
+
+// The longest texts of their kind: the deepest nesting, and the most terms.
+std::string LongestText(int kind) {
+    const auto length = static_cast<int>(notation::kMaxTextLength);
+    if (kind == 0) {
+        return std::string(length / 2 - 1, '(') + "12" + std::string(length / 2 - 1, ')');
+    }
+    std::string text = "4d6dl1";
+    while (text.size() + 7 <= notation::kMaxTextLength) {
+        text += "+4d6dl1";
+    }
+    return text;
+}
+
+void ParseLongestText(benchmark::State& state) {
+    const std::string text = LongestText(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(notation::Parse(text));
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(ParseLongestText)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+void RollMillionDice(benchmark::State& state) {
+    MersenneRandomSource random;
+    MemoryCaption frame;
+    MemoryCaption total;
+    MemoryCheckBox copyOption{static_cast<int>(state.range(0))};
+    MemoryClipboard clipboard;
+    MemoryList list;
+    DiceEngine engine{random, frame, copyOption, clipboard};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(engine.sRollNotation("1000000d6", list, total));
+    }
+    state.SetItemsProcessed(state.iterations() * 1000000);
+}
+// Without and with the clipboard line.
+BENCHMARK(RollMillionDice)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
