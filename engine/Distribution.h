@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "Notation.h"
+
+namespace kelvane {
+
+// The chances of the totals a roll can show. Exact when they can be worked out within a fixed
+// amount of work; otherwise a normal curve with the roll's mean and variance, confined to the
+// totals the roll can show.
+//
+// A roll can also fail (a division by zero, a result beyond 64 bits): FailureChance() is the
+// chance of that, and every other figure is about the rolls that do not fail. A roll that
+// always fails has no totals: its table is empty and Least() and Most() are 0.
+//
+// The totals leave out those that need a chain of rethrows less likely than 1e-18 (an
+// exploding die's thousandth extra die, a rerolled die still matching after 1000 rethrows).
+class Distribution {
+  public:
+    // probabilities[i] is the chance of least + i; they are scaled to add up to 1.
+    [[nodiscard]] static Distribution Exact(std::int64_t least, std::vector<double> probabilities,
+                                            double failure = 0.0);
+    [[nodiscard]] static Distribution Approximate(double mean, double variance, std::int64_t least,
+                                                  std::int64_t most, double failure = 0.0);
+
+    [[nodiscard]] bool IsExact() const noexcept { return exact_; }
+    [[nodiscard]] std::int64_t Least() const noexcept { return least_; }
+    [[nodiscard]] std::int64_t Most() const noexcept { return most_; }
+    [[nodiscard]] double Mean() const noexcept { return mean_; }
+    [[nodiscard]] double Variance() const noexcept { return variance_; }
+    [[nodiscard]] double FailureChance() const noexcept { return failure_; }
+    // When exact, the chance of every total from Least() to Most(); empty when approximate.
+    [[nodiscard]] const std::vector<double>& Probabilities() const noexcept {
+        return probabilities_;
+    }
+
+    // The chance of a total from low to high. An approximate one takes the normal curve with
+    // continuity correction, its tails beyond the least and most totals added to those totals.
+    [[nodiscard]] double Between(std::int64_t low, std::int64_t high) const;
+    [[nodiscard]] double AtLeast(std::int64_t total) const { return Between(total, most_); }
+    [[nodiscard]] double AtMost(std::int64_t total) const { return Between(least_, total); }
+
+  private:
+    Distribution() = default;
+
+    // The normal curve's chance of a total of at most `total`, with continuity correction.
+    [[nodiscard]] double NormalAtMost(std::int64_t total) const;
+
+    bool exact_ = true;
+    std::int64_t least_ = 0;
+    std::int64_t most_ = 0;
+    double mean_ = 0.0;
+    double variance_ = 0.0;
+    double failure_ = 0.0;
+    std::vector<double> probabilities_;
+};
+
+// The distribution of an expression's total, for an expression as Parse gives it.
+[[nodiscard]] Distribution DistributionOf(const notation::Expression& expression);
+
+// The distribution of the total of the die buttons' roll of m dice of n sides: any m below 2
+// throws one die, and each die follows DiceEngine::RollDie over the 2^24 draws it can take.
+[[nodiscard]] Distribution DistributionOfDice(std::int16_t m, std::int16_t n);
+
+}  // namespace kelvane

@@ -1,0 +1,236 @@
+#include "Distribution.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+namespace {
+
+using notation::Compare;
+using notation::ComparePoint;
+using notation::DiceTerm;
+using notation::Expression;
+using notation::KeepDrop;
+using notation::Node;
+using notation::NodeKind;
+
+constexpr double kDraws = 16777216.0;  // 2^24, the die buttons' draws
+constexpr std::int64_t kLargest = std::numeric_limits<std::int64_t>::max();
+
+DiceTerm Dice(std::int64_t count, std::int64_t sides) {
+    DiceTerm term;
+    term.count = count;
+    term.sides = sides;
+    return term;
+}
+
+DiceTerm With(DiceTerm term, const KeepDrop& rule) {
+    term.keepDrop = rule;
+    return term;
+}
+
+DiceTerm Exploding(DiceTerm term, bool compound = false) {
+    term.explode = ComparePoint{Compare::Equal, term.sides};
+    term.compound = compound;
+    return term;
+}
+
+Node Term(std::int64_t index) { return {NodeKind::Dice, index}; }
+Node Number(std::int64_t value) { return {NodeKind::Number, value}; }
+Node Operator(NodeKind kind) { return {kind}; }
+
+Distribution Of(std::vector<DiceTerm> dice, std::vector<Node> postfix) {
+    Expression expression;
+    expression.dice = std::move(dice);
+    expression.postfix = std::move(postfix);
+    return DistributionOf(expression);
+}
+
+Distribution Of(const DiceTerm& term) { return Of({term}, {Term(0)}); }
+
+// Every distribution accounts for all of its chance within its least and most totals.
+void ExpectWhole(const Distribution& distribution) {
+    EXPECT_LE(distribution.Least(), distribution.Most());
+    EXPECT_NEAR(distribution.Between(distribution.Least(), distribution.Most()), 1.0, 1e-12);
+    EXPECT_NEAR(distribution.AtLeast(distribution.Least()), 1.0, 1e-12);
+    EXPECT_NEAR(distribution.AtMost(distribution.Most()), 1.0, 1e-12);
+    if (distribution.IsExact()) {
+        EXPECT_EQ(distribution.Probabilities().size(),
+                  static_cast<std::size_t>(distribution.Most() - distribution.Least() + 1));
+    }
+}
+
+struct TableCase {
+    const char* name;
+    Distribution (*distribution)();
+    std::int64_t least;
+    std::vector<double> weights;  // of each total from least on, out of denominator
+    double denominator;
+    double failure = 0.0;
+};
+
+void PrintTo(const TableCase& c, std::ostream* out) { *out << c.name; }
+
+class ExactTable : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(ExactTable, GivesEveryTotalsChance) {
+    const TableCase& c = GetParam();
+    const Distribution distribution = c.distribution();
+    ExpectWhole(distribution);
+    ASSERT_TRUE(distribution.IsExact());
+    EXPECT_EQ(distribution.Least(), c.least);
+    ASSERT_EQ(distribution.Probabilities().size(), c.weights.size());
+    for (std::size_t i = 0; i < c.weights.size(); ++i) {
+        EXPECT_NEAR(distribution.Probabilities()[i], c.weights[i] / c.denominator, 1e-13)
+            << "total " << c.least + static_cast<std::int64_t>(i);
+    }
+    EXPECT_NEAR(distribution.FailureChance(), c.failure, 1e-15);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    HandCounted, ExactTable,
+    ::testing::Values(
+        TableCase{"TwoD6", [] { return Of(Dice(2, 6)); }, 2, {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}, 36},
+        TableCase{"ThreeD6", [] { return Of(Dice(3, 6)); }, 3,
+                  {1, 3, 6, 10, 15, 21, 25, 27, 27, 25, 21, 15, 10, 6, 3, 1}, 216},
+        TableCase{"FourD6DropLowest", [] { return Of(With(Dice(4, 6), {false, false, 1})); }, 3,
+                  {1, 4, 10, 21, 38, 62, 91, 122, 148, 167, 172, 160, 131, 94, 54, 21}, 1296},
+        TableCase{"TwoD20KeepHighest", [] { return Of(With(Dice(2, 20), {true, true, 1})); }, 1,
+                  {1, 3, 5, 7, 9, 11, 13, 15, 17, 19, 21, 23, 25, 27, 29, 31, 33, 35, 37, 39}, 400},
+        TableCase{"FourFate", [] { DiceTerm fate = Dice(4, 3); fate.fate = true; return Of(fate); }, -4,
+                  {1, 4, 10, 16, 19, 16, 10, 4, 1}, 81},
+        TableCase{"TenD10AtLeast8", [] {
+                      DiceTerm term = Dice(10, 10);
+                      term.success = ComparePoint{Compare::GreaterOrEqual, 8};
+                      return Of(term); }, 0,
+                  {282475249, 1210608210, 2334744405, 2668279320, 2001209490, 1029193452,
+                   367569090, 90016920, 14467005, 1377810, 59049}, 1e10},
+        TableCase{"RerollOnes", [] {
+                      DiceTerm term = Dice(1, 6);
+                      term.reroll = ComparePoint{Compare::Equal, 1};
+                      return Of(term); }, 2, {1, 1, 1, 1, 1}, 5},
+        TableCase{"RerollOnesOnce", [] {
+                      DiceTerm term = Dice(1, 6);
+                      term.reroll = ComparePoint{Compare::Equal, 1};
+                      term.rerollOnce = true;
+                      return Of(term); }, 1, {1, 7, 7, 7, 7, 7}, 36},
+        TableCase{"NegatedProduct", [] {
+                      return Of({Dice(1, 6), Dice(1, 3)},
+                                {Term(0), Operator(NodeKind::Negate), Term(1), Operator(NodeKind::Multiply)}); },
+                  -18, {1, 0, 0, 1, 0, 0, 2, 0, 1, 1, 1, 0, 3, 1, 2, 2, 2, 1}, 18},
+        // (d6 - 3) / (d3 - 2) divides by zero a third of the time, and floors the rest.
+        TableCase{"FlooredQuotient", [] {
+                      return Of({Dice(1, 6), Dice(1, 3)},
+                                {Term(0), Number(3), Operator(NodeKind::Subtract), Term(1), Number(2),
+                                 Operator(NodeKind::Subtract), Operator(NodeKind::Divide)}); },
+                  -3, {1, 2, 2, 2, 2, 2, 1}, 12, 1.0 / 3.0},
+        TableCase{"Overflow", [] {
+                      return Of({Dice(1, 2)}, {Number(kLargest - 1), Term(0), Operator(NodeKind::Add)}); },
+                  kLargest, {1}, 1, 0.5},
+        TableCase{"ButtonMinusSix", [] { return DistributionOfDice(1, -6); }, -5,
+                  {2796202, 2796203, 2796202, 2796203, 2796203, 2796202, 1}, kDraws},
+        TableCase{"ButtonNegativeCountThrowsOne", [] { return DistributionOfDice(-5, 6); }, 1,
+                  {2796203, 2796203, 2796202, 2796203, 2796203, 2796202}, kDraws},
+        TableCase{"ButtonNoSides", [] { return DistributionOfDice(0, 0); }, 1, {1}, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct ChanceCase {
+    const char* name;
+    Distribution (*distribution)();
+    std::int64_t low;
+    std::int64_t high;
+    double chance;
+};
+
+void PrintTo(const ChanceCase& c, std::ostream* out) { *out << c.name; }
+
+class Chance : public ::testing::TestWithParam<ChanceCase> {};
+
+TEST_P(Chance, OfTotalsFromLowToHigh) {
+    const ChanceCase& c = GetParam();
+    const Distribution distribution = c.distribution();
+    ExpectWhole(distribution);
+    EXPECT_TRUE(distribution.IsExact());
+    EXPECT_NEAR(distribution.Between(c.low, c.high), c.chance, 1e-13);
+}
+
+// 3d6!: a die shows 1 to 5, or 6 plus what its next throw shows. Kept alone, the highest of
+// 2d6! is a 6 whenever a 6 is thrown; compounded, a die never shows 6.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    HandDerived, Chance,
+    ::testing::Values(
+        ChanceCase{"ExplodingAllOnes", [] { return Of(Exploding(Dice(3, 6))); }, 3, 3, 1.0 / 216},
+        ChanceCase{"ExplodingSixWithoutExplosion", [] { return Of(Exploding(Dice(3, 6))); }, 6, 6, 10.0 / 216},
+        ChanceCase{"ExplodingNine", [] { return Of(Exploding(Dice(3, 6))); }, 9, 9, 117.0 / 1296},
+        ChanceCase{"ExplodingKeptSix", [] { return Of(With(Exploding(Dice(2, 6)), {true, true, 1})); },
+                   6, 6, 11.0 / 36},
+        ChanceCase{"ExplodingKeptFive", [] { return Of(With(Exploding(Dice(2, 6)), {true, true, 1})); },
+                   5, 5, 9.0 / 36},
+        ChanceCase{"CompoundKeptNeverSix", [] { return Of(With(Exploding(Dice(2, 6), true), {true, true, 1})); },
+                   6, 6, 0.0},
+        ChanceCase{"KeepHighestPlusFive", [] {
+                       return Of({With(Dice(2, 20), {true, true, 1})}, {Term(0), Number(5), Operator(NodeKind::Add)}); },
+                   20, kLargest, 0.51},
+        ChanceCase{"HalfFloored", [] { return Of({Dice(1, 6)}, {Term(0), Number(2), Operator(NodeKind::Divide)}); },
+                   1, 1, 1.0 / 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+struct SpreadCase {
+    const char* name;
+    Distribution (*distribution)();
+    bool exact;
+    std::int64_t least;
+    std::int64_t most;
+    double mean;
+    double variance;
+};
+
+void PrintTo(const SpreadCase& c, std::ostream* out) { *out << c.name; }
+
+class Spread : public ::testing::TestWithParam<SpreadCase> {};
+
+TEST_P(Spread, MeanVarianceAndRange) {
+    const SpreadCase& c = GetParam();
+    const Distribution distribution = c.distribution();
+    ExpectWhole(distribution);
+    EXPECT_EQ(distribution.IsExact(), c.exact);
+    EXPECT_EQ(distribution.Least(), c.least);
+    EXPECT_EQ(distribution.Most(), c.most);
+    EXPECT_NEAR(distribution.Mean(), c.mean, 1e-9 * std::abs(c.mean));
+    EXPECT_NEAR(distribution.Variance(), c.variance, 1e-9 * c.variance);
+}
+
+// An exploding d6 is 6 times a geometric count of sixes (mean 0.2, variance 0.24) plus a face
+// from 1 to 5 (mean 3, variance 2). Its chain is followed while longer chains are at least
+// 1e-18 likely: 23 sixes, so a die shows at most 143.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    HandDerived, Spread,
+    ::testing::Values(
+        SpreadCase{"DropLowest", [] { return Of(With(Dice(4, 6), {false, false, 1})); },
+                   true, 3, 18, 15869.0 / 1296, 13612487.0 / 1679616},
+        SpreadCase{"Exploding", [] { return Of(Exploding(Dice(3, 6))); }, true, 3, 429, 12.6, 31.92},
+        SpreadCase{"SuccessesLessFailures", [] {
+                       DiceTerm term = Dice(10, 10);
+                       term.success = ComparePoint{Compare::GreaterOrEqual, 8};
+                       term.failure = ComparePoint{Compare::Equal, 1};
+                       return Of(term); }, true, -10, 10, 2.0, 3.6},
+        SpreadCase{"ManyDice", [] { return Of(Dice(32000, 100)); }, false, 32000, 3200000, 1616000.0,
+                   26664000.0},
+        SpreadCase{"ManyDiceNegated", [] { return Of({Dice(32000, 100)}, {Term(0), Operator(NodeKind::Negate)}); },
+                   false, -3200000, -32000, -1616000.0, 26664000.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace kelvane
