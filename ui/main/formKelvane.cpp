@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -13,10 +14,12 @@
 #include <QLocale>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QStringList>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <initializer_list>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 #include "CountConversion.h"
@@ -34,6 +37,9 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
+// Posted below the priority of Qt's own paint requests, so that a roll is painted first.
+const auto kShowOddsEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+constexpr int kAfterPaintPriority = Qt::LowEventPriority - 1;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -141,6 +147,8 @@ void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
         rolledSinceListFocus_ = true;
         FitResultCaption();
         AnnounceResult();
+        ShowOddsLater([count, sides] { return DistributionOfDice(count, sides); },
+                      ui->totalresult->text().toLongLong());
     });
 }
 
@@ -153,6 +161,8 @@ void formKelvane::btnMdN_Click() {
         rolledSinceListFocus_ = true;
         FitResultCaption();
         AnnounceResult();
+        ShowOddsLater([count, sides] { return DistributionOfDice(count, sides); },
+                      ui->totalresult->text().toLongLong());
     });
 }
 
@@ -163,7 +173,7 @@ void formKelvane::btnNotation_Click() {
             history_.Add(text.trimmed());
         }
         const QByteArray utf8 = text.toUtf8();
-        const auto shown = engine_.sRollNotation(
+        auto shown = engine_.sRollNotation(
             std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), rollList_,
             total_);
         if (const auto* error = std::get_if<notation::Error>(&shown)) {
@@ -174,7 +184,68 @@ void formKelvane::btnNotation_Click() {
         rolledSinceListFocus_ = true;
         FitResultCaption();
         AnnounceResult();
+        auto& roll = std::get<NotationRollShown>(shown);
+        ShowOddsLater(
+            [expression = std::move(roll.expression)] { return DistributionOf(expression); },
+            roll.total);
     });
+}
+
+void formKelvane::ShowOddsLater(std::function<Distribution()> odds, std::int64_t total) {
+    // A roll made before the last one's odds were shown replaces them unseen.
+    const bool posted = static_cast<bool>(pendingOdds_);
+    pendingOdds_ = std::move(odds);
+    pendingTotal_ = total;
+    if (!posted) {
+        QCoreApplication::postEvent(this, new QEvent(kShowOddsEvent), kAfterPaintPriority);
+    }
+}
+
+bool formKelvane::event(QEvent* event) {
+    if (event->type() != kShowOddsEvent) {
+        return QWidget::event(event);
+    }
+    if (pendingOdds_) {
+        const Distribution odds = std::exchange(pendingOdds_, nullptr)();
+        ui->lblOdds->setText(OddsText(odds, pendingTotal_));
+    }
+    return true;
+}
+
+QString formKelvane::OddsText(const Distribution& odds, std::int64_t total) {
+    const QLocale locale;
+    const bool exact = odds.IsExact();
+    const auto share = [&locale, exact](double chance) {
+        const double percent = chance * 100.0;
+        //: A share of rolls, %1 being a number such as 42.13.
+        const QString limit = tr("%1 %");
+        const QString text =
+            percent > 0.0 && percent < 0.01      ? "< " + limit.arg(locale.toString(0.01, 'f', 2))
+            : percent < 100.0 && percent > 99.99 ? "> " + limit.arg(locale.toString(99.99, 'f', 2))
+                                                 : limit.arg(locale.toString(percent, 'f', 2));
+        return exact ? text : QStringLiteral("≈ ") + text;
+    };
+    const QString rolled = locale.toString(static_cast<qlonglong>(total));
+    QStringList parts;
+    //: The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".
+    parts << tr("%1 or more: %2").arg(rolled, share(odds.AtLeast(total)));
+    //: The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".
+    parts << tr("%1 or less: %2").arg(rolled, share(odds.AtMost(total)));
+    //: The roll's mean total, such as "average 12.24".
+    parts << tr("average %1").arg(locale.toString(odds.Mean(), 'f', 2));
+    //: The least and the most total the roll can show, such as "3 to 18".
+    parts << tr("%1 to %2")
+                 .arg(locale.toString(static_cast<qlonglong>(odds.Least())),
+                      locale.toString(static_cast<qlonglong>(odds.Most())));
+    if (!exact) {
+        //: Said of odds taken from a normal curve, when the exact ones would take too long.
+        parts << tr("approximate");
+    }
+    if (odds.FailureChance() > 0.0) {
+        //: The share of rolls that end in an error, such as a division by zero.
+        parts << tr("no result: %1").arg(share(odds.FailureChance()));
+    }
+    return parts.join(QStringLiteral("  ·  "));
 }
 
 void formKelvane::txtNotation_Change() {

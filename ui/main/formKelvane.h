@@ -2,10 +2,12 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "CaptionTarget.h"
 #include "DiceEngine.h"
+#include "Distribution.h"
 #include "ListTarget.h"
 #include "Notation.h"
 #include "NotationHistory.h"
@@ -41,9 +43,15 @@ class formKelvane : public QWidget {
                    CaptionTarget& tOut);
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
+    // The odds line for a rolled total, such as "15 or more: 42.13 %  ·  15 or less: 65.33 %
+    // ·  average 12.24  ·  3 to 18", in the player's language and number format.
+    [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
+
   protected:
-    // Watches the roll list take the focus.
+    // Watches the roll list take the focus and the notation box's Up and Down.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shows a roll's odds once the roll itself has been painted.
+    bool event(QEvent* event) override;
 
   private:
     void d4_Click();
@@ -67,6 +75,8 @@ class formKelvane : public QWidget {
     void AnnounceResult();
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
     void FitResultCaption();
+    // Works out the odds of the roll just shown after the window has painted it.
+    void ShowOddsLater(std::function<Distribution()> odds, std::int64_t total);
     // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.
     void ShowNotationMessage(const QString& sentence);
     [[nodiscard]] static QString ErrorSentence(const notation::Error& error);
@@ -87,6 +97,8 @@ class formKelvane : public QWidget {
     ScreenReaderAnnouncer announcer_;
     ScreenReaderAnnouncer alertAnnouncer_;
     NotationHistory history_;
+    std::function<Distribution()> pendingOdds_;
+    std::int64_t pendingTotal_ = 0;
     bool rolledSinceListFocus_ = false;
 };
 

@@ -643,6 +643,49 @@ private slots:
                  QStringList({"3d8+1", "d4", "2d6", "2d6", "2d6", "d4", "3d8+1", "d1", "d1"}));
     }
 
+    // The odds line in the player's number format, with its smallest and largest shares kept
+    // apart from 0 and 100 %, and "approximate" where the odds come from a normal curve.
+    void oddsText_data() {
+        QTest::addColumn<int>("dice");
+        QTest::addColumn<int>("sides");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, int dice, int sides, qint64 total,
+                            const char* locale, const char* text) {
+            QTest::newRow(name) << dice << sides << total << locale << text;
+        };
+        row("3d6", 3, 6, 10, "en_US",
+            "10 or more: 62.50 %  ·  10 or less: 50.00 %  ·  average 10.50  ·  3 to 18");
+        row("German numbers", 3, 6, 10, "de_DE",
+            "10 or more: 62,50 %  ·  10 or less: 50,00 %  ·  average 10,50  ·  3 to 18");
+        row("least of 8d6", 8, 6, 8, "en_US",
+            "8 or more: 100.00 %  ·  8 or less: < 0.01 %  ·  average 28.00  ·  8 to 48");
+        row("next to least", 8, 6, 9, "en_US",
+            "9 or more: > 99.99 %  ·  9 or less: < 0.01 %  ·  average 28.00  ·  8 to 48");
+        // A die of -6 sides shows -5 to 0, and 1 only for the one draw of 0.
+        row("d-6", 1, -6, 1, "en_US",
+            "1 or more: < 0.01 %  ·  1 or less: 100.00 %  ·  average -2.50  ·  -5 to 1");
+        row("32000d100", 32000, 100, 1616000, "en_US",
+            "1,616,000 or more: ≈ 50.00 %  ·  1,616,000 or less: ≈ 50.00 %  ·  average "
+            "1,615,999.91  ·  32,000 to 3,200,000  ·  approximate");
+    }
+
+    void oddsText() {
+        QFETCH(int, dice);
+        QFETCH(int, sides);
+        QFETCH(qint64, total);
+        QFETCH(QString, locale);
+        QFETCH(QString, text);
+        QLocale::setDefault(QLocale(locale));
+        const QString shown = formKelvane::OddsText(
+            kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
+                                        static_cast<std::int16_t>(sides)),
+            total);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(shown, text);
+    }
+
     // The model tester checks every row insertion and reset against the rows before and after.
     void rollListModelReportsItsRows() {
         Rig rig;
