@@ -141,7 +141,9 @@
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).
+----------
+Button: roll the dice notation in the box now (a verb, as at the table).</extracomment>
         <translation>Würfeln</translation>
     </message>
     <message>
@@ -192,6 +194,24 @@
         <source>Displays individual roll results</source>
         <translation>Zeigt das Ergebnis jedes einzelnen Würfels</translation>
     </message>
+    <message>
+        <source>&amp;Notation</source>
+        <extracomment>Label of the box for dice notation such as 3d6 or d20+5. The letter after &amp; is the Alt key that moves to the box.</extracomment>
+        <translation>&amp;Notation</translation>
+    </message>
+    <message>
+        <source>Dice notation</source>
+        <translation>Würfelnotation</translation>
+    </message>
+    <message>
+        <source>Dice notation, for example d20+5, 4d6dl1 or 10d10&gt;=8. Enter rolls; Up and Down recall earlier rolls.</source>
+        <extracomment>Keep the examples as they are: dice notation is the same in every language.</extracomment>
+        <translation>Würfelnotation, zum Beispiel d20+5, 4d6dl1 oder 10d10&gt;=8. Eingabe würfelt; Auf und Ab holen frühere Würfe zurück.</translation>
+    </message>
+    <message>
+        <source>Roll the dice notation</source>
+        <translation>Die Würfelnotation würfeln</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -218,6 +238,137 @@
         <source>%1: %2</source>
         <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <translation>verworfen</translation>
+    </message>
+    <message>
+        <source>exploded</source>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <translation>explodiert</translation>
+    </message>
+    <message>
+        <source>rerolled</source>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <translation>neu gewürfelt</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <translation>Fehlschlag</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share of rolls, %1 being a number such as 42.13.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 or more: %2</source>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <translation>%1 oder mehr: %2</translation>
+    </message>
+    <message>
+        <source>%1 or less: %2</source>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <translation>%1 oder weniger: %2</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <translation>Mittel %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>approximate</source>
+        <extracomment>Said of odds taken from a normal curve, when the exact ones would take too long.</extracomment>
+        <translation>Näherung</translation>
+    </message>
+    <message>
+        <source>no result: %1</source>
+        <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
+        <translation>kein Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
+        <translation>Würfelnotation wie 3d6, d20+5 oder 4d6dl1 eingeben, dann Eingabe drücken.</translation>
+    </message>
+    <message>
+        <source>Dice notation may be at most %1 characters long.</source>
+        <translation>Würfelnotation darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number, a die such as d6, or ( should come here.</source>
+        <extracomment>%1 is a column, counted in characters from the start of the box.</extracomment>
+        <translation>Spalte %1: Hier sollte eine Zahl, ein Würfel wie d6 oder ( stehen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number of sides should follow d.</source>
+        <translation>Spalte %1: Nach d sollte die Zahl der Seiten folgen.</translation>
+    </message>
+    <message>
+        <source>Column %1: an operator such as + should come here.</source>
+        <translation>Spalte %1: Hier sollte ein Operator wie + stehen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a ) should close the parentheses.</source>
+        <translation>Spalte %1: Eine ) sollte die Klammer schließen.</translation>
+    </message>
+    <message>
+        <source>Column %1: this ) has no ( before it.</source>
+        <translation>Spalte %1: Vor dieser ) steht keine (.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number should follow the comparison.</source>
+        <translation>Spalte %1: Nach dem Vergleich sollte eine Zahl folgen.</translation>
+    </message>
+    <message>
+        <source>Column %1: h or l should follow the d that drops dice.</source>
+        <extracomment>dh drops the highest dice, dl the lowest; keep the letters as they are.</extracomment>
+        <translation>Spalte %1: Nach dem d, das Würfel verwirft, sollte h oder l folgen.</translation>
+    </message>
+    <message>
+        <source>Column %1: these dice already have this modifier.</source>
+        <translation>Spalte %1: Diese Würfel haben diesen Modifikator schon.</translation>
+    </message>
+    <message>
+        <source>Column %1: f counts failures only beside a success target such as &gt;=8.</source>
+        <extracomment>f counts failures, &gt;=8 is a success target; keep both as they are.</extracomment>
+        <translation>Spalte %1: f zählt Fehlschläge nur neben einem Erfolgsziel wie &gt;=8.</translation>
+    </message>
+    <message>
+        <source>Column %1: this number is too large.</source>
+        <translation>Spalte %1: Diese Zahl ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may throw at most %2 dice.</source>
+        <translation>Spalte %1: Ein Wurf darf höchstens %2 Würfel werfen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a die has from 1 to %2 sides.</source>
+        <translation>Spalte %1: Ein Würfel hat 1 bis %2 Seiten.</translation>
+    </message>
+    <message>
+        <source>Column %1: every face meets this, so the dice would never stop.</source>
+        <translation>Spalte %1: Jede Seite erfüllt dies, die Würfel würden nie aufhören.</translation>
+    </message>
+    <message>
+        <source>Column %1: division by zero.</source>
+        <translation>Spalte %1: Division durch null.</translation>
+    </message>
+    <message>
+        <source>Column %1: the result is too large to work out exactly.</source>
+        <translation>Spalte %1: Das Ergebnis ist zu groß, um es genau zu berechnen.</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,9 @@
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).
+----------
+Button: roll the dice notation in the box now (a verb, as at the table).</extracomment>
         <translation>Tirar</translation>
     </message>
     <message>
@@ -192,6 +194,24 @@
         <source>Displays individual roll results</source>
         <translation>Muestra el resultado de cada dado</translation>
     </message>
+    <message>
+        <source>&amp;Notation</source>
+        <extracomment>Label of the box for dice notation such as 3d6 or d20+5. The letter after &amp; is the Alt key that moves to the box.</extracomment>
+        <translation>&amp;Notación</translation>
+    </message>
+    <message>
+        <source>Dice notation</source>
+        <translation>Notación de dados</translation>
+    </message>
+    <message>
+        <source>Dice notation, for example d20+5, 4d6dl1 or 10d10&gt;=8. Enter rolls; Up and Down recall earlier rolls.</source>
+        <extracomment>Keep the examples as they are: dice notation is the same in every language.</extracomment>
+        <translation>Notación de dados, por ejemplo d20+5, 4d6dl1 o 10d10&gt;=8. Intro tira; Arriba y Abajo recuperan tiradas anteriores.</translation>
+    </message>
+    <message>
+        <source>Roll the dice notation</source>
+        <translation>Tirar la notación de dados</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -218,6 +238,137 @@
         <source>%1: %2</source>
         <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <translation>descartado</translation>
+    </message>
+    <message>
+        <source>exploded</source>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <translation>explotado</translation>
+    </message>
+    <message>
+        <source>rerolled</source>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <translation>repetido</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <translation>éxito</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <translation>fallo</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share of rolls, %1 being a number such as 42.13.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 or more: %2</source>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <translation>%1 o más: %2</translation>
+    </message>
+    <message>
+        <source>%1 or less: %2</source>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <translation>%1 o menos: %2</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <translation>media %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>approximate</source>
+        <extracomment>Said of odds taken from a normal curve, when the exact ones would take too long.</extracomment>
+        <translation>aproximado</translation>
+    </message>
+    <message>
+        <source>no result: %1</source>
+        <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
+        <translation>sin resultado: %1</translation>
+    </message>
+    <message>
+        <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
+        <translation>Escriba una notación de dados como 3d6, d20+5 o 4d6dl1 y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>Dice notation may be at most %1 characters long.</source>
+        <translation>La notación de dados puede tener como mucho %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number, a die such as d6, or ( should come here.</source>
+        <extracomment>%1 is a column, counted in characters from the start of the box.</extracomment>
+        <translation>Columna %1: aquí debería ir un número, un dado como d6 o (.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number of sides should follow d.</source>
+        <translation>Columna %1: tras la d debería ir un número de caras.</translation>
+    </message>
+    <message>
+        <source>Column %1: an operator such as + should come here.</source>
+        <translation>Columna %1: aquí debería ir un operador como +.</translation>
+    </message>
+    <message>
+        <source>Column %1: a ) should close the parentheses.</source>
+        <translation>Columna %1: falta una ) que cierre el paréntesis.</translation>
+    </message>
+    <message>
+        <source>Column %1: this ) has no ( before it.</source>
+        <translation>Columna %1: esta ) no tiene ( antes.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number should follow the comparison.</source>
+        <translation>Columna %1: tras la comparación debería ir un número.</translation>
+    </message>
+    <message>
+        <source>Column %1: h or l should follow the d that drops dice.</source>
+        <extracomment>dh drops the highest dice, dl the lowest; keep the letters as they are.</extracomment>
+        <translation>Columna %1: tras la d que descarta dados debería ir h o l.</translation>
+    </message>
+    <message>
+        <source>Column %1: these dice already have this modifier.</source>
+        <translation>Columna %1: estos dados ya tienen este modificador.</translation>
+    </message>
+    <message>
+        <source>Column %1: f counts failures only beside a success target such as &gt;=8.</source>
+        <extracomment>f counts failures, &gt;=8 is a success target; keep both as they are.</extracomment>
+        <translation>Columna %1: f cuenta fallos solo junto a un objetivo de éxito como &gt;=8.</translation>
+    </message>
+    <message>
+        <source>Column %1: this number is too large.</source>
+        <translation>Columna %1: este número es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may throw at most %2 dice.</source>
+        <translation>Columna %1: una tirada puede lanzar como mucho %2 dados.</translation>
+    </message>
+    <message>
+        <source>Column %1: a die has from 1 to %2 sides.</source>
+        <translation>Columna %1: un dado tiene de 1 a %2 caras.</translation>
+    </message>
+    <message>
+        <source>Column %1: every face meets this, so the dice would never stop.</source>
+        <translation>Columna %1: todas las caras cumplen esto, los dados nunca pararían.</translation>
+    </message>
+    <message>
+        <source>Column %1: division by zero.</source>
+        <translation>Columna %1: división por cero.</translation>
+    </message>
+    <message>
+        <source>Column %1: the result is too large to work out exactly.</source>
+        <translation>Columna %1: el resultado es demasiado grande para calcularlo con exactitud.</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,9 @@
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).
+----------
+Button: roll the dice notation in the box now (a verb, as at the table).</extracomment>
         <translation>Lancer</translation>
     </message>
     <message>
@@ -192,6 +194,24 @@
         <source>Displays individual roll results</source>
         <translation>Affiche le résultat de chaque dé</translation>
     </message>
+    <message>
+        <source>&amp;Notation</source>
+        <extracomment>Label of the box for dice notation such as 3d6 or d20+5. The letter after &amp; is the Alt key that moves to the box.</extracomment>
+        <translation>&amp;Notation</translation>
+    </message>
+    <message>
+        <source>Dice notation</source>
+        <translation>Notation de dés</translation>
+    </message>
+    <message>
+        <source>Dice notation, for example d20+5, 4d6dl1 or 10d10&gt;=8. Enter rolls; Up and Down recall earlier rolls.</source>
+        <extracomment>Keep the examples as they are: dice notation is the same in every language.</extracomment>
+        <translation>Notation de dés, par exemple d20+5, 4d6dl1 ou 10d10&gt;=8. Entrée lance ; Haut et Bas rappellent les lancers précédents.</translation>
+    </message>
+    <message>
+        <source>Roll the dice notation</source>
+        <translation>Lancer la notation de dés</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -218,6 +238,137 @@
         <source>%1: %2</source>
         <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <translation>écarté</translation>
+    </message>
+    <message>
+        <source>exploded</source>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <translation>explosé</translation>
+    </message>
+    <message>
+        <source>rerolled</source>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <translation>relancé</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <translation>réussite</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share of rolls, %1 being a number such as 42.13.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 or more: %2</source>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <translation>%1 ou plus&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 or less: %2</source>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <translation>%1 ou moins&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <translation>moyenne %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>approximate</source>
+        <extracomment>Said of odds taken from a normal curve, when the exact ones would take too long.</extracomment>
+        <translation>approché</translation>
+    </message>
+    <message>
+        <source>no result: %1</source>
+        <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
+        <translation>sans résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
+        <translation>Tapez une notation de dés comme 3d6, d20+5 ou 4d6dl1, puis appuyez sur Entrée.</translation>
+    </message>
+    <message>
+        <source>Dice notation may be at most %1 characters long.</source>
+        <translation>La notation de dés compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number, a die such as d6, or ( should come here.</source>
+        <extracomment>%1 is a column, counted in characters from the start of the box.</extracomment>
+        <translation>Colonne %1&#xa0;: un nombre, un dé comme d6 ou ( devrait venir ici.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number of sides should follow d.</source>
+        <translation>Colonne %1&#xa0;: un nombre de faces devrait suivre d.</translation>
+    </message>
+    <message>
+        <source>Column %1: an operator such as + should come here.</source>
+        <translation>Colonne %1&#xa0;: un opérateur comme + devrait venir ici.</translation>
+    </message>
+    <message>
+        <source>Column %1: a ) should close the parentheses.</source>
+        <translation>Colonne %1&#xa0;: une ) devrait fermer la parenthèse.</translation>
+    </message>
+    <message>
+        <source>Column %1: this ) has no ( before it.</source>
+        <translation>Colonne %1&#xa0;: cette ) n’a pas de ( avant elle.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number should follow the comparison.</source>
+        <translation>Colonne %1&#xa0;: un nombre devrait suivre la comparaison.</translation>
+    </message>
+    <message>
+        <source>Column %1: h or l should follow the d that drops dice.</source>
+        <extracomment>dh drops the highest dice, dl the lowest; keep the letters as they are.</extracomment>
+        <translation>Colonne %1&#xa0;: h ou l devrait suivre le d qui écarte des dés.</translation>
+    </message>
+    <message>
+        <source>Column %1: these dice already have this modifier.</source>
+        <translation>Colonne %1&#xa0;: ces dés ont déjà ce modificateur.</translation>
+    </message>
+    <message>
+        <source>Column %1: f counts failures only beside a success target such as &gt;=8.</source>
+        <extracomment>f counts failures, &gt;=8 is a success target; keep both as they are.</extracomment>
+        <translation>Colonne %1&#xa0;: f ne compte les échecs qu’avec un seuil de réussite comme &gt;=8.</translation>
+    </message>
+    <message>
+        <source>Column %1: this number is too large.</source>
+        <translation>Colonne %1&#xa0;: ce nombre est trop grand.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may throw at most %2 dice.</source>
+        <translation>Colonne %1&#xa0;: un lancer peut jeter au plus %2 dés.</translation>
+    </message>
+    <message>
+        <source>Column %1: a die has from 1 to %2 sides.</source>
+        <translation>Colonne %1&#xa0;: un dé a de 1 à %2 faces.</translation>
+    </message>
+    <message>
+        <source>Column %1: every face meets this, so the dice would never stop.</source>
+        <translation>Colonne %1&#xa0;: chaque face remplit ceci, les dés ne s’arrêteraient jamais.</translation>
+    </message>
+    <message>
+        <source>Column %1: division by zero.</source>
+        <translation>Colonne %1&#xa0;: division par zéro.</translation>
+    </message>
+    <message>
+        <source>Column %1: the result is too large to work out exactly.</source>
+        <translation>Colonne %1&#xa0;: le résultat est trop grand pour être calculé exactement.</translation>
     </message>
 </context>
 <context>

@@ -141,7 +141,9 @@
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).</extracomment>
+        <extracomment>Button: roll the M dice of N sides now (a verb, as at the table).
+----------
+Button: roll the dice notation in the box now (a verb, as at the table).</extracomment>
         <translation>Rzuć</translation>
     </message>
     <message>
@@ -192,6 +194,24 @@
         <source>Displays individual roll results</source>
         <translation>Pokazuje wynik każdej kości</translation>
     </message>
+    <message>
+        <source>&amp;Notation</source>
+        <extracomment>Label of the box for dice notation such as 3d6 or d20+5. The letter after &amp; is the Alt key that moves to the box.</extracomment>
+        <translation>&amp;Notacja</translation>
+    </message>
+    <message>
+        <source>Dice notation</source>
+        <translation>Notacja kości</translation>
+    </message>
+    <message>
+        <source>Dice notation, for example d20+5, 4d6dl1 or 10d10&gt;=8. Enter rolls; Up and Down recall earlier rolls.</source>
+        <extracomment>Keep the examples as they are: dice notation is the same in every language.</extracomment>
+        <translation>Notacja kości, na przykład d20+5, 4d6dl1 lub 10d10&gt;=8. Enter rzuca; strzałki w górę i w dół przywołują wcześniejsze rzuty.</translation>
+    </message>
+    <message>
+        <source>Roll the dice notation</source>
+        <translation>Rzuć według notacji</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -218,6 +238,137 @@
         <source>%1: %2</source>
         <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>dropped</source>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <translation>odrzucona</translation>
+    </message>
+    <message>
+        <source>exploded</source>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <translation>eksplodowała</translation>
+    </message>
+    <message>
+        <source>rerolled</source>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <translation>przerzucona</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>failure</source>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <translation>porażka</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share of rolls, %1 being a number such as 42.13.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 or more: %2</source>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <translation>%1 lub więcej: %2</translation>
+    </message>
+    <message>
+        <source>%1 or less: %2</source>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <translation>%1 lub mniej: %2</translation>
+    </message>
+    <message>
+        <source>average %1</source>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <translation>średnio %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
+        <translation>od %1 do %2</translation>
+    </message>
+    <message>
+        <source>approximate</source>
+        <extracomment>Said of odds taken from a normal curve, when the exact ones would take too long.</extracomment>
+        <translation>przybliżone</translation>
+    </message>
+    <message>
+        <source>no result: %1</source>
+        <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
+        <translation>brak wyniku: %1</translation>
+    </message>
+    <message>
+        <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
+        <translation>Wpisz notację kości, np. 3d6, d20+5 lub 4d6dl1, i naciśnij Enter.</translation>
+    </message>
+    <message>
+        <source>Dice notation may be at most %1 characters long.</source>
+        <translation>Notacja kości może mieć najwyżej %1 znaków.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number, a die such as d6, or ( should come here.</source>
+        <extracomment>%1 is a column, counted in characters from the start of the box.</extracomment>
+        <translation>Kolumna %1: tu powinna stać liczba, kość jak d6 lub (.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number of sides should follow d.</source>
+        <translation>Kolumna %1: po d powinna stać liczba ścianek.</translation>
+    </message>
+    <message>
+        <source>Column %1: an operator such as + should come here.</source>
+        <translation>Kolumna %1: tu powinien stać operator, np. +.</translation>
+    </message>
+    <message>
+        <source>Column %1: a ) should close the parentheses.</source>
+        <translation>Kolumna %1: brakuje ) zamykającego nawias.</translation>
+    </message>
+    <message>
+        <source>Column %1: this ) has no ( before it.</source>
+        <translation>Kolumna %1: przed tym ) nie ma (.</translation>
+    </message>
+    <message>
+        <source>Column %1: a number should follow the comparison.</source>
+        <translation>Kolumna %1: po porównaniu powinna stać liczba.</translation>
+    </message>
+    <message>
+        <source>Column %1: h or l should follow the d that drops dice.</source>
+        <extracomment>dh drops the highest dice, dl the lowest; keep the letters as they are.</extracomment>
+        <translation>Kolumna %1: po d, które odrzuca kości, powinno stać h lub l.</translation>
+    </message>
+    <message>
+        <source>Column %1: these dice already have this modifier.</source>
+        <translation>Kolumna %1: te kości mają już ten modyfikator.</translation>
+    </message>
+    <message>
+        <source>Column %1: f counts failures only beside a success target such as &gt;=8.</source>
+        <extracomment>f counts failures, &gt;=8 is a success target; keep both as they are.</extracomment>
+        <translation>Kolumna %1: f liczy porażki tylko obok progu sukcesu, np. &gt;=8.</translation>
+    </message>
+    <message>
+        <source>Column %1: this number is too large.</source>
+        <translation>Kolumna %1: ta liczba jest za duża.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may throw at most %2 dice.</source>
+        <translation>Kolumna %1: rzut może użyć najwyżej %2 kości.</translation>
+    </message>
+    <message>
+        <source>Column %1: a die has from 1 to %2 sides.</source>
+        <translation>Kolumna %1: kość ma od 1 do %2 ścianek.</translation>
+    </message>
+    <message>
+        <source>Column %1: every face meets this, so the dice would never stop.</source>
+        <translation>Kolumna %1: każda ścianka to spełnia, kości nigdy by się nie zatrzymały.</translation>
+    </message>
+    <message>
+        <source>Column %1: division by zero.</source>
+        <translation>Kolumna %1: dzielenie przez zero.</translation>
+    </message>
+    <message>
+        <source>Column %1: the result is too large to work out exactly.</source>
+        <translation>Kolumna %1: wynik jest za duży, by policzyć go dokładnie.</translation>
     </message>
 </context>
 <context>

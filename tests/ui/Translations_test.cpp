@@ -126,12 +126,11 @@ private slots:
         QTest::addColumn<QStringList>("shared");
         QTest::newRow("English") << "en_US" << QStringList();
         QTest::newRow("unknown") << "ru_RU" << QStringList();
-        QTest::newRow("German") << "de_DE"
-                                << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
-        QTest::newRow("Austrian German")
-            << "de_AT" << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
-        QTest::newRow("French") << "fr_FR"
-                                << QStringList{"OK", "Version 1.0.0", "Kelvane Version 1.0.0"};
+        const QStringList germanAndFrench{"OK", "Version 1.0.0", "Kelvane Version 1.0.0",
+                                          "&Notation"};
+        QTest::newRow("German") << "de_DE" << germanAndFrench;
+        QTest::newRow("Austrian German") << "de_AT" << germanAndFrench;
+        QTest::newRow("French") << "fr_FR" << germanAndFrench;
         QTest::newRow("Spanish") << "es_ES" << QStringList();
         QTest::newRow("Italian") << "it_IT" << QStringList{"OK"};
         QTest::newRow("Brazilian Portuguese") << "pt_BR" << QStringList{"OK"};
@@ -167,7 +166,18 @@ private slots:
         window.findChild<QLineEdit*>("txtM")->setText("32e3");
         window.findChild<QLineEdit*>("txtN")->setText("-999");
         window.findChild<QPushButton*>("btnMdN")->click();
+        // The roll's odds line, which follows the roll.
+        QCoreApplication::sendPostedEvents(&window, 0);
         window.show();
+        // Every sentence about a notation fits beside the box, with the widest column number.
+        auto& message = *window.findChild<QLabel*>("lblNotationMessage");
+        for (auto code = kelvane::notation::ErrorCode::Empty;
+             code <= kelvane::notation::ErrorCode::ResultOutOfRange;
+             code = static_cast<kelvane::notation::ErrorCode>(static_cast<int>(code) + 1)) {
+            message.setText(formKelvane::ErrorSentence({code, 1001}));
+            VerifyCaptionsFit(window);
+        }
+        message.clear();
         frmAbout& dialog = frmAbout::Instance();
         dialog.ShowDialog();
         VerifyCaptionsFit(window);

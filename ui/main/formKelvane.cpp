@@ -26,6 +26,7 @@
 #include "DefaultFont.h"
 #include "MersenneRandomSource.h"
 #include "UntrappedErrorHandler.h"
+#include "WholeLineToolTips.h"
 #include "frmAbout.h"
 #include "ui_formKelvane.h"
 
@@ -87,6 +88,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       announcer_(*this),
       alertAnnouncer_(*this, ScreenReaderAnnouncer::Urgency::Alert) {
     ui->rolloutput->setModel(&rollList_);
+    // A marked line, such as "d6-4 = 1 (dropped)", may be wider than the list.
+    ui->rolloutput->setItemDelegate(new WholeLineToolTips(ui->rolloutput));
     // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
     // the next turns of the event loop, a batch at a time.
     ui->rolloutput->setLayoutMode(QListView::Batched);

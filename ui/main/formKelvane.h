@@ -43,6 +43,9 @@ class formKelvane : public QWidget {
                    CaptionTarget& tOut);
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
+    // Why a notation cannot be rolled, in the player's language, such as "Column 4: a number
+    // of sides should follow d."
+    [[nodiscard]] static QString ErrorSentence(const notation::Error& error);
     // The odds line for a rolled total, such as "15 or more: 42.13 %  ·  15 or less: 65.33 %
     // ·  average 12.24  ·  3 to 18", in the player's language and number format.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
@@ -79,7 +82,6 @@ class formKelvane : public QWidget {
     void ShowOddsLater(std::function<Distribution()> odds, std::int64_t total);
     // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.
     void ShowNotationMessage(const QString& sentence);
-    [[nodiscard]] static QString ErrorSentence(const notation::Error& error);
     // Up and Down in the notation box walk through the session's notations.
     bool RecallNotation(int key);
     // Makes the roll list's first line current if a roll came since the list last had the

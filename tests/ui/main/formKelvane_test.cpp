@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QStringList>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 #include <map>
 
@@ -195,11 +197,11 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("tabs");
         QTest::addColumn<QString>("focus");
-        const QStringList chain = {
-            "d4",     "md4",      "d6",      "md6",        "d8",      "md8",   "d10",  "md10",
-            "d12",    "md12",     "d20",     "md20",       "d100",    "md100", "txtM", "txtN",
-            "btnMdN", "btnClear", "btnSeed", "rolloutput", "chkClip", "about", "txtNotation",
-            "btnNotation", "d4"};
+        const QStringList chain = {"d4",      "md4",    "d6",          "md6",         "d8",
+                                   "md8",     "d10",    "md10",        "d12",         "md12",
+                                   "d20",     "md20",   "d100",        "md100",       "txtM",
+                                   "txtN",    "btnMdN", "btnClear",    "btnSeed",     "rolloutput",
+                                   "chkClip", "about",  "txtNotation", "btnNotation", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }
@@ -622,6 +624,28 @@ private slots:
         }
     }
 
+    // A line cut short in the narrow list shows whole as its row's tool tip; elsewhere the
+    // list's own tool tip stands.
+    void cutLinesShowWholeInToolTips() {
+        Rig rig;
+        rig.ShowActive();
+        auto& box = rig.Find<QLineEdit>("txtNotation");
+        box.setText("2d20kh1");
+        QTest::keyClick(&box, Qt::Key_Return);
+        auto& list = rig.Find<QListView>("rolloutput");
+        QStringList tips;
+        for (int row = 0; row < 3; ++row) {
+            const QRect line = list.visualRect(list.model()->index(row, 0));
+            QHelpEvent hover(QEvent::ToolTip, line.center(),
+                             list.viewport()->mapToGlobal(line.center()));
+            QApplication::sendEvent(list.viewport(), &hover);
+            tips << (QToolTip::isVisible() ? QToolTip::text() : QString());
+            QToolTip::hideText();
+        }
+        const QString listTip = "Displays individual roll results";
+        QCOMPARE(tips, QStringList({listTip, "d20-2 = 1 (dropped)", listTip}));
+    }
+
     // Up walks back through the session's notations, newest first and each once; Down walks
     // forward to what was being typed.
     void notationHistory() {
@@ -651,8 +675,8 @@ private slots:
         QTest::addColumn<qint64>("total");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
-        const auto row = [](const char* name, int dice, int sides, qint64 total,
-                            const char* locale, const char* text) {
+        const auto row = [](const char* name, int dice, int sides, qint64 total, const char* locale,
+                            const char* text) {
             QTest::newRow(name) << dice << sides << total << locale << text;
         };
         row("3d6", 3, 6, 10, "en_US",
@@ -678,10 +702,10 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale(locale));
-        const QString shown = formKelvane::OddsText(
-            kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
-                                        static_cast<std::int16_t>(sides)),
-            total);
+        const QString shown =
+            formKelvane::OddsText(kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
+                                                              static_cast<std::int16_t>(sides)),
+                                  total);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown, text);
     }
