@@ -13,7 +13,8 @@
 #
 # With LANGUAGE set (under dbus-run-session), the first start runs in that language and the
 # second in English: the result caption, read through the accessibility bus, must name the roll
-# in that language, and both starts must put the same bytes on the clipboard.
+# in that language, and both starts must put the same bytes on the clipboard. For German, with
+# German numbers, the odds line after 3d6 is read and checked too.
 set -euo pipefail
 
 # shellcheck source=/dev/null
@@ -156,6 +157,38 @@ for name in frames(Atspi.get_desktop(0)):
 END
 }
 
+# Prints the odds line of the program's window, as the accessibility bus names its label.
+odds_line() {
+    /usr/bin/python3 - <<'END'
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+def labels(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child.get_role() == Atspi.Role.LABEL:
+            yield child.get_name()
+        yield from labels(child)
+for name in labels(Atspi.get_desktop(0)):
+    if "  ·  " in name:
+        print(name)
+END
+}
+
+# The odds line of 3d6 for the given total, in German, counted from the 27 ways in 216 by hand.
+german_odds_of_3d6() {
+    /usr/bin/python3 - "$1" <<'END'
+import sys
+ways = dict(zip(range(3, 19), [1, 3, 6, 10, 15, 21, 25, 27, 27, 25, 21, 15, 10, 6, 3, 1]))
+total = int(sys.argv[1])
+share = lambda n: f"{100 * n / 216:.2f} %".replace(".", ",")
+more = sum(w for t, w in ways.items() if t >= total)
+less = sum(w for t, w in ways.items() if t <= total)
+print(f"{total} oder mehr: {share(more)}  ·  {total} oder weniger: {share(less)}"
+      "  ·  Mittel 10,50  ·  3 bis 18")
+END
+}
+
 # A private runtime directory, as the toolkit asks for one.
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -189,6 +222,11 @@ if [[ -n ${LANGUAGE:-} ]]; then
     caption=$(result_caption)
     [[ $caption == *": 3d6" && $caption != "Result: 3d6" ]] ||
         fail "under LANGUAGE=$LANGUAGE the result caption reads '$caption'"
+    # The three values on the clipboard give the total, and the odds line stands beside it.
+    total=$(($(xclip -selection clipboard -o | tr -d '\r' | paste -sd+)))
+    odds=$(odds_line)
+    [[ $odds == "$(german_odds_of_3d6 "$total")" ]] ||
+        fail "after 3d6 for $total the odds line reads '$odds'"
     unset LANGUAGE
 fi
 import -window root "$screenshot" || fail "could not save the screenshot"
