@@ -1,19 +1,23 @@
 // Throughput of the dice engine alone: whole rolls into an in-memory list with the clipboard
-// text built, beside bare die throws from the same generator.
+// text built, beside bare die throws from the same generator; and the time to work out the
+// distribution of a roll's total.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "DiceEngine.h"
+#include "Distribution.h"
 #include "MemoryCaption.h"
 #include "MemoryCheckBox.h"
 #include "MemoryClipboard.h"
 #include "MemoryList.h"
 #include "MersenneRandomSource.h"
+#include "Notation.h"
 
 namespace {
 
@@ -56,6 +60,71 @@ void BareRollDie(benchmark::State& state) {
 }
 BENCHMARK(BareRollDie)->Arg(32000)->Unit(benchmark::kMicrosecond);
 
+notation::DiceTerm Dice(std::int64_t count, std::int64_t sides) {
+    notation::DiceTerm term;
+    term.count = count;
+    term.sides = sides;
+    return term;
+}
+
+notation::DiceTerm Keep(notation::DiceTerm term, bool keep, bool highest, std::int64_t amount) {
+    term.keepDrop = notation::KeepDrop{keep, highest, amount};
+    return term;
+}
+
+notation::DiceTerm Exploding(notation::DiceTerm term) {
+    term.explode = notation::ComparePoint{notation::Compare::Equal, term.sides};
+    return term;
+}
+
+notation::DiceTerm CountingAtLeast(notation::DiceTerm term, std::int64_t target) {
+    term.success = notation::ComparePoint{notation::Compare::GreaterOrEqual, target};
+    return term;
+}
+
+// The term, with a number added when plus is not 0.
+notation::Expression Roll(const notation::DiceTerm& term, std::int64_t plus = 0) {
+    notation::Expression expression;
+    expression.dice = {term};
+    expression.postfix = {{notation::NodeKind::Dice, 0}};
+    if (plus != 0) {
+        expression.postfix.push_back({notation::NodeKind::Number, plus});
+        expression.postfix.push_back({notation::NodeKind::Add});
+    }
+    return expression;
+}
+
+// The counter "exact" says whether the distribution came out exact or as a normal curve.
+void DistributionOfRoll(benchmark::State& state, const notation::Expression& expression) {
+    bool exact = false;
+    for (auto _ : state) {
+        const Distribution distribution = DistributionOf(expression);
+        exact = distribution.IsExact();
+        benchmark::DoNotOptimize(distribution.Mean());
+    }
+    state.counters["exact"] = exact ? 1.0 : 0.0;
+    state.SetLabel(exact ? "exact" : "normal curve");
+}
+// Registered from main under their names in dice notation.
+void RegisterDistributionBenchmarks() {
+    const std::vector<std::pair<std::string, notation::Expression>> rolls = {
+        {"4d6dl1", Roll(Keep(Dice(4, 6), false, false, 1))},
+        {"8d6", Roll(Dice(8, 6))},
+        {"2d20kh1+5", Roll(Keep(Dice(2, 20), true, true, 1), 5)},
+        {"10d10>=8", Roll(CountingAtLeast(Dice(10, 10), 8))},
+        {"3d6!", Roll(Exploding(Dice(3, 6)))},
+        {"100d6", Roll(Dice(100, 6))},
+        {"1000d6", Roll(Dice(1000, 6))},
+        {"1000d20kh500", Roll(Keep(Dice(1000, 20), true, true, 500))},
+        {"32000d100", Roll(Dice(32000, 100))},
+    };
+    for (const auto& [name, expression] : rolls) {
+        benchmark::RegisterBenchmark(("DistributionOfRoll/" + name).c_str(), DistributionOfRoll,
+                                     expression)
+            ->Unit(benchmark::kMicrosecond);
+    }
+}
+
 // Prints the 32000-dice roll's throughput beside the bare throws' once both have run.
 class ThroughputReporter final : public benchmark::ConsoleReporter {
   public:
@@ -92,6 +161,7 @@ int main(int argc, char* argv[]) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
+    RegisterDistributionBenchmarks();
     ThroughputReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
