@@ -233,6 +233,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>kelvane::DistributionChart</name>
+    <message>
+        <source>Distribution</source>
+        <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
+        <translation>Distribuzione</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::formKelvane</name>
     <message>
         <source>%1: %2</source>

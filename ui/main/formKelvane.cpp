@@ -210,7 +210,11 @@ bool formKelvane::event(QEvent* event) {
     }
     if (pendingOdds_) {
         const Distribution odds = std::exchange(pendingOdds_, nullptr)();
-        ui->lblOdds->setText(OddsText(odds, pendingTotal_));
+        const QString text = OddsText(odds, pendingTotal_);
+        ui->lblOdds->setText(text);
+        ui->chartDistribution->SetDistribution(odds, pendingTotal_);
+        // Read on request, not spoken on its own: the roll's announcement says enough.
+        ui->chartDistribution->setAccessibleDescription(text);
     }
     return true;
 }
