@@ -1,7 +1,7 @@
 // A roll of 32000 dice through the real main window, from the click to the list and the total
 // painted, beside the same roll through the engine alone into an in-memory list; the same for
 // a million dice typed as notation, with the memory the window holds after it; and a typical
-// notation roll from Enter to the total painted.
+// notation roll from Enter to the total painted, and on to its odds painted.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -208,6 +208,20 @@ void NotationEnterToPaintedTotal(benchmark::State& state) {
     }
 }
 
+// The same roll on until its odds line and distribution are painted too, after the roll: the
+// whole band.
+void NotationEnterToPaintedOdds(benchmark::State& state) {
+    WindowRig rig("4d6dl1+2");
+    PaintWatcher chartPaint{Find<QWidget>(rig.window, "chartDistribution")};
+    for (auto _ : state) {
+        chartPaint.painted = false;
+        rig.RollAndPaint();
+        while (!chartPaint.painted) {
+            QCoreApplication::processEvents();
+        }
+    }
+}
+
 // The same, and on until the view has laid out every row, a batch per turn of the event loop.
 void RollThroughWindowUntilLaidOut(benchmark::State& state) {
     WindowRig rig;
@@ -250,6 +264,11 @@ BENCHMARK(NotationThroughWindow)
     ->Repetitions(kRepetitions)
     ->ReportAggregatesOnly(true);
 BENCHMARK(NotationEnterToPaintedTotal)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(NotationEnterToPaintedOdds)
     ->Unit(benchmark::kMicrosecond)
     ->UseRealTime()
     ->Repetitions(kRepetitions)

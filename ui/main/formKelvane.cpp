@@ -209,6 +209,12 @@ bool formKelvane::event(QEvent* event) {
         return QWidget::event(event);
     }
     if (pendingOdds_) {
+        // Qt has painted the total by now; the list lays out its rows a batch at a time after
+        // its own timer, so its first rows are laid out and painted here, before the odds.
+        ui->rolloutput->doItemsLayout();
+        if (ui->rolloutput->isVisible()) {
+            ui->rolloutput->viewport()->repaint();
+        }
         const Distribution odds = std::exchange(pendingOdds_, nullptr)();
         const QString text = OddsText(odds, pendingTotal_);
         ui->lblOdds->setText(text);
