@@ -65,6 +65,19 @@ QColor BarColour(const QPalette& palette) {
                                                                       : QColor(Qt::white);
 }
 
+// The highlight, made lighter on a dark ground or darker on a light one only as far as it
+// needs to stand 3:1 from the ground, as a dark theme's deep highlight may not.
+QColor RolledColour(const QPalette& palette) {
+    const QColor ground = palette.color(QPalette::Window);
+    QColor rolled = palette.color(QPalette::Highlight);
+    const bool darkGround = Luminance(ground) < Luminance(palette.color(QPalette::WindowText));
+    constexpr int kSteps = 20;
+    for (int step = 0; step < kSteps && Contrast(rolled, ground) < kBarContrast; ++step) {
+        rolled = darkGround ? rolled.lighter(110) : rolled.darker(110);
+    }
+    return rolled;
+}
+
 // Bar b of `bars` over `totals` consecutive totals takes the totals from offset
 // ceil(b * totals / bars) on. A range too wide for a double is only ever approximate, where an
 // edge rounded by a total does not show.
@@ -186,7 +199,7 @@ void DistributionChart::paintEvent(QPaintEvent* /*event*/) {
 
     QPainter painter(this);
     const QColor barColour = BarColour(palette());
-    const QColor rolledColour = palette().color(QPalette::Highlight);
+    const QColor rolledColour = RolledColour(palette());
     const double pitch = static_cast<double>(barArea.width()) / bars;
     const int gap = pitch >= kGapFromPitch ? 1 : 0;
     for (int bar = 0; bar < bars; ++bar) {

@@ -52,6 +52,10 @@ private slots:
         const QPalette dark = Palette(QColor(53, 53, 53), Qt::white, QColor(42, 130, 218));
         QTest::newRow("2d6, light") << light << 2 << 6 << qint64{7};
         QTest::newRow("2d6, dark") << dark << 2 << 6 << qint64{7};
+        // A deep highlight that stands only 2.4:1 from its ground.
+        QTest::newRow("2d6, deep highlight")
+            << Palette(QColor(0x22, 0x20, 0x20), Qt::white, QColor(0x12, 0x60, 0x8a)) << 2 << 6
+            << qint64{7};
         // 501 totals on 100 bars; and 19001 totals drawn from a normal curve.
         QTest::newRow("100d6, dark") << dark << 100 << 6 << qint64{350};
         QTest::newRow("1000d20, light") << light << 1000 << 20 << qint64{10500};
@@ -69,7 +73,13 @@ private slots:
                                                           static_cast<std::int16_t>(sides)),
                               rolled);
         const QRgb ground = palette.color(QPalette::Window).rgb();
-        const QRgb highlight = palette.color(QPalette::Highlight).rgb();
+        // The rolled bar keeps the highlight's hue, lightened or darkened to stand 3:1.
+        const int hue = palette.color(QPalette::Highlight).hsvHue();
+        const auto isRolled = [hue](QRgb pixel) {
+            const QColor colour(pixel);
+            return colour.hsvSaturation() > 64 && std::abs(colour.hsvHue() - hue) <= 3;
+        };
+        QRgb highlight = 0;
         QImage image(chart.size(), QImage::Format_RGB32);
         image.fill(ground);
         chart.render(&image);
@@ -80,13 +90,15 @@ private slots:
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 ++pixels[image.pixel(x, y)];
-                if (image.pixel(x, y) == highlight) {
+                if (isRolled(image.pixel(x, y))) {
+                    highlight = image.pixel(x, y);
                     rolledLeft = std::min(rolledLeft, x);
                     rolledRight = std::max(rolledRight, x);
                 }
             }
         }
         QVERIFY2(rolledRight >= 0, "no bar in the highlight");
+        QVERIFY(Contrast(QColor(highlight), QColor(ground)) >= 3.0);
         pixels.erase(ground);
         pixels.erase(highlight);
         // The other bars cover more pixels than any shade of the labels' text.
