@@ -77,9 +77,9 @@ struct TableCase {
 
 void PrintTo(const TableCase& c, std::ostream* out) { *out << c.name; }
 
-class ExactTable : public ::testing::TestWithParam<TableCase> {};
+class DistributionTable : public ::testing::TestWithParam<TableCase> {};
 
-TEST_P(ExactTable, GivesEveryTotalsChance) {
+TEST_P(DistributionTable, GivesEveryTotalsChance) {
     const TableCase& c = GetParam();
     const Distribution distribution = c.distribution();
     ExpectWhole(distribution);
@@ -95,7 +95,7 @@ TEST_P(ExactTable, GivesEveryTotalsChance) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    HandCounted, ExactTable,
+    HandCounted, DistributionTable,
     ::testing::Values(
         TableCase{"TwoD6", [] { return Of(Dice(2, 6)); }, 2, {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}, 36},
         TableCase{"ThreeD6", [] { return Of(Dice(3, 6)); }, 3,
@@ -152,9 +152,9 @@ struct ChanceCase {
 
 void PrintTo(const ChanceCase& c, std::ostream* out) { *out << c.name; }
 
-class Chance : public ::testing::TestWithParam<ChanceCase> {};
+class DistributionChance : public ::testing::TestWithParam<ChanceCase> {};
 
-TEST_P(Chance, OfTotalsFromLowToHigh) {
+TEST_P(DistributionChance, OfTotalsFromLowToHigh) {
     const ChanceCase& c = GetParam();
     const Distribution distribution = c.distribution();
     ExpectWhole(distribution);
@@ -166,7 +166,7 @@ TEST_P(Chance, OfTotalsFromLowToHigh) {
 // 2d6! is a 6 whenever a 6 is thrown; compounded, a die never shows 6.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    HandDerived, Chance,
+    HandDerived, DistributionChance,
     ::testing::Values(
         ChanceCase{"ExplodingAllOnes", [] { return Of(Exploding(Dice(3, 6))); }, 3, 3, 1.0 / 216},
         ChanceCase{"ExplodingSixWithoutExplosion", [] { return Of(Exploding(Dice(3, 6))); }, 6, 6, 10.0 / 216},
@@ -197,9 +197,9 @@ struct SpreadCase {
 
 void PrintTo(const SpreadCase& c, std::ostream* out) { *out << c.name; }
 
-class Spread : public ::testing::TestWithParam<SpreadCase> {};
+class DistributionSpread : public ::testing::TestWithParam<SpreadCase> {};
 
-TEST_P(Spread, MeanVarianceAndRange) {
+TEST_P(DistributionSpread, MeanVarianceAndRange) {
     const SpreadCase& c = GetParam();
     const Distribution distribution = c.distribution();
     ExpectWhole(distribution);
@@ -215,7 +215,7 @@ TEST_P(Spread, MeanVarianceAndRange) {
 // 1e-18 likely: 23 sixes, so a die shows at most 143.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
-    HandDerived, Spread,
+    HandDerived, DistributionSpread,
     ::testing::Values(
         SpreadCase{"DropLowest", [] { return Of(With(Dice(4, 6), {false, false, 1})); },
                    true, 3, 18, 15869.0 / 1296, 13612487.0 / 1679616},
