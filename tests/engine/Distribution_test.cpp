@@ -54,8 +54,13 @@ Distribution Of(std::vector<DiceTerm> dice, std::vector<Node> postfix) {
 
 Distribution Of(const DiceTerm& term) { return Of({term}, {Term(0)}); }
 
-// Every distribution accounts for all of its chance within its least and most totals.
+// Every distribution accounts for all of its chance within its least and most totals, unless
+// the roll always fails.
 void ExpectWhole(const Distribution& distribution) {
+    if (distribution.FailureChance() == 1.0) {
+        EXPECT_TRUE(distribution.Probabilities().empty());
+        return;
+    }
     EXPECT_LE(distribution.Least(), distribution.Most());
     EXPECT_NEAR(distribution.Between(distribution.Least(), distribution.Most()), 1.0, 1e-12);
     EXPECT_NEAR(distribution.AtLeast(distribution.Least()), 1.0, 1e-12);
@@ -132,8 +137,11 @@ INSTANTIATE_TEST_SUITE_P(
                                  Operator(NodeKind::Subtract), Operator(NodeKind::Divide)}); },
                   -3, {1, 2, 2, 2, 2, 2, 1}, 12, 1.0 / 3.0},
         TableCase{"Overflow", [] {
-                      return Of({Dice(1, 2)}, {Number(kLargest - 1), Term(0), Operator(NodeKind::Add)}); },
-                  kLargest, {1}, 1, 0.5},
+                      return Of({Dice(1, 3)}, {Number(kLargest - 2), Term(0), Operator(NodeKind::Add)}); },
+                  kLargest - 1, {1, 1}, 2, 1.0 / 3.0},
+        TableCase{"AlwaysBeyond64Bits", [] {
+                      return Of({Dice(32000, 100)}, {Term(0), Number(kLargest), Operator(NodeKind::Multiply)}); },
+                  0, {}, 1, 1.0},
         TableCase{"ButtonMinusSix", [] { return DistributionOfDice(1, -6); }, -5,
                   {2796202, 2796203, 2796202, 2796203, 2796203, 2796202, 1}, kDraws},
         TableCase{"ButtonNegativeCountThrowsOne", [] { return DistributionOfDice(-5, 6); }, 1,
