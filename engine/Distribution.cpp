@@ -29,8 +29,16 @@ constexpr Int kIntMax = std::numeric_limits<Int>::max();
 // nanosecond each in a release build on a two-core machine). It is counted rather than timed,
 // so that a roll always gets the same answer however busy the machine is.
 constexpr double kWorkBudget = 8e7;
-// The most totals an exact table holds: 16 MB.
-constexpr Int kMaxExactWidth = Int{1} << 21;
+// Other steps in multiply-adds' time: an entry of a new table (its memory is fresh pages that
+// the system clears, and it passes through several steps); an outcome of an operation checked
+// for overflow; placing dice for one state at one face; and a binomial chance with the move
+// of a state's moments it weighs.
+constexpr double kWorkPerEntry = 40.0;
+constexpr double kWorkPerOutcome = 30.0;
+constexpr double kWorkPerState = 200.0;
+constexpr double kWorkPerMove = 20.0;
+// The most totals an exact table holds: 2 MB.
+constexpr Int kMaxExactWidth = Int{1} << 18;
 // A die with more faces than an exact table holds stands as about this many blocks of faces.
 constexpr Int kBlocks = 1024;
 // Chains of rethrows less likely than this are left out: added to 1, they would not change it.
@@ -137,7 +145,7 @@ struct Pmf {
     std::vector<double> p;
 
     [[nodiscard]] Int Width() const { return static_cast<Int>(p.size()); }
-    [[nodiscard]] Int Most() const { return least + Width() - 1; }
+    [[nodiscard]] Int Most() const { return least + (Width() - 1); }
 };
 
 Pmf Convolve(const Pmf& a, const Pmf& b) {
@@ -163,6 +171,10 @@ Pmf Convolve(const Pmf& a, const Pmf& b) {
     return sum;
 }
 
+double ConvolveWork(double width, double otherWidth) {
+    return width * otherWidth + kWorkPerEntry * (width + otherWidth - 1.0);
+}
+
 void AddInto(Pmf& total, const Pmf& part, double weight = 1.0) {
     if (part.p.empty()) {
         return;
@@ -184,8 +196,9 @@ void AddInto(Pmf& total, const Pmf& part, double weight = 1.0) {
     }
 }
 
-// The chances of 0, 1, ... limit - 1 successes in n trials of chance q each. The first few
-// may lie below what a double holds, so the walk starts from logarithms.
+// The chances of 0, 1, ... limit - 1 successes in n trials of chance q each. Those more than
+// 19 sqrt(n) below the mean are below 1e-300 (Hoeffding's bound), and count as 0; the walk
+// starts there from logarithms, as the first few chances may lie below what a double holds.
 void BinomialHead(Int n, double q, Int limit, std::vector<double>& chances) {
     chances.assign(static_cast<std::size_t>(limit), 0.0);
     if (q >= 1.0) {
@@ -195,10 +208,17 @@ void BinomialHead(Int n, double q, Int limit, std::vector<double>& chances) {
         return;
     }
     constexpr double kSmallest = 1e-300;
-    const double odds = q / (1.0 - q);
-    double logChance = static_cast<double>(n) * std::log1p(-q);
+    constexpr double kDeviations = 19.0;
+    const auto trials = static_cast<double>(n);
+    const Int start =
+        std::max<Int>(0, static_cast<Int>(trials * q - kDeviations * std::sqrt(trials)));
+    const auto successes = static_cast<double>(start);
+    double logChance = std::lgamma(trials + 1.0) - std::lgamma(successes + 1.0) -
+                       std::lgamma(trials - successes + 1.0) + successes * std::log(q) +
+                       (trials - successes) * std::log1p(-q);
     double chance = std::exp(logChance);
-    for (Int k = 0; k < limit; ++k) {
+    const double odds = q / (1.0 - q);
+    for (Int k = start; k < limit; ++k) {
         chances[static_cast<std::size_t>(k)] = chance;
         const double factor = static_cast<double>(n - k) / static_cast<double>(k + 1) * odds;
         if (chance >= kSmallest) {
@@ -241,6 +261,10 @@ struct Atoms {
     [[nodiscard]] Int Low(std::size_t i) const { return first.empty() ? value[i] : first[i]; }
     [[nodiscard]] Int High(std::size_t i) const { return last.empty() ? value[i] : last[i]; }
 
+    void Reserve(std::size_t atoms) {
+        value.reserve(atoms);
+        p.reserve(atoms);
+    }
     void Add(Int at, double chance) {
         value.push_back(at);
         p.push_back(chance);
@@ -256,6 +280,7 @@ struct Atoms {
 Atoms Reweighted(const Atoms& atoms, const std::function<double(Int)>& weight) {
     Atoms result;
     result.exact = atoms.exact;
+    result.Reserve(atoms.Size());
     for (std::size_t i = 0; i < atoms.Size(); ++i) {
         const double chance = atoms.p[i] * weight(atoms.value[i]);
         if (chance <= 0.0) {
@@ -282,7 +307,8 @@ Atoms Normalised(Atoms atoms) {
     return atoms;
 }
 
-// Of the die's chances taken as a whole, however much they add up to.
+// Of the die's chances taken as a whole, however much they add up to. The faces of a block are
+// even, so a block adds their spread about its middle.
 Moments MomentsOf(const Atoms& die, const Scorer& score) {
     if (die.moments && !score.Counts()) {
         return *die.moments;
@@ -291,17 +317,50 @@ Moments MomentsOf(const Atoms& die, const Scorer& score) {
     if (mass <= 0.0) {
         return {};
     }
+    const bool blocks = !die.first.empty() && !score.Counts();
+    const auto at = [&](std::size_t i) {
+        return blocks ? (static_cast<double>(die.first[i]) + static_cast<double>(die.last[i])) / 2.0
+                      : static_cast<double>(score(die.value[i]));
+    };
     double mean = 0.0;
     for (std::size_t i = 0; i < die.Size(); ++i) {
-        mean += die.p[i] * static_cast<double>(score(die.value[i]));
+        mean += die.p[i] * at(i);
     }
     mean /= mass;
     double variance = 0.0;
     for (std::size_t i = 0; i < die.Size(); ++i) {
-        const double deviation = static_cast<double>(score(die.value[i])) - mean;
+        const double deviation = at(i) - mean;
         variance += die.p[i] * deviation * deviation;
+        if (blocks) {
+            const auto faces = static_cast<double>(die.last[i] - die.first[i] + 1);
+            variance += die.p[i] * (faces * faces - 1.0) / 12.0;
+        }
     }
     return {mean, variance / mass};
+}
+
+// The die with neighbouring values merged into about kBlocks atoms, each at the mean of its
+// values; values that score differently stay apart.
+Atoms Coarsened(const Atoms& die, const Scorer& score) {
+    const std::size_t perAtom = die.Size() / kBlocks + 1;
+    Atoms merged;
+    merged.exact = false;
+    for (std::size_t i = 0; i < die.Size();) {
+        std::size_t end = i + 1;
+        while (end < die.Size() && end - i < perAtom &&
+               (!score.Counts() || score(die.value[end]) == score(die.value[i]))) {
+            ++end;
+        }
+        double mass = 0.0;
+        double sum = 0.0;
+        for (std::size_t j = i; j < end; ++j) {
+            mass += die.p[j];
+            sum += die.p[j] * static_cast<double>(die.value[j]);
+        }
+        merged.AddBlock(std::llround(sum / mass), mass, die.Low(i), die.High(end - 1));
+        i = end;
+    }
+    return merged;
 }
 
 std::pair<Int, Int> ScoreRange(const Atoms& die, const Scorer& score) {
@@ -322,6 +381,7 @@ std::pair<Int, Int> ScoreRange(const Atoms& die, const Scorer& score) {
 
 Atoms EvenFaces(Int low, Int high) {
     Atoms faces;
+    faces.Reserve(static_cast<std::size_t>(high - low + 1));
     const double chance = 1.0 / static_cast<double>(high - low + 1);
     for (Int face = low; face <= high; ++face) {
         faces.Add(face, chance);
@@ -390,9 +450,10 @@ Atoms Rerolled(const Atoms& faces, const ComparePoint& point, bool once) {
 
 Atoms Throw(const DiceTerm& term, Budget& budget) {
     const Int faces = term.HighestFace() - term.LowestFace() + 1;
-    Atoms thrown = faces <= kMaxExactWidth && budget.Spend(static_cast<double>(faces))
-                       ? EvenFaces(term.LowestFace(), term.HighestFace())
-                       : FaceBlocks(term);
+    Atoms thrown =
+        faces <= kMaxExactWidth && budget.Spend(kWorkPerEntry * static_cast<double>(faces))
+            ? EvenFaces(term.LowestFace(), term.HighestFace())
+            : FaceBlocks(term);
     return term.reroll ? Rerolled(thrown, *term.reroll, term.rerollOnce) : thrown;
 }
 
@@ -407,7 +468,7 @@ std::optional<Pmf> Dense(const Atoms& die, const Scorer& score, Budget& budget) 
     }
     const auto [low, high] = ScoreRange(die, score);
     const Int width = high - low + 1;
-    if (width > kMaxExactWidth || !budget.Spend(static_cast<double>(width))) {
+    if (width > kMaxExactWidth || !budget.Spend(kWorkPerEntry * static_cast<double>(width))) {
         return std::nullopt;
     }
     Pmf table{low, std::vector<double>(static_cast<std::size_t>(width), 0.0)};
@@ -446,9 +507,9 @@ std::optional<Pmf> ChainSum(const Pmf& exploding, const Pmf& ending, const Pmf& 
     double work = 0.0;
     double width = 1.0;
     for (int k = 0; k <= longest; ++k) {
-        work += width * static_cast<double>((k < kMaxRethrows ? ending : any).Width());
+        work += ConvolveWork(width, static_cast<double>((k < kMaxRethrows ? ending : any).Width()));
         if (k < longest) {
-            work += width * static_cast<double>(exploding.Width());
+            work += ConvolveWork(width, static_cast<double>(exploding.Width()));
             width += static_cast<double>(exploding.Width() - 1);
         }
     }
@@ -601,16 +662,19 @@ void PlaceDice(const Atoms& die, const Scorer& score, Int count, Int kept, bool 
     }
 }
 
-// Work for PlaceDice: every face moves each state to each state above it and to the end, over
-// the state's width of (placed * span + 1) sums.
-double PlacingWork(std::size_t faces, Int kept, Int span) {
+// Work for PlaceDice: every face takes each state and moves it, with a binomial chance, to each
+// state above it and to the end; a move of a table adds (placed * span + 1) sums.
+double PlacingWork(std::size_t faces, Int kept, std::optional<Int> span) {
     const auto k = static_cast<double>(kept);
-    const auto s = static_cast<double>(span);
     const double sumOfPlaced = k * (k - 1.0) / 2.0;
-    const double sumOfSquares = (k - 1.0) * k * (2.0 * k - 1.0) / 6.0;
-    const double work =
-        (k + 1.0) * s * sumOfPlaced + (k + 1.0) * k - s * sumOfSquares - sumOfPlaced;
-    return static_cast<double>(faces) * work;
+    const double moves = (k + 1.0) * k - sumOfPlaced;  // of (kept - placed + 1) over the states
+    double perFace = kWorkPerState * k + kWorkPerMove * moves;
+    if (span) {
+        const auto s = static_cast<double>(*span);
+        const double sumOfSquares = (k - 1.0) * k * (2.0 * k - 1.0) / 6.0;
+        perFace += (k + 1.0) * s * sumOfPlaced + moves - s * sumOfSquares;
+    }
+    return static_cast<double>(faces) * perFace;
 }
 
 // Each state's chances of every sum: state `placed` holds sums from placed * low on.
@@ -742,14 +806,17 @@ Moments KeepLimit(const Atoms& die, const Scorer& score, Int count, Int kept, bo
     return {dice * mean + static_cast<double>(kept) * edgeScore, dice * (square - mean * mean)};
 }
 
+// By placing the dice, on the die's own values or else on fewer merged ones, when the work
+// allows; else by the limit for many dice.
 Moments KeepMoments(const Atoms& die, const Scorer& score, Int count, Int kept, bool highest,
                     Budget& budget) {
-    // A move of moments and its binomial chance take about 20 multiply-adds' time.
-    constexpr double kWorkPerMove = 20.0;
-    if (budget.Spend(kWorkPerMove * PlacingWork(die.Size(), kept, 0))) {
-        MomentSums sums(kept, ScoreRange(die, score).first);
-        PlaceDice(die, score, count, kept, highest, sums);
-        return sums.Result();
+    const Atoms coarse = Coarsened(die, score);
+    for (const Atoms* values : {&die, &coarse}) {
+        if (budget.Spend(PlacingWork(values->Size(), kept, std::nullopt))) {
+            MomentSums sums(kept, ScoreRange(die, score).first);
+            PlaceDice(*values, score, count, kept, highest, sums);
+            return sums.Result();
+        }
     }
     return KeepLimit(die, score, count, kept, highest);
 }
@@ -765,7 +832,7 @@ std::optional<Pmf> SumOf(const Pmf& one, Int count, Budget& budget) {
         return std::nullopt;
     }
     if (one.Width() == 2) {
-        if (!budget.Spend(width)) {
+        if (!budget.Spend(kWorkPerEntry * width)) {
             return std::nullopt;
         }
         Pmf sum{count * one.least, {}};
@@ -777,11 +844,11 @@ std::optional<Pmf> SumOf(const Pmf& one, Int count, Budget& budget) {
     auto powerWidth = static_cast<double>(one.Width());
     for (Int n = count; n > 0; n /= 2) {
         if (n % 2 == 1) {
-            work += resultWidth * powerWidth;
+            work += resultWidth == 0.0 ? 0.0 : ConvolveWork(resultWidth, powerWidth);
             resultWidth = resultWidth == 0.0 ? powerWidth : resultWidth + powerWidth - 1.0;
         }
         if (n > 1) {
-            work += powerWidth * powerWidth;
+            work += ConvolveWork(powerWidth, powerWidth);
             powerWidth = 2.0 * powerWidth - 1.0;
         }
     }
@@ -834,23 +901,24 @@ Value AlwaysFails() {
     return value;
 }
 
-Moments MomentsOf(const Pmf& table) {
-    const double mass = Sum(table.p);
+// Of the chances of the totals from least on, however much they add up to.
+Moments MomentsOf(Int least, const std::vector<double>& chances) {
+    const double mass = Sum(chances);
     double offset = 0.0;
-    for (std::size_t i = 0; i < table.p.size(); ++i) {
-        offset += table.p[i] * static_cast<double>(i);
+    for (std::size_t i = 0; i < chances.size(); ++i) {
+        offset += chances[i] * static_cast<double>(i);
     }
     offset /= mass;
     double variance = 0.0;
-    for (std::size_t i = 0; i < table.p.size(); ++i) {
+    for (std::size_t i = 0; i < chances.size(); ++i) {
         const double deviation = static_cast<double>(i) - offset;
-        variance += table.p[i] * deviation * deviation;
+        variance += chances[i] * deviation * deviation;
     }
-    return {static_cast<double>(table.least) + offset, variance / mass};
+    return {static_cast<double>(least) + offset, variance / mass};
 }
 
 Moments MomentsOf(const Value& value) {
-    return value.table ? MomentsOf(*value.table) : value.moments;
+    return value.table ? MomentsOf(value.table->least, value.table->p) : value.moments;
 }
 
 std::optional<std::pair<Int, Int>> RangeOf(NodeKind kind, const Value& left, const Value& right) {
@@ -905,21 +973,27 @@ struct Combined {
 
 std::optional<Combined> CombineExactly(NodeKind kind, const Pmf& x, const Pmf& y,
                                        std::pair<Int, Int> range, Budget& budget) {
-    const double width = static_cast<double>(range.second) - static_cast<double>(range.first) + 1.0;
-    if (width > static_cast<double>(kMaxExactWidth) ||
-        !budget.Spend(static_cast<double>(x.Width()) * static_cast<double>(y.Width()))) {
+    const Int span = SaturatingSubtract(range.second, range.first);
+    if (span >= kMaxExactWidth) {
         return std::nullopt;
     }
+    const auto pairs = static_cast<double>(x.Width()) * static_cast<double>(y.Width());
     const bool mayOverflow =
         range.first == kIntMin || range.second == kIntMax || y.least == kIntMin;
-    if (kind == NodeKind::Add && !mayOverflow) {
-        return Combined{Convolve(x, y)};
+    if ((kind == NodeKind::Add || kind == NodeKind::Subtract) && !mayOverflow) {
+        if (!budget.Spend(
+                ConvolveWork(static_cast<double>(x.Width()), static_cast<double>(y.Width())))) {
+            return std::nullopt;
+        }
+        if (kind == NodeKind::Add) {
+            return Combined{Convolve(x, y)};
+        }
+        return Combined{Convolve(x, {-y.Most(), {y.p.rbegin(), y.p.rend()}})};
     }
-    if (kind == NodeKind::Subtract && !mayOverflow) {
-        Pmf negated{-y.Most(), {y.p.rbegin(), y.p.rend()}};
-        return Combined{Convolve(x, negated)};
+    if (!budget.Spend(kWorkPerOutcome * pairs + kWorkPerEntry * static_cast<double>(span))) {
+        return std::nullopt;
     }
-    Pmf table{range.first, std::vector<double>(static_cast<std::size_t>(width), 0.0)};
+    Pmf table{range.first, std::vector<double>(static_cast<std::size_t>(span + 1), 0.0)};
     Int low = kIntMax;
     Int high = kIntMin;
     double failure = 0.0;
@@ -993,6 +1067,18 @@ Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure)
             x.variance / squared + x.mean * x.mean * y.variance / (squared * squared) + 1.0 / 12.0};
 }
 
+// The chance that a result known by its mean and variance lies beyond 64 bits, from its normal
+// curve.
+double BeyondRange(const Moments& moments) {
+    constexpr double kLimit = 9.223372036854775807e18;
+    const double spread = std::sqrt(moments.variance);
+    if (spread == 0.0) {
+        return std::abs(moments.mean) >= kLimit ? 1.0 : 0.0;
+    }
+    return NormalCdf((-kLimit - moments.mean) / spread) +
+           NormalCdf((moments.mean - kLimit) / spread);
+}
+
 Value Combine(NodeKind kind, const Value& left, const Value& right, Budget& budget) {
     if (left.failure >= 1.0 || right.failure >= 1.0) {
         return AlwaysFails();
@@ -1033,6 +1119,13 @@ Value Combine(NodeKind kind, const Value& left, const Value& right, Budget& budg
                 moments = QuotientMoments(x, right, failure);
                 break;
         }
+        if (range->first == kIntMin || range->second == kIntMax) {
+            const double beyond = BeyondRange(moments);
+            if (beyond >= 1.0 - kNegligible) {
+                return AlwaysFails();
+            }
+            failure = 1.0 - (1.0 - failure) * (1.0 - beyond);
+        }
         result = Roughly(moments, range->first, range->second);
     }
     result.failure = 1.0 - bothStand * (1.0 - failure);
@@ -1061,7 +1154,7 @@ Value Pool(const Atoms& die, const Scorer& score, Int count, const std::optional
     }
     const double width = static_cast<double>(kept) * static_cast<double>(high - low) + 1.0;
     if (die.exact && width <= static_cast<double>(kMaxExactWidth) &&
-        budget.Spend(PlacingWork(die.Size(), kept, high - low))) {
+        budget.Spend(PlacingWork(die.Size(), kept, high - low) + kWorkPerEntry * width)) {
         TableSums sums(kept, low, high);
         PlaceDice(die, score, count, kept, highest, sums);
         return Exactly(sums.Result());
@@ -1182,6 +1275,9 @@ std::optional<Value> SplitPool(const DiceTerm& term, const Atoms& faces, const A
     const Atoms end = Normalised(ending);
     Mixture mixture;
     for (std::size_t g = 0; g < chances.size(); ++g) {
+        if (!budget.Spend(kWorkPerEntry * static_cast<double>(faces.Size()))) {
+            return std::nullopt;
+        }
         const auto extra = static_cast<Int>(g);
         const auto [kept, highest] = Kept(*term.keepDrop, term.count + extra);
         const bool explodingFirst = explodingOnTop == highest;
@@ -1249,7 +1345,7 @@ Value Negated(Value value) {
         value.failure = 1.0 - (1.0 - value.failure) * (1.0 - failure);
     }
     std::reverse(table.p.begin(), table.p.end());
-    table.least = -(table.least + table.Width() - 1);
+    table.least = -table.Most();
     value.least = table.least;
     value.most = table.Most();
     return value;
@@ -1300,10 +1396,10 @@ Distribution Distribution::Exact(std::int64_t least, std::vector<double> probabi
         chance /= mass;
     }
     distribution.least_ = least;
-    distribution.most_ = least + static_cast<std::int64_t>(probabilities.size()) - 1;
+    distribution.most_ = least + (static_cast<std::int64_t>(probabilities.size()) - 1);
     distribution.failure_ = failure;
     distribution.probabilities_ = std::move(probabilities);
-    const Moments moments = MomentsOf(Pmf{least, distribution.probabilities_});
+    const Moments moments = MomentsOf(least, distribution.probabilities_);
     distribution.mean_ = moments.mean;
     distribution.variance_ = moments.variance;
     return distribution;
@@ -1315,7 +1411,8 @@ Distribution Distribution::Approximate(double mean, double variance, std::int64_
     distribution.exact_ = false;
     distribution.least_ = least;
     distribution.most_ = most;
-    distribution.mean_ = mean;
+    // A result cut off at 64 bits keeps its mean among the totals it shows.
+    distribution.mean_ = std::clamp(mean, static_cast<double>(least), static_cast<double>(most));
     distribution.variance_ = std::max(variance, 0.0);
     distribution.failure_ = failure;
     return distribution;

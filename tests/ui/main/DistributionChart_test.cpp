@@ -31,7 +31,7 @@ double Contrast(const QColor& first, const QColor& second) {
         return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
                0.0722 * linear(colour.blueF());
     };
-    const auto [darker, lighter] = std::minmax(luminance(first), luminance(second));
+    const auto [darker, lighter] = std::minmax({luminance(first), luminance(second)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 
