@@ -119,22 +119,6 @@ std::optional<Int> Apply(NodeKind kind, Int x, Int y) {
     return fails ? std::nullopt : std::optional(result);
 }
 
-bool Meets(const ComparePoint& point, Int face) {
-    switch (point.compare) {
-        case Compare::Equal:
-            return face == point.target;
-        case Compare::Greater:
-            return face > point.target;
-        case Compare::GreaterOrEqual:
-            return face >= point.target;
-        case Compare::Less:
-            return face < point.target;
-        case Compare::LessOrEqual:
-            return face <= point.target;
-    }
-    return false;
-}
-
 double Sum(const std::vector<double>& chances) {
     return std::accumulate(chances.begin(), chances.end(), 0.0);
 }
@@ -241,7 +225,7 @@ struct Scorer {
         if (!success) {
             return value;
         }
-        return (Meets(*success, value) ? 1 : 0) - (failure && Meets(*failure, value) ? 1 : 0);
+        return (success->Matches(value) ? 1 : 0) - (failure && failure->Matches(value) ? 1 : 0);
     }
 };
 
@@ -296,7 +280,7 @@ Atoms Reweighted(const Atoms& atoms, const std::function<double(Int)>& weight) {
 }
 
 Atoms Matching(const Atoms& atoms, const ComparePoint& point, bool meets) {
-    return Reweighted(atoms, [&](Int v) { return Meets(point, v) == meets ? 1.0 : 0.0; });
+    return Reweighted(atoms, [&](Int v) { return point.Matches(v) == meets ? 1.0 : 0.0; });
 }
 
 Atoms Normalised(Atoms atoms) {
@@ -428,7 +412,7 @@ Atoms FaceBlocks(const DiceTerm& term) {
 Atoms Rerolled(const Atoms& faces, const ComparePoint& point, bool once) {
     double matching = 0.0;
     for (std::size_t i = 0; i < faces.Size(); ++i) {
-        if (Meets(point, faces.value[i])) {
+        if (point.Matches(faces.value[i])) {
             matching += faces.p[i];
         }
     }
@@ -441,7 +425,7 @@ Atoms Rerolled(const Atoms& faces, const ComparePoint& point, bool once) {
         once ? 1.0 + matching : (1.0 - matching * stillMatching) / (1.0 - matching);
     const bool leaveOutMatching = !once && stillMatching < kNegligible;
     return Normalised(Reweighted(faces, [&](Int face) {
-        if (!Meets(point, face)) {
+        if (!point.Matches(face)) {
             return standing;
         }
         return leaveOutMatching ? 0.0 : stillMatching;
@@ -1174,7 +1158,7 @@ Value RoughExplodingPool(const DiceTerm& term, const Atoms& faces, const Scorer&
     const double explosions = p >= 1.0 ? kMaxRethrows : p * (1.0 - cutOff) / (1.0 - p);
     const double perDie = explosions + 1.0;
     Atoms pool = Reweighted(faces, [&](Int face) {
-        const double share = Meets(explode, face) ? explosions / p : (1.0 - cutOff) / (1.0 - p);
+        const double share = explode.Matches(face) ? explosions / p : (1.0 - cutOff) / (1.0 - p);
         return (share + cutOff) / perDie;
     });
     const Int dice =

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ColourContrast.h"
 #include "DefaultFont.h"
 #include "SystemRegistry.h"
 #include "ui_frmAbout.h"
@@ -36,20 +37,6 @@ void SetColour(QWidget& control, QPalette::ColorRole role, const QColor& colour)
     QPalette palette = control.palette();
     palette.setColor(role, colour);
     control.setPalette(palette);
-}
-
-// Relative luminance and contrast ratio as the WCAG define them.
-double Luminance(const QColor& colour) {
-    const auto linear = [](float channel) {
-        return channel <= 0.04045F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax({Luminance(first), Luminance(second)});
-    return (lighter + 0.05) / (darker + 0.05);
 }
 
 // The title's blue, lightened towards white just enough to stand out on a dark ground.

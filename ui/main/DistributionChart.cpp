@@ -15,6 +15,8 @@
 #include <limits>
 #include <vector>
 
+#include "ColourContrast.h"
+
 namespace kelvane {
 
 namespace {
@@ -29,20 +31,6 @@ constexpr int kRolledLeastHeight = 2;
 constexpr int kLabelGap = 2;
 constexpr double kLabelScale = 0.85;
 constexpr double kBarContrast = 3.0;
-
-// Relative luminance and contrast ratio as the WCAG define them.
-double Luminance(const QColor& colour) {
-    const auto linear = [](float channel) {
-        return channel <= 0.04045F ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& first, const QColor& second) {
-    const auto [darker, lighter] = std::minmax({Luminance(first), Luminance(second)});
-    return (lighter + 0.05) / (darker + 0.05);
-}
 
 // The text colour blended into the ground, as little as keeps the bars 3:1 from the ground,
 // so that they stay quieter than the text on light and dark palettes alike.
