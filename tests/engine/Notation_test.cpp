@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DiceEngine.h"
+#include "Distribution.h"
 #include "MemoryCaption.h"
 #include "MemoryCheckBox.h"
 #include "MemoryClipboard.h"
@@ -299,6 +300,34 @@ INSTANTIATE_TEST_SUITE_P(
                                         54, 21},
                                        37.70},
                       DistributionCase{"4dF", -4, {1, 4, 10, 16, 19, 16, 10, 4, 1}, 26.12}));
+
+// The odds and the roller must read the notation alike: every rolled total lies where the
+// distribution gives it a chance, and the rolls' mean stays within five standard errors of
+// the distribution's.
+class OddsAgreeWithRolls : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(OddsAgreeWithRolls, TotalsAndMean) {
+    const auto expression = std::get<notation::Expression>(notation::Parse(GetParam()));
+    const Distribution odds = DistributionOf(expression);
+    ASSERT_TRUE(odds.IsExact());
+    MersenneRandomSource random;
+    const int rolls = 20000;
+    double sum = 0.0;
+    for (int i = 0; i < rolls; ++i) {
+        const auto total =
+            std::get<notation::Roll>(notation::RollExpression(expression, random)).total;
+        ASSERT_GT(odds.Between(total, total), 0.0) << total;
+        sum += static_cast<double>(total);
+    }
+    const double standardError = std::sqrt(odds.Variance() / rolls);
+    EXPECT_NEAR(sum / rolls, odds.Mean(), 5.0 * standardError + 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModifier, OddsAgreeWithRolls,
+                         ::testing::Values("3d6+d4*2-5", "2d20kh1+5", "4d6dl1", "3d6kl2", "5d6dh2",
+                                           "3d6!", "2d10!>=9", "3d6!!", "4d6r<3", "4d6ro1",
+                                           "10d10>=8f1", "4dF+1", "4dFr=-1", "(2d6+1)/3", "-d8*d4",
+                                           "4d6!kh3"));
 
 }  // namespace
 }  // namespace kelvane
