@@ -482,7 +482,12 @@ std::string Write(const Expression& expression,
     };
     std::vector<Written> stack;
     auto parenthesised = [](Written&& operand, bool needed) {
-        return needed ? "(" + operand.text + ")" : std::move(operand.text);
+        std::string text = std::move(operand.text);
+        if (needed) {
+            text.insert(text.begin(), '(');
+            text.push_back(')');
+        }
+        return text;
     };
     for (const Node& node : expression.postfix) {
         switch (node.kind) {
@@ -495,7 +500,9 @@ std::string Write(const Expression& expression,
             case NodeKind::Negate: {
                 Written& operand = stack.back();
                 const bool needed = Precedence(operand.kind) < Precedence(NodeKind::Negate);
-                operand.text = "-" + parenthesised(std::move(operand), needed);
+                std::string text = parenthesised(std::move(operand), needed);
+                text.insert(text.begin(), '-');
+                operand.text = std::move(text);
                 operand.kind = NodeKind::Negate;
                 break;
             }
@@ -514,8 +521,11 @@ std::string Write(const Expression& expression,
                 static constexpr std::string_view kSymbols = "+-*/";
                 const auto symbol = kSymbols[static_cast<std::size_t>(node.kind) -
                                              static_cast<std::size_t>(NodeKind::Add)];
-                left.text = parenthesised(std::move(left), Precedence(left.kind) < precedence) +
-                            symbol + parenthesised(std::move(right), rightNeeded);
+                std::string text =
+                    parenthesised(std::move(left), Precedence(left.kind) < precedence);
+                text.push_back(symbol);
+                text.append(parenthesised(std::move(right), rightNeeded));
+                left.text = std::move(text);
                 left.kind = node.kind;
                 break;
             }
