@@ -481,8 +481,8 @@ std::string Write(const Expression& expression,
         NodeKind kind;
     };
     std::vector<Written> stack;
-    auto parenthesised = [](Written&& operand, bool needed) {
-        std::string text = std::move(operand.text);
+    auto parenthesised = [](std::string&& written, bool needed) {
+        std::string text = std::move(written);
         if (needed) {
             text.insert(text.begin(), '(');
             text.push_back(')');
@@ -500,7 +500,7 @@ std::string Write(const Expression& expression,
             case NodeKind::Negate: {
                 Written& operand = stack.back();
                 const bool needed = Precedence(operand.kind) < Precedence(NodeKind::Negate);
-                std::string text = parenthesised(std::move(operand), needed);
+                std::string text = parenthesised(std::move(operand.text), needed);
                 text.insert(text.begin(), '-');
                 operand.text = std::move(text);
                 operand.kind = NodeKind::Negate;
@@ -522,9 +522,9 @@ std::string Write(const Expression& expression,
                 const auto symbol = kSymbols[static_cast<std::size_t>(node.kind) -
                                              static_cast<std::size_t>(NodeKind::Add)];
                 std::string text =
-                    parenthesised(std::move(left), Precedence(left.kind) < precedence);
+                    parenthesised(std::move(left.text), Precedence(left.kind) < precedence);
                 text.push_back(symbol);
-                text.append(parenthesised(std::move(right), rightNeeded));
+                text.append(parenthesised(std::move(right.text), rightNeeded));
                 left.text = std::move(text);
                 left.kind = node.kind;
                 break;
