@@ -25,11 +25,7 @@
 #include <utility>
 #include <vector>
 
-#include "DiceEngine.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
+#include "EngineBench.h"
 #include "MersenneRandomSource.h"
 #include "formKelvane.h"
 
@@ -71,29 +67,19 @@ Control& Find(const QWidget& window, const char* name) {
 // Both rolls build the clipboard text, as the window's clipboard option is ticked below.
 void RollThroughEngineAlone(benchmark::State& state) {
     MersenneRandomSource random;
-    MemoryCaption frame;
-    MemoryCaption total;
-    MemoryCheckBox copyOption{1};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine{random, frame, copyOption, clipboard};
+    testing::EngineBench bench(random);
     for (auto _ : state) {
-        engine.sRollDice(kDice, kSides, list, total);
-        benchmark::DoNotOptimize(list.Lines().Count());
+        bench.engine.sRollDice(kDice, kSides, bench.list, bench.total);
+        benchmark::DoNotOptimize(bench.list.Lines().Count());
     }
     state.SetItemsProcessed(state.iterations() * kDice);
 }
 
 void NotationThroughEngineAlone(benchmark::State& state) {
     MersenneRandomSource random;
-    MemoryCaption frame;
-    MemoryCaption total;
-    MemoryCheckBox copyOption{1};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine{random, frame, copyOption, clipboard};
+    testing::EngineBench bench(random);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine.sRollNotation(kMillionDice, list, total));
+        benchmark::DoNotOptimize(bench.engine.sRollNotation(kMillionDice, bench.list, bench.total));
     }
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
@@ -238,41 +224,16 @@ void RollThroughWindowUntilLaidOut(benchmark::State& state) {
 // Wall-clock time, as that is what the user waits for; the median of several repetitions, as
 // the machine may be shared.
 constexpr int kRepetitions = 5;
-BENCHMARK(RollThroughEngineAlone)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(RollThroughWindow)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(RollThroughWindowUntilLaidOut)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(NotationThroughEngineAlone)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(NotationThroughWindow)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(NotationEnterToPaintedTotal)
-    ->Unit(benchmark::kMicrosecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(NotationEnterToPaintedOdds)
-    ->Unit(benchmark::kMicrosecond)
-    ->UseRealTime()
-    ->Repetitions(kRepetitions)
-    ->ReportAggregatesOnly(true);
+void RealTimeMedian(benchmark::internal::Benchmark* benchmark) {
+    benchmark->UseRealTime()->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+}
+BENCHMARK(RollThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(RollThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(RollThroughWindowUntilLaidOut)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(NotationThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(NotationThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(NotationEnterToPaintedTotal)->Unit(benchmark::kMicrosecond)->Apply(RealTimeMedian);
+BENCHMARK(NotationEnterToPaintedOdds)->Unit(benchmark::kMicrosecond)->Apply(RealTimeMedian);
 
 // Prints each window figure as a multiple of the engine's once all have run: wall-clock time,
 // and CPU time, which other programs on a shared machine disturb less.

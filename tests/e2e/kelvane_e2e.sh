@@ -137,41 +137,23 @@ expect_message_box() {
     expect_running "after the message box $1"
 }
 
-# Prints the result caption of the program's window, as the accessibility bus names its frame.
-result_caption() {
-    /usr/bin/python3 - <<'END'
+# Prints the names of every object of the given role on the accessibility bus, such as the
+# frames (PANEL) and the labels (LABEL) of the program's window.
+accessible_names() {
+    /usr/bin/python3 - "$1" <<'END'
+import sys
 import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi
-
-def frames(node):
+role = getattr(Atspi.Role, sys.argv[1])
+def names(node):
     for i in range(node.get_child_count()):
         child = node.get_child_at_index(i)
-        if child.get_role() == Atspi.Role.PANEL:
+        if child.get_role() == role:
             yield child.get_name()
-        yield from frames(child)
-
-for name in frames(Atspi.get_desktop(0)):
-    if ": " in name:
-        print(name)
-END
-}
-
-# Prints the odds line of the program's window, as the accessibility bus names its label.
-odds_line() {
-    /usr/bin/python3 - <<'END'
-import gi
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi
-def labels(node):
-    for i in range(node.get_child_count()):
-        child = node.get_child_at_index(i)
-        if child.get_role() == Atspi.Role.LABEL:
-            yield child.get_name()
-        yield from labels(child)
-for name in labels(Atspi.get_desktop(0)):
-    if "  ·  " in name:
-        print(name)
+        yield from names(child)
+for name in names(Atspi.get_desktop(0)):
+    print(name)
 END
 }
 
@@ -219,12 +201,12 @@ set_md6 3
 click_d6
 first_start_three=$(read_roll 3)
 if [[ -n ${LANGUAGE:-} ]]; then
-    caption=$(result_caption)
+    caption=$(accessible_names PANEL | grep -F ": " || true)
     [[ $caption == *": 3d6" && $caption != "Result: 3d6" ]] ||
         fail "under LANGUAGE=$LANGUAGE the result caption reads '$caption'"
     # The three values on the clipboard give the total, and the odds line stands beside it.
     total=$(($(xclip -selection clipboard -o | tr -d '\r' | paste -sd+)))
-    odds=$(odds_line)
+    odds=$(accessible_names LABEL | grep -F "  ·  " || true)
     [[ $odds == "$(german_odds_of_3d6 "$total")" ]] ||
         fail "after 3d6 for $total the odds line reads '$odds'"
     unset LANGUAGE

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "EngineBench.h"
 #include "MemoryCaption.h"
 #include "MemoryCheckBox.h"
 #include "MemoryClipboard.h"
@@ -23,20 +24,7 @@ using testing::ScriptedRandomSource;
 
 constexpr float kJustBelowOne = 1.0F - 1.0F / 16777216.0F;
 
-// A roll's controls in memory, with the engine writing to them.
-struct Bench {
-    explicit Bench(RandomSource& random, std::string resultWord = "Result")
-        : engine(random, frame, copyOption, clipboard, std::move(resultWord)) {}
-
-    std::vector<std::string> Lines() const { return list.Lines().ToStrings(); }
-
-    MemoryCaption frame{"Result"};
-    MemoryCaption total{"0"};
-    MemoryCheckBox copyOption{1};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine;
-};
+using Bench = testing::EngineBench;
 
 struct RollCase {
     const char* name;

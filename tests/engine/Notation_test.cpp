@@ -8,12 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "DiceEngine.h"
 #include "Distribution.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
+#include "EngineBench.h"
 #include "MersenneRandomSource.h"
 #include "NotationRoll.h"
 #include "ScriptedRandomSource.h"
@@ -44,23 +40,18 @@ class NotationOutputs : public ::testing::TestWithParam<NotationCase> {};
 TEST_P(NotationOutputs, WriteListCaptionTotalAndClipboard) {
     const NotationCase& roll = GetParam();
     testing::ScriptedRandomSource random(roll.draws);
-    MemoryCaption frame{"Result"};
-    MemoryCaption total{"0"};
-    MemoryCheckBox copyOption{1};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine(random, frame, copyOption, clipboard);
+    testing::EngineBench bench(random);
     ListLines earlier;
     earlier.Add("earlier");
-    list.AddItems(std::move(earlier));
+    bench.list.AddItems(std::move(earlier));
 
-    const auto shown = engine.sRollNotation(roll.text, list, total);
+    const auto shown = bench.engine.sRollNotation(roll.text, bench.list, bench.total);
 
     ASSERT_TRUE(std::holds_alternative<NotationRollShown>(shown));
-    EXPECT_EQ(list.Lines().ToStrings(), roll.lines);
-    EXPECT_EQ(frame.Caption(), roll.frame);
-    EXPECT_EQ(total.Caption(), roll.total);
-    EXPECT_EQ(clipboard.Text(), roll.clipboard);
+    EXPECT_EQ(bench.Lines(), roll.lines);
+    EXPECT_EQ(bench.frame.Caption(), roll.frame);
+    EXPECT_EQ(bench.total.Caption(), roll.total);
+    EXPECT_EQ(bench.clipboard.Text(), roll.clipboard);
 }
 
 // One row for each form of the notation.
@@ -195,21 +186,18 @@ class NotationErrors : public ::testing::TestWithParam<ErrorCase> {};
 TEST_P(NotationErrors, NameTheColumnAndWriteNothing) {
     const ErrorCase& expected = GetParam();
     testing::ScriptedRandomSource random({0.5F});
-    MemoryCaption frame{"Result: 3d6"};
-    MemoryCaption total{"11"};
-    MemoryCheckBox copyOption{1};
-    MemoryClipboard clipboard;
-    MemoryList list;
-    DiceEngine engine(random, frame, copyOption, clipboard);
+    testing::EngineBench bench(random);
+    bench.frame.SetCaption("Result: 3d6");
+    bench.total.SetCaption("11");
 
-    const auto shown = engine.sRollNotation(expected.text, list, total);
+    const auto shown = bench.engine.sRollNotation(expected.text, bench.list, bench.total);
 
     ASSERT_TRUE(std::holds_alternative<notation::Error>(shown));
     EXPECT_EQ(std::get<notation::Error>(shown), (notation::Error{expected.code, expected.column}));
-    EXPECT_TRUE(list.Lines().Empty());
-    EXPECT_EQ(frame.Caption(), "Result: 3d6");
-    EXPECT_EQ(total.Caption(), "11");
-    EXPECT_EQ(clipboard.Writes(), 0);
+    EXPECT_TRUE(bench.list.Lines().Empty());
+    EXPECT_EQ(bench.frame.Caption(), "Result: 3d6");
+    EXPECT_EQ(bench.total.Caption(), "11");
+    EXPECT_EQ(bench.clipboard.Writes(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
