@@ -5,6 +5,9 @@
 if(KELVANE_CORE_ONLY)
     return()
 endif()
+# Kelvane's terms, which every package carries.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 if(WIN32)
     include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackaging.cmake)
     return()
@@ -50,7 +53,16 @@ execute_process(COMMAND fmt --width=78 ${packaging_dir}/description
 
 # What Debian's policy asks of every package: the copyright in the machine-readable format,
 # the changelog and a manual page for the program, the last two compressed as dh_compress
-# does so that the same sources give the same bytes.
+# does so that the same sources give the same bytes. The copyright holders and the terms are
+# LICENSE's; in the license paragraph each line of the terms is indented by one space and a
+# blank line is written as " .".
+if(NOT license MATCHES "\nCopyright \\(C\\) ([^\n]*)\n\n(.*)")
+    message(FATAL_ERROR "LICENSE has no copyright line followed by the terms")
+endif()
+set(license_copyright "${CMAKE_MATCH_1}")
+string(STRIP "${CMAKE_MATCH_2}" license_terms)
+string(REPLACE "\n\n" "\n.\n" license_terms "${license_terms}")
+string(REPLACE "\n" "\n " license_terms "${license_terms}")
 file(CONFIGURE OUTPUT ${packaging_dir}/copyright @ONLY CONTENT [[
 Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: @PROJECT_NAME@
@@ -58,10 +70,11 @@ Upstream-Contact: @CPACK_PACKAGE_CONTACT@
 Source: @PROJECT_HOMEPAGE_URL@
 
 Files: *
-Copyright: 2026 Kelvane developers
-License: LicenseRef-proprietary
- All rights reserved. This program may be used and copied only as its
- copyright holders allow.
+Copyright: @license_copyright@
+License: MIT
+
+License: MIT
+ @license_terms@
 ]])
 file(CONFIGURE OUTPUT ${packaging_dir}/changelog.Debian @ONLY CONTENT [[
 kelvane (1.0.0-1) unstable; urgency=medium

@@ -30,10 +30,8 @@ install(FILES ${qt_translations} DESTINATION translations)
 set(license_file ${PROJECT_BINARY_DIR}/packaging/LICENSE.txt)
 file(CONFIGURE OUTPUT ${license_file} @ONLY CONTENT [[
 Kelvane @PROJECT_VERSION@
-Copyright (C) 2026 Kelvane developers. All rights reserved.
 
-Kelvane may be used and copied only as its copyright holders allow.
-
+@license@
 Kelvane uses the Qt libraries (Qt Core, Qt Gui and Qt Widgets and their Windows plugins),
 which are licensed under the GNU Lesser General Public License version 3. Their licence,
 and where their source is to be had, are in the folder licenses\Qt beside the program.

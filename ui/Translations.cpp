@@ -3,14 +3,20 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <algorithm>
 
 namespace kelvane {
 
-Translations::Translations(const QLocale& locale) {
-    // English has a translation of its own, empty, so that a player who puts English before
-    // another language Kelvane has gets English.
-    if (!program_.load(locale, QStringLiteral("kelvane"), QStringLiteral("_"),
-                       QStringLiteral(":/i18n"))) {
+Translations::Translations(const QStringList& languages) {
+    // The languages in the player's order, each with its regional variants. English has a
+    // translation of its own, empty, so that a player who puts English before another language
+    // Kelvane has gets English.
+    const bool found =
+        std::any_of(languages.begin(), languages.end(), [this](const QString& language) {
+            return program_.load(QLocale(language), QStringLiteral("kelvane"), QStringLiteral("_"),
+                                 QStringLiteral(":/i18n"));
+        });
+    if (!found) {
         return;
     }
     QCoreApplication::installTranslator(&program_);

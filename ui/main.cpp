@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
     QApplication::setApplicationVersion(QStringLiteral(KELVANE_VERSION));
     QApplication::setWindowIcon(kelvane::ApplicationIcon());
-    const kelvane::Translations translations(QLocale::system());
+    const kelvane::Translations translations(QLocale::system().uiLanguages());
 
     kelvane::formKelvane window;
     window.show();

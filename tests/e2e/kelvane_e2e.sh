@@ -9,7 +9,8 @@
 #
 # With WINEPREFIX set, the command starts kelvane.exe under Wine ($WINE names Wine itself),
 # and the System Information launcher is checked too, through that prefix's registry: with no
-# registry value the message appears, with the value naming Wine's msinfo32.exe that starts.
+# registry value the message appears, with the value naming Wine's msinfo32.exe that starts,
+# and so it does with only the second value, which names the folder that holds it.
 #
 # With LANGUAGE set (under dbus-run-session), the first start runs in that language and the
 # second in English: the result caption, read through the accessibility bus, must name the roll
@@ -285,6 +286,16 @@ if [[ -n ${WINEPREFIX:-} ]]; then
     [[ -n $tool ]] || fail "System Info did not start Wine's msinfo32.exe"
     xdotool windowclose "$tool"
     window_is_shown '^Kelvane$' && fail "System Info started the tool and still showed the message"
+
+    # Without that value, the second names the folder that holds the tool.
+    folder_key='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
+    { "$WINE" reg delete "$msinfo_key" /v PATH /f &&
+        "$WINE" reg add "$folder_key" /v MSINFO /t REG_SZ /d 'C:\windows\system32' /f; } \
+        >"$work/reg.log" 2>&1 || fail "could not change the registry values: $(cat "$work/reg.log")"
+    xdotool windowactivate --sync "$about" key alt+s
+    tool=$(wait_for_window 'System Information') || true
+    [[ -n $tool ]] || fail "System Info did not start msinfo32.exe from the folder in $folder_key"
+    xdotool windowclose "$tool"
 fi
 
 stop_kelvane

@@ -164,6 +164,24 @@ private slots:
         QCOMPARE(rig.window.focusWidget()->objectName(), button);
     }
 
+    // After any roll the keyboard enters the list at its first line, not where it left it.
+    void listTakesTheFocusAtItsFirstLineAfterARoll() {
+        Rig rig;
+        rig.ShowActive();
+        auto& list = rig.Find<QListView>("rolloutput");
+        rig.Find<QLineEdit>("md6").setText("3");
+        for (const char* die : {"d6", "d4"}) {
+            rig.Click(die);
+            rig.Find<QPushButton>("btnSeed").setFocus();
+            QTest::keyClick(&rig.window, Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(list.currentIndex().row(), 0);
+            QTest::keyClick(&list, Qt::Key_Down);
+            QCOMPARE(list.currentIndex().row(), 1);
+        }
+        QCOMPARE(rig.Lines().size(), 4);  // the d4 only added a line
+    }
+
     void initialState_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
