@@ -95,9 +95,6 @@ class Reader {
     [[nodiscard]] bool AtEnd() const noexcept { return next_ == characters_.size(); }
     [[nodiscard]] bool Empty() const noexcept { return characters_.empty(); }
     [[nodiscard]] char Peek() const noexcept { return AtEnd() ? '\0' : Lower(characters_[next_]); }
-    [[nodiscard]] char PeekAfter() const noexcept {
-        return next_ + 1 < characters_.size() ? Lower(characters_[next_ + 1]) : '\0';
-    }
     [[nodiscard]] int Column() const noexcept { return AtEnd() ? end_ : columns_[next_]; }
     char Take() noexcept { return Lower(characters_[next_++]); }
     bool TakeIf(char c) noexcept {
