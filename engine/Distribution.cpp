@@ -15,9 +15,11 @@ namespace kelvane {
 
 namespace {
 
+using notation::Apply;
 using notation::Compare;
 using notation::ComparePoint;
 using notation::DiceTerm;
+using notation::FloorDivide;
 using notation::KeepDrop;
 using notation::NodeKind;
 
@@ -95,29 +97,6 @@ Int SaturatingMultiply(Int a, Int b) {
 }
 
 Int SaturatingNegate(Int a) { return a == kIntMin ? kIntMax : -a; }
-
-// Division rounding toward minus infinity; the caller rules out a zero divisor and overflow.
-Int FloorDivide(Int x, Int y) {
-    const Int quotient = x / y;
-    return x % y != 0 && (x < 0) != (y < 0) ? quotient - 1 : quotient;
-}
-
-// The outcome of one operation on two totals, or nothing when the roll fails there.
-std::optional<Int> Apply(NodeKind kind, Int x, Int y) {
-    Int result = 0;
-    bool fails = false;
-    if (kind == NodeKind::Add) {
-        fails = __builtin_add_overflow(x, y, &result);
-    } else if (kind == NodeKind::Subtract) {
-        fails = __builtin_sub_overflow(x, y, &result);
-    } else if (kind == NodeKind::Multiply) {
-        fails = __builtin_mul_overflow(x, y, &result);
-    } else {
-        fails = y == 0 || (x == kIntMin && y == -1);
-        result = fails ? 0 : FloorDivide(x, y);
-    }
-    return fails ? std::nullopt : std::optional(result);
-}
 
 double Sum(const std::vector<double>& chances) {
     return std::accumulate(chances.begin(), chances.end(), 0.0);

@@ -108,6 +108,15 @@ struct Expression {
     [[nodiscard]] std::int64_t DiceBeforeRethrows() const noexcept;
 };
 
+// Division rounding toward minus infinity; the divisor is not 0, and not -1 below the least
+// 64-bit value.
+[[nodiscard]] std::int64_t FloorDivide(std::int64_t dividend, std::int64_t divisor) noexcept;
+
+// One operation of the notation's arithmetic on two values (Add, Subtract, Multiply or
+// Divide), or nothing where it leaves 64 bits or divides by zero.
+[[nodiscard]] std::optional<std::int64_t> Apply(NodeKind kind, std::int64_t left,
+                                                std::int64_t right) noexcept;
+
 // Writes the expression with the fewest parentheses, each term of dice as termText writes it.
 [[nodiscard]] std::string Write(const Expression& expression,
                                 const std::function<std::string(std::size_t term)>& termText);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 namespace kelvane::notation {
@@ -148,30 +149,6 @@ class TermRoller {
     std::int64_t& diceThrown_;
 };
 
-// Whole-number arithmetic, false where the result leaves 64 bits.
-bool Apply(NodeKind kind, std::int64_t left, std::int64_t right, std::int64_t& result) {
-    switch (kind) {
-        case NodeKind::Add:
-            return !__builtin_add_overflow(left, right, &result);
-        case NodeKind::Subtract:
-            return !__builtin_sub_overflow(left, right, &result);
-        case NodeKind::Multiply:
-            return !__builtin_mul_overflow(left, right, &result);
-        case NodeKind::Divide:
-            if (left == std::numeric_limits<std::int64_t>::min() && right == -1) {
-                return false;
-            }
-            // Rounded down, toward minus infinity, not toward zero.
-            result = left / right - ((left % right != 0 && (left < 0) != (right < 0)) ? 1 : 0);
-            return true;
-        case NodeKind::Negate:
-        case NodeKind::Number:
-        case NodeKind::Dice:
-            break;
-    }
-    return false;
-}
-
 }  // namespace
 
 std::int64_t ThrowDie(RandomSource& random, std::int64_t sides) {
@@ -222,9 +199,11 @@ std::variant<Roll, Error> RollExpression(const Expression& expression, RandomSou
                 if (node.kind == NodeKind::Divide && right == 0) {
                     return Error{ErrorCode::DivisionByZero, node.column};
                 }
-                if (!Apply(node.kind, stack.back(), right, stack.back())) {
+                const std::optional<std::int64_t> result = Apply(node.kind, stack.back(), right);
+                if (!result) {
                     return Error{ErrorCode::ResultOutOfRange, node.column};
                 }
+                stack.back() = *result;
                 break;
             }
         }

@@ -147,11 +147,8 @@ void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
     UntrappedErrorHandler::Run(this, [&] {
         const std::int16_t count = CountIn(countBox);
         sRollDice(count, sides, rollList_, total_);
-        rolledSinceListFocus_ = true;
-        FitResultCaption();
-        AnnounceResult();
-        ShowOddsLater([count, sides] { return DistributionOfDice(count, sides); },
-                      ui->totalresult->text().toLongLong());
+        ShowRoll([count, sides] { return DistributionOfDice(count, sides); },
+                 ui->totalresult->text().toLongLong());
     });
 }
 
@@ -161,11 +158,8 @@ void formKelvane::btnMdN_Click() {
         const std::int16_t sides = CountIn(*ui->txtN);
         const std::int16_t count = CountIn(*ui->txtM);
         sRollDice(count, sides, rollList_, total_);
-        rolledSinceListFocus_ = true;
-        FitResultCaption();
-        AnnounceResult();
-        ShowOddsLater([count, sides] { return DistributionOfDice(count, sides); },
-                      ui->totalresult->text().toLongLong());
+        ShowRoll([count, sides] { return DistributionOfDice(count, sides); },
+                 ui->totalresult->text().toLongLong());
     });
 }
 
@@ -184,14 +178,17 @@ void formKelvane::btnNotation_Click() {
             return;
         }
         ShowNotationMessage(QString());
-        rolledSinceListFocus_ = true;
-        FitResultCaption();
-        AnnounceResult();
         auto& roll = std::get<NotationRollShown>(shown);
-        ShowOddsLater(
-            [expression = std::move(roll.expression)] { return DistributionOf(expression); },
-            roll.total);
+        ShowRoll([expression = std::move(roll.expression)] { return DistributionOf(expression); },
+                 roll.total);
     });
+}
+
+void formKelvane::ShowRoll(std::function<Distribution()> odds, std::int64_t total) {
+    rolledSinceListFocus_ = true;
+    FitResultCaption();
+    AnnounceResult();
+    ShowOddsLater(std::move(odds), total);
 }
 
 void formKelvane::ShowOddsLater(std::function<Distribution()> odds, std::int64_t total) {

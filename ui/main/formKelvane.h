@@ -76,6 +76,9 @@ class formKelvane : public QWidget {
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
     // Has a screen reader speak the roll just shown, for example "3d6: 11".
     void AnnounceResult();
+    // What follows every roll: its caption fitted to the frame, its announcement, and its
+    // odds once it is painted.
+    void ShowRoll(std::function<Distribution()> odds, std::int64_t total);
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
     void FitResultCaption();
     // Works out the odds of the roll just shown after the window has painted it.
