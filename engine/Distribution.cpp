@@ -1407,6 +1407,20 @@ double Distribution::Between(std::int64_t low, std::int64_t high) const {
     return std::max(0.0, upTo - below);
 }
 
+std::int64_t Distribution::Quantile(double share) const {
+    std::int64_t low = least_;
+    std::int64_t high = most_;
+    while (low < high) {
+        const std::int64_t middle = low + (high - low) / 2;
+        if (AtMost(middle) >= share) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
+}
+
 Distribution DistributionOf(const notation::Expression& expression) {
     Budget budget;
     std::vector<Value> stack;
@@ -1430,7 +1444,11 @@ Distribution DistributionOf(const notation::Expression& expression) {
             }
         }
     }
-    return DistributionFrom(std::move(stack.back()));
+    Distribution distribution = DistributionFrom(std::move(stack.back()));
+    distribution.openEnded_ =
+        std::any_of(expression.dice.begin(), expression.dice.end(),
+                    [](const notation::DiceTerm& term) { return term.explode.has_value(); });
+    return distribution;
 }
 
 Distribution DistributionOfDice(std::int16_t m, std::int16_t n) {

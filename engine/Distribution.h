@@ -31,6 +31,11 @@ class Distribution {
     [[nodiscard]] double Mean() const noexcept { return mean_; }
     [[nodiscard]] double Variance() const noexcept { return variance_; }
     [[nodiscard]] double FailureChance() const noexcept { return failure_; }
+    // The part of FailureChance() that comes from a roll throwing more dice than one roll may.
+    [[nodiscard]] double DiceLimitChance() const noexcept { return diceLimit_; }
+    // True for a roll whose dice explode: it has no real most total, and Most() is only where
+    // the table stops counting chains too rare to matter.
+    [[nodiscard]] bool IsOpenEnded() const noexcept { return openEnded_; }
     // When exact, the chance of every total from Least() to Most(); empty when approximate.
     [[nodiscard]] const std::vector<double>& Probabilities() const noexcept {
         return probabilities_;
@@ -41,6 +46,8 @@ class Distribution {
     [[nodiscard]] double Between(std::int64_t low, std::int64_t high) const;
     [[nodiscard]] double AtLeast(std::int64_t total) const { return Between(total, most_); }
     [[nodiscard]] double AtMost(std::int64_t total) const { return Between(least_, total); }
+    // The least total t with AtMost(t) >= share; Least() for a share of 0 or below.
+    [[nodiscard]] std::int64_t Quantile(double share) const;
 
   private:
     Distribution() = default;
@@ -54,7 +61,11 @@ class Distribution {
     double mean_ = 0.0;
     double variance_ = 0.0;
     double failure_ = 0.0;
+    double diceLimit_ = 0.0;
+    bool openEnded_ = false;
     std::vector<double> probabilities_;
+
+    friend Distribution DistributionOf(const notation::Expression& expression);
 };
 
 // The distribution of an expression's total, for an expression as Parse gives it.
