@@ -57,6 +57,23 @@ std::string ClipboardTerm(const notation::RolledTerm& term) {
     return text;
 }
 
+// The die buttons' clipboard text, a value a line, as a chat line's dice: [4, 5, 2].
+std::string ChatDice(std::string_view clipText) {
+    std::string dice;
+    dice.reserve(clipText.size() + 2);
+    dice.push_back('[');
+    for (std::size_t start = 0; start < clipText.size();) {
+        const std::size_t end = clipText.find(kLineEnd, start);
+        if (start != 0) {
+            dice.append(", ");
+        }
+        dice.append(clipText.substr(start, end - start));
+        start = end + kLineEnd.size();
+    }
+    dice.push_back(']');
+    return dice;
+}
+
 }  // namespace
 
 float DiceEngine::RollDie(const std::int16_t& n) {
@@ -66,8 +83,8 @@ float DiceEngine::RollDie(const std::int16_t& n) {
     return static_cast<float>(std::floor(product) + 1.0);
 }
 
-void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                           CaptionTarget& tOut) {
+RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                                CaptionTarget& tOut) {
     std::string dieTag = "d";
     AppendNumber(dieTag, n);
     const bool copy = copyOption_.Value() != 0;
@@ -78,8 +95,10 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
     // float holds exactly.
     std::int64_t total = 0;
 
+    RollShown shown;
     if (m <= 1) {
-        resultFrame_.SetCaption(resultPrefix_ + dieTag);
+        shown.name = dieTag;
+        resultFrame_.SetCaption(captionOf_(shown.name));
         const auto value = static_cast<std::int64_t>(RollDie(n));
         total = value;
         AppendNumber(clipText, value);
@@ -90,10 +109,9 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         lines.Add(line);
     } else {
         lOut.RemoveAllItems();
-        std::string caption = resultPrefix_;
-        AppendNumber(caption, m);
-        caption.append(dieTag);
-        resultFrame_.SetCaption(caption);
+        AppendNumber(shown.name, m);
+        shown.name.append(dieTag);
+        resultFrame_.SetCaption(captionOf_(shown.name));
 
         // Room for the longest line and value times the count, and no more: the list keeps
         // the lines' buffer as it is. A value is never longer than the sides' text: values
@@ -136,6 +154,9 @@ void DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTar
         clipboard_.SetText(clipText);
     }
     tOut.SetCaption(NumberText(total));
+    shown.dice = ChatDice(clipText);
+    shown.total = total;
+    return shown;
 }
 
 std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::string_view text,
@@ -145,7 +166,7 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
     if (const auto* error = std::get_if<notation::Error>(&parsed)) {
         return *error;
     }
-    NotationRollShown shown{std::move(std::get<notation::Expression>(parsed)), {}, 0};
+    NotationRollShown shown{std::move(std::get<notation::Expression>(parsed)), {}};
     const notation::Expression& expression = shown.expression;
     const bool copy = copyOption_.Value() != 0;
     auto rolled = notation::RollExpression(expression, random_);
@@ -153,8 +174,10 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
         return *error;
     }
     const notation::Roll& roll = std::get<notation::Roll>(rolled);
-    shown.name = expression.Normalised();
-    shown.total = roll.total;
+    RollShown& rollShown = shown.roll;
+    rollShown.name = expression.Normalised();
+    rollShown.label = expression.label;
+    rollShown.total = roll.total;
 
     const std::array<std::pair<std::uint8_t, const std::string*>, 5> markWords{{
         {notation::kRerolled, &markWords_.rerolled},
@@ -203,7 +226,7 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
             lines.Add(marked);
         }
     }
-    std::string summary = shown.name;
+    std::string summary = rollShown.name;
     summary.append(kEquals);
     AppendNumber(summary, roll.total);
     const std::string label = expression.label.empty() ? "" : " # " + expression.label;
@@ -216,13 +239,12 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
     if (roll.diceThrown > 1) {
         lOut.RemoveAllItems();
     }
-    resultFrame_.SetCaption(resultPrefix_ + shown.name);
+    resultFrame_.SetCaption(captionOf_(rollShown.name));
     lOut.AddItems(std::move(lines));
+    rollShown.dice = notation::Write(
+        expression, [&roll](std::size_t term) { return ClipboardTerm(roll.terms[term]); });
     if (copy) {
-        std::string clipText =
-            shown.name + ": " + notation::Write(expression, [&roll](std::size_t term) {
-                return ClipboardTerm(roll.terms[term]);
-            });
+        std::string clipText = rollShown.name + ": " + rollShown.dice;
         clipText.append(kEquals);
         AppendNumber(clipText, roll.total);
         clipText.append(label).append(kLineEnd);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,27 +25,41 @@ struct MarkWords {
     std::string failure = "failure";
 };
 
-// A notation roll as shown: the roll's name (the notation in its canonical form) and total.
-struct NotationRollShown {
-    notation::Expression expression;
+// A roll as shown: its name ("3d6", or a notation in its canonical form), its label, its dice
+// as the clipboard's chat line writes them ("[4, 5, 4, 1d]+2") and its total.
+struct RollShown {
     std::string name;
+    std::string label;
+    std::string dice;
     std::int64_t total = 0;
 };
+
+struct NotationRollShown {
+    notation::Expression expression;
+    RollShown roll;
+};
+
+// The result frame's caption for a roll's name, such as "Result: 3d6".
+using CaptionFormat = std::function<std::string(std::string_view rollName)>;
 
 // Throws dice and writes a roll's outputs: one list line per die, the result frame's caption,
 // the total and, when the clipboard option is ticked, the values as clipboard text.
 //
-// The caption names the roll after resultWord, as in "Result: 3d6"; the window hands over the
-// word in the player's language, while the roll's name stays the same in every language.
+// The window hands over the caption's form in the player's language, while the roll's name
+// stays the same in every language.
 class DiceEngine {
   public:
     DiceEngine(RandomSource& random, CaptionTarget& resultFrame, CheckBoxSource& copyOption,
-               ClipboardTarget& clipboard, std::string resultWord = "Result")
+               ClipboardTarget& clipboard, CaptionFormat captionOf = ResultCaption)
         : random_(random),
           resultFrame_(resultFrame),
           copyOption_(copyOption),
           clipboard_(clipboard),
-          resultPrefix_(std::move(resultWord) + ": ") {}
+          captionOf_(std::move(captionOf)) {}
+
+    [[nodiscard]] static std::string ResultCaption(std::string_view rollName) {
+        return "Result: " + std::string(rollName);
+    }
 
     // One throw of a die with n sides: a whole value 1 ... n for n >= 1, always 1 for n = 0,
     // n + 1 ... 1 for negative n.
@@ -52,7 +67,7 @@ class DiceEngine {
 
     // Rolls m dice of n sides into lOut and shows their total in tOut. Any m below 2 rolls
     // one die and appends its line; m >= 2 empties the list first.
-    void sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+    RollShown sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                    CaptionTarget& tOut);
 
     // Rolls dice notation, such as 4d6dl1+2, into lOut and tOut as the die buttons write their
@@ -70,7 +85,7 @@ class DiceEngine {
     CaptionTarget& resultFrame_;
     CheckBoxSource& copyOption_;
     ClipboardTarget& clipboard_;
-    std::string resultPrefix_;
+    CaptionFormat captionOf_;
     MarkWords markWords_;
 };
 

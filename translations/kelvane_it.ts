@@ -378,6 +378,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Column %1: the result is too large to work out exactly.</source>
         <translation>Colonna %1: il risultato è troppo grande per calcolarlo esattamente.</translation>
     </message>
+    <message>
+        <source>Result: %1</source>
+        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <translation>Risultato: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,7 +18,10 @@ namespace kelvane::testing {
 // ticked.
 struct EngineBench {
     explicit EngineBench(RandomSource& random, std::string resultWord = "Result")
-        : engine(random, frame, copyOption, clipboard, std::move(resultWord)) {}
+        : engine(random, frame, copyOption, clipboard,
+                 [word = std::move(resultWord)](std::string_view rollName) {
+                     return word + ": " + std::string(rollName);
+                 }) {}
 
     [[nodiscard]] std::vector<std::string> Lines() const { return list.Lines().ToStrings(); }
 

@@ -83,8 +83,13 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      // The frame's own caption, in the player's language, names each roll as well.
-      engine_(random_, resultFrame_, copyOption_, clipboard_, ui->frmResult->title().toStdString()),
+      engine_(random_, resultFrame_, copyOption_, clipboard_,
+              [](std::string_view rollName) {
+                  //: The result frame's caption after a roll: %1 is the roll, such as 3d6.
+                  return tr("Result: %1")
+                      .arg(QString::fromUtf8(rollName.data(), static_cast<qsizetype>(rollName.size())))
+                      .toStdString();
+              }),
       announcer_(*this),
       alertAnnouncer_(*this, ScreenReaderAnnouncer::Urgency::Alert) {
     ui->rolloutput->setModel(&rollList_);
@@ -128,9 +133,9 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
 
 formKelvane::~formKelvane() = default;
 
-void formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                            CaptionTarget& tOut) {
-    engine_.sRollDice(m, n, lOut, tOut);
+RollShown formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                                 CaptionTarget& tOut) {
+    return engine_.sRollDice(m, n, lOut, tOut);
 }
 
 float formKelvane::RollDie(const std::int16_t& n) { return engine_.RollDie(n); }
@@ -146,9 +151,8 @@ void formKelvane::d100_Click() { RollDieButton(*ui->md100, 100); }
 void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
     UntrappedErrorHandler::Run(this, [&] {
         const std::int16_t count = CountIn(countBox);
-        sRollDice(count, sides, rollList_, total_);
-        ShowRoll([count, sides] { return DistributionOfDice(count, sides); },
-                 ui->totalresult->text().toLongLong());
+        ShowRoll(sRollDice(count, sides, rollList_, total_),
+                 [count, sides] { return DistributionOfDice(count, sides); });
     });
 }
 
@@ -157,9 +161,8 @@ void formKelvane::btnMdN_Click() {
         // The sides first: a sides text out of range ends the roll before the count is read.
         const std::int16_t sides = CountIn(*ui->txtN);
         const std::int16_t count = CountIn(*ui->txtM);
-        sRollDice(count, sides, rollList_, total_);
-        ShowRoll([count, sides] { return DistributionOfDice(count, sides); },
-                 ui->totalresult->text().toLongLong());
+        ShowRoll(sRollDice(count, sides, rollList_, total_),
+                 [count, sides] { return DistributionOfDice(count, sides); });
     });
 }
 
@@ -178,17 +181,20 @@ void formKelvane::btnNotation_Click() {
             return;
         }
         ShowNotationMessage(QString());
-        auto& roll = std::get<NotationRollShown>(shown);
-        ShowRoll([expression = std::move(roll.expression)] { return DistributionOf(expression); },
-                 roll.total);
+        auto& rolled = std::get<NotationRollShown>(shown);
+        ShowRoll(rolled.roll, [expression = std::move(rolled.expression)] {
+            return DistributionOf(expression);
+        });
     });
 }
 
-void formKelvane::ShowRoll(std::function<Distribution()> odds, std::int64_t total) {
+void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {
     rolledSinceListFocus_ = true;
     FitResultCaption();
-    AnnounceResult();
-    ShowOddsLater(std::move(odds), total);
+    AnnounceResult(roll);
+    ++rollNumber_;
+    emit rollShown(rollNumber_, roll);
+    ShowOddsLater(std::move(odds), roll.total);
 }
 
 void formKelvane::ShowOddsLater(std::function<Distribution()> odds, std::int64_t total) {
@@ -218,6 +224,7 @@ bool formKelvane::event(QEvent* event) {
         ui->chartDistribution->SetDistribution(odds, pendingTotal_);
         // Read on request, not spoken on its own: the roll's announcement says enough.
         ui->chartDistribution->setAccessibleDescription(text);
+        emit oddsShown(rollNumber_, odds);
     }
     return true;
 }
@@ -364,14 +371,10 @@ void formKelvane::FitResultCaption() {
     frame.setAccessibleName(cut ? caption : QString());
 }
 
-void formKelvane::AnnounceResult() {
-    // The frame names the roll as "Result: 3d6"; the speech leaves out the "Result: ".
-    const QString caption = ui->frmResult->accessibleName().isEmpty()
-                                ? ui->frmResult->title()
-                                : ui->frmResult->accessibleName();
-    const QString rollName = caption.section(QStringLiteral(": "), 1);
+void formKelvane::AnnounceResult(const RollShown& roll) {
     //: Spoken after a roll: the roll, such as 3d6, then its total.
-    announcer_.Announce(tr("%1: %2").arg(rollName, ui->totalresult->text()));
+    announcer_.Announce(
+        tr("%1: %2").arg(QString::fromStdString(roll.name), QString::number(roll.total)));
 }
 
 bool formKelvane::eventFilter(QObject* watched, QEvent* event) {

@@ -39,8 +39,8 @@ class formKelvane : public QWidget {
     explicit formKelvane(RandomSource& random, QWidget* parent = nullptr);
     ~formKelvane() override;
 
-    void sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                   CaptionTarget& tOut);
+    RollShown sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                        CaptionTarget& tOut);
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
     // Why a notation cannot be rolled, in the player's language, such as "Column 4: a number
@@ -49,6 +49,14 @@ class formKelvane : public QWidget {
     // The odds line for a rolled total, such as "15 or more: 42.13 %  ·  15 or less: 65.33 %
     // ·  average 12.24  ·  3 to 18", in the player's language and number format.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
+
+  signals:
+    // Every roll, from the die buttons, MdN or notation, as soon as its outputs are written;
+    // rollNumber counts the window's rolls from 1.
+    void rollShown(quint64 rollNumber, const kelvane::RollShown& roll);
+    // The odds of the roll rollNumber, once they are worked out. A roll made before they are
+    // ready may replace them, so not every roll gets its odds.
+    void oddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.
@@ -75,10 +83,10 @@ class formKelvane : public QWidget {
     // Rolls the count in countBox with the given sides.
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
     // Has a screen reader speak the roll just shown, for example "3d6: 11".
-    void AnnounceResult();
+    void AnnounceResult(const RollShown& roll);
     // What follows every roll: its caption fitted to the frame, its announcement, and its
     // odds once it is painted.
-    void ShowRoll(std::function<Distribution()> odds, std::int64_t total);
+    void ShowRoll(const RollShown& roll, std::function<Distribution()> odds);
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
     void FitResultCaption();
     // Works out the odds of the roll just shown after the window has painted it.
@@ -104,6 +112,7 @@ class formKelvane : public QWidget {
     NotationHistory history_;
     std::function<Distribution()> pendingOdds_;
     std::int64_t pendingTotal_ = 0;
+    quint64 rollNumber_ = 0;
     bool rolledSinceListFocus_ = false;
 };
 
