@@ -1,5 +1,4 @@
-// The distribution of a roll's total: the walk over the expression, and the questions a
-// distribution answers.
+// The questions a distribution answers: the chance of a range of totals, and a quantile.
 #include "Distribution.h"
 
 #include <algorithm>
@@ -9,27 +8,8 @@
 #include <vector>
 
 #include "odds/Approximation.h"
-#include "odds/Pool.h"
-#include "odds/Value.h"
 
 namespace kelvane {
-
-namespace {
-
-using odds::Int;
-using odds::Moments;
-using odds::NodeKind;
-using odds::Value;
-
-Distribution DistributionFrom(Value value) {
-    if (value.table) {
-        return Distribution::Exact(value.table->least, std::move(value.table->p), value.failure);
-    }
-    return Distribution::Approximate(value.moments.mean, value.moments.variance, value.least,
-                                     value.most, value.failure);
-}
-
-}  // namespace
 
 Distribution Distribution::Exact(std::int64_t least, std::vector<double> probabilities,
                                  double failure) {
@@ -46,7 +26,7 @@ Distribution Distribution::Exact(std::int64_t least, std::vector<double> probabi
     distribution.most_ = least + (static_cast<std::int64_t>(probabilities.size()) - 1);
     distribution.failure_ = failure;
     distribution.probabilities_ = std::move(probabilities);
-    const Moments moments = odds::MomentsOf(least, distribution.probabilities_);
+    const odds::Moments moments = odds::MomentsOf(least, distribution.probabilities_);
     distribution.mean_ = moments.mean;
     distribution.variance_ = moments.variance;
     return distribution;
@@ -73,14 +53,57 @@ double Distribution::NormalAtMost(std::int64_t total) const {
     return odds::NormalCdf((edge - mean_) / std::sqrt(variance_));
 }
 
+Distribution Distribution::Cumulative(std::int64_t least, std::int64_t most,
+                                      std::vector<std::int64_t> totals, std::vector<double> atMost,
+                                      double mean, double variance, double failure) {
+    Distribution distribution = Approximate(mean, variance, least, most, failure);
+    if (totals.empty()) {
+        distribution.failure_ = 1.0;
+        distribution.least_ = 0;
+        distribution.most_ = 0;
+        return distribution;
+    }
+    distribution.least_ = std::min(least, totals.front());
+    distribution.most_ = std::max(most, totals.back());
+    distribution.mean_ = std::clamp(mean, static_cast<double>(distribution.least_),
+                                    static_cast<double>(distribution.most_));
+    distribution.knotTotals_ = std::move(totals);
+    distribution.knotAtMost_ = std::move(atMost);
+    return distribution;
+}
+
+double Distribution::CumulativeAtMost(std::int64_t total) const {
+    if (total < knotTotals_.front()) {
+        return 0.0;
+    }
+    if (total >= knotTotals_.back()) {
+        return 1.0;
+    }
+    const auto next = std::upper_bound(knotTotals_.begin(), knotTotals_.end(), total);
+    const auto i = static_cast<std::size_t>(next - knotTotals_.begin()) - 1;
+    // In doubles: two totals far apart may differ by more than 64 bits hold.
+    const double across =
+        static_cast<double>(knotTotals_[i + 1]) - static_cast<double>(knotTotals_[i]);
+    const double along = static_cast<double>(total) - static_cast<double>(knotTotals_[i]);
+    return knotAtMost_[i] + (knotAtMost_[i + 1] - knotAtMost_[i]) * along / across;
+}
+
 double Distribution::Between(std::int64_t low, std::int64_t high) const {
     if (failure_ >= 1.0) {
         return 0.0;
+    }
+    // A certain outcome is certain, not the rounded sum of its table.
+    if (low <= least_ && high >= most_) {
+        return 1.0;
     }
     low = std::max(low, least_);
     high = std::min(high, most_);
     if (low > high) {
         return 0.0;
+    }
+    if (!knotTotals_.empty()) {
+        const double below = low == least_ ? 0.0 : CumulativeAtMost(low - 1);
+        return std::max(0.0, CumulativeAtMost(high) - below);
     }
     if (exact_) {
         const auto from = probabilities_.begin() + static_cast<std::ptrdiff_t>(low - least_);
@@ -103,42 +126,6 @@ std::int64_t Distribution::Quantile(double share) const {
         }
     }
     return low;
-}
-
-Distribution DistributionOf(const notation::Expression& expression) {
-    odds::Budget budget;
-    std::vector<Value> stack;
-    for (const notation::Node& node : expression.postfix) {
-        switch (node.kind) {
-            case NodeKind::Number:
-                stack.push_back(odds::Exactly({node.number, {1.0}}));
-                break;
-            case NodeKind::Dice:
-                stack.push_back(odds::TermValue(
-                    expression.dice.at(static_cast<std::size_t>(node.number)), budget));
-                break;
-            case NodeKind::Negate:
-                stack.back() = odds::Negated(std::move(stack.back()));
-                break;
-            default: {
-                Value right = std::move(stack.back());
-                stack.pop_back();
-                stack.back() = odds::Combine(node.kind, stack.back(), right, budget);
-                break;
-            }
-        }
-    }
-    Distribution distribution = DistributionFrom(std::move(stack.back()));
-    distribution.openEnded_ =
-        std::any_of(expression.dice.begin(), expression.dice.end(),
-                    [](const notation::DiceTerm& term) { return term.explode.has_value(); });
-    return distribution;
-}
-
-Distribution DistributionOfDice(std::int16_t m, std::int16_t n) {
-    odds::Budget budget;
-    const Int dice = m <= 1 ? 1 : m;
-    return DistributionFrom(odds::Pool(odds::ButtonFaces(n), {}, dice, std::nullopt, budget));
 }
 
 }  // namespace kelvane

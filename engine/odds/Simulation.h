@@ -1,0 +1,29 @@
+#pragma once
+
+// The odds of a roll that neither exact tables nor exact moments can give: the roll itself,
+// thrown many times with the roller from a fixed seed.
+
+#include <chrono>
+#include <vector>
+
+#include "odds/Table.h"
+
+namespace kelvane::odds {
+
+// The most dice a roll may throw on average to be simulated: the fewest rolls then take about
+// a second even in a debug build, off the window's thread.
+inline constexpr double kMostThrowsSimulated = 2000.0;
+inline constexpr Int kFewestSimulatedRolls = 20000;
+
+struct Simulation {
+    std::vector<Int> totals;  // of the rolls that gave one, ascending
+    Int rolls = 0;
+    Int overLimit = 0;  // rolls that threw more dice than one roll may
+};
+
+// Rolls the expression in batches until the budget is spent, never fewer than
+// kFewestSimulatedRolls times.
+[[nodiscard]] Simulation Simulate(const notation::Expression& expression,
+                                  std::chrono::milliseconds budget);
+
+}  // namespace kelvane::odds
