@@ -62,9 +62,9 @@ void ExpectWhole(const Distribution& distribution) {
         return;
     }
     EXPECT_LE(distribution.Least(), distribution.Most());
-    EXPECT_NEAR(distribution.Between(distribution.Least(), distribution.Most()), 1.0, 1e-12);
-    EXPECT_NEAR(distribution.AtLeast(distribution.Least()), 1.0, 1e-12);
-    EXPECT_NEAR(distribution.AtMost(distribution.Most()), 1.0, 1e-12);
+    EXPECT_EQ(distribution.Between(distribution.Least(), distribution.Most()), 1.0);
+    EXPECT_EQ(distribution.AtLeast(distribution.Least()), 1.0);
+    EXPECT_EQ(distribution.AtMost(distribution.Most()), 1.0);
     if (distribution.IsExact()) {
         EXPECT_EQ(distribution.Probabilities().size(),
                   static_cast<std::size_t>(distribution.Most() - distribution.Least() + 1));
@@ -233,6 +233,17 @@ INSTANTIATE_TEST_SUITE_P(
                        term.success = ComparePoint{Compare::GreaterOrEqual, 8};
                        term.failure = ComparePoint{Compare::Equal, 1};
                        return Of(term); }, true, -10, 10, 2.0, 3.6},
+        SpreadCase{"Difference", [] {
+                       return Of({Dice(1, 20), Dice(1, 4)}, {Term(0), Term(1), Operator(NodeKind::Subtract)}); },
+                   true, -3, 19, 8.0, 34.5},
+        SpreadCase{"NegatedDropLowest", [] {
+                       return Of({With(Dice(4, 6), {false, false, 1})}, {Term(0), Operator(NodeKind::Negate)}); },
+                   true, -18, -3, -15869.0 / 1296, 13612487.0 / 1679616},
+        // A compounded d6 is 8 or more when a 6 is followed by anything but a 1: 5/36.
+        SpreadCase{"CompoundCounted", [] {
+                       DiceTerm term = Exploding(Dice(3, 6), true);
+                       term.success = ComparePoint{Compare::GreaterOrEqual, 8};
+                       return Of(term); }, true, 0, 3, 15.0 / 36, 465.0 / 1296},
         SpreadCase{"ManyDice", [] { return Of(Dice(32000, 100)); }, false, 32000, 3200000, 1616000.0,
                    26664000.0},
         SpreadCase{"ManyDiceNegated", [] { return Of({Dice(32000, 100)}, {Term(0), Operator(NodeKind::Negate)}); },
