@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <ostream>
+#include <random>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "MersenneRandomSource.h"
+#include "NotationRoll.h"
 
 namespace kelvane {
 namespace {
@@ -250,6 +259,123 @@ INSTANTIATE_TEST_SUITE_P(
                    false, -3200000, -32000, -1616000.0, 26664000.0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A notation of one or two terms with random modifiers, from the generator.
+std::string RandomNotation(std::mt19937& generator) {
+    const auto pick = [&](int below) {
+        return std::uniform_int_distribution<int>(0, below - 1)(generator);
+    };
+    const auto term = [&] {
+        static constexpr std::array<const char*, 9> kSides{"2",  "3",  "4",  "6", "8",
+                                                           "10", "12", "20", "F"};
+        const int count = 1 + pick(6);
+        std::string text = std::to_string(count) + "d" + kSides[static_cast<std::size_t>(pick(9))];
+        static constexpr std::array<const char*, 4> kRerolls{"r", "ro", "r<3", "ro>=4"};
+        static constexpr std::array<const char*, 4> kExplosions{"!", "!!", "!>=4", "!=3"};
+        static constexpr std::array<const char*, 4> kKeeps{"kh", "kl", "dh", "dl"};
+        static constexpr std::array<const char*, 4> kTargets{">=4", "=2", "<3", ">5f1"};
+        if (pick(4) == 0) {
+            text += kRerolls[static_cast<std::size_t>(pick(4))];
+        }
+        if (pick(3) == 0) {
+            text += kExplosions[static_cast<std::size_t>(pick(4))];
+        }
+        if (pick(3) == 0) {
+            text += kKeeps[static_cast<std::size_t>(pick(4))] + std::to_string(1 + pick(count));
+        }
+        if (pick(4) == 0) {
+            text += kTargets[static_cast<std::size_t>(pick(4))];
+        }
+        return text;
+    };
+    static constexpr std::array<const char*, 4> kOperators{"+", "-", "*", "/"};
+    std::string text = term();
+    if (pick(2) == 0) {
+        text += kOperators[static_cast<std::size_t>(pick(4))] +
+                (pick(2) == 0 ? term() : std::to_string(1 + pick(5)));
+    }
+    return text;
+}
+
+// Random notations, and those whose odds once strayed from their rolls, each rolled against
+// its odds: every total where the odds allow it, the failures and the mean within five
+// standard errors, and an exact table by Pearson's chi-square at a one-in-a-million level.
+TEST(DistributionProperty, RandomNotationsRollAsTheirOddsSay) {
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr int kNotations = 40;
+#else
+    constexpr int kNotations = 300;
+#endif
+    constexpr int kRolls = 3000;
+    std::vector<std::string> notations{"3d6!4dl1", "1d12!11dl2", "d20!!>2=15", "4/(3d4!<4dh4)",
+                                       "4d6r1dl1", "d6r1!",      "3d6>=8!!",   "d20-d4"};
+    std::mt19937 generator(23);
+    while (notations.size() < static_cast<std::size_t>(kNotations)) {
+        notations.push_back(RandomNotation(generator));
+    }
+    MersenneRandomSource random;
+    for (int i = 0; i < 100003; ++i) {
+        (void)random.Next();  // away from the draws the simulated odds take
+    }
+    for (const std::string& text : notations) {
+        SCOPED_TRACE(text);
+        const auto parsed = notation::Parse(text);
+        if (!std::holds_alternative<notation::Expression>(parsed)) {
+            continue;
+        }
+        const auto& expression = std::get<notation::Expression>(parsed);
+        const Distribution odds = DistributionOf(expression, std::chrono::milliseconds{0});
+        ExpectWhole(odds);
+        std::map<std::int64_t, int> counts;
+        int failures = 0;
+        double sum = 0.0;
+        for (int i = 0; i < kRolls; ++i) {
+            const auto roll = notation::RollExpression(expression, random);
+            if (!std::holds_alternative<notation::Roll>(roll)) {
+                ++failures;
+                continue;
+            }
+            const std::int64_t total = std::get<notation::Roll>(roll).total;
+            ASSERT_TRUE(odds.IsExact() ? odds.Between(total, total) > 0.0
+                                       : total >= odds.Least() && total <= odds.Most())
+                << total;
+            ++counts[total];
+            sum += static_cast<double>(total);
+        }
+        const double p = odds.FailureChance();
+        EXPECT_NEAR(failures / double{kRolls}, p, 5.0 * std::sqrt(p * (1.0 - p) / kRolls) + 0.005);
+        const int stood = kRolls - failures;
+        if (stood == 0) {
+            continue;
+        }
+        EXPECT_NEAR(sum / stood, odds.Mean(), 5.0 * std::sqrt(odds.Variance() / stood) + 1e-9);
+        if (!odds.IsExact()) {
+            continue;
+        }
+        // Totals pooled from the least up until at least 5 rolls are expected in each group.
+        double chiSquare = 0.0;
+        int groups = 0;
+        double expected = 0.0;
+        int observed = 0;
+        for (std::int64_t total = odds.Least(); total <= odds.Most(); ++total) {
+            expected += stood * odds.Between(total, total);
+            const auto found = counts.find(total);
+            observed += found == counts.end() ? 0 : found->second;
+            if (expected >= 5.0 || total == odds.Most()) {
+                chiSquare +=
+                    (observed - expected) * (observed - expected) / std::max(expected, 1e-300);
+                ++groups;
+                expected = 0.0;
+                observed = 0;
+            }
+        }
+        // Wilson and Hilferty's quantile for a chance of one in a million.
+        const double freedom = std::max(1, groups - 1);
+        const double spread = std::sqrt(2.0 / (9.0 * freedom));
+        EXPECT_LT(chiSquare,
+                  freedom * std::pow(1.0 - 2.0 / (9.0 * freedom) + 4.75 * spread, 3.0) + 10.0);
+    }
+}
 
 }  // namespace
 }  // namespace kelvane
