@@ -41,11 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = Parse(normalised);
     // The same operations on the same operands; only the columns may differ.
     const auto sameNodes = [&expression](const Expression& other) {
-        return std::equal(expression.postfix.begin(), expression.postfix.end(),
-                          other.postfix.begin(), other.postfix.end(),
-                          [](const Node& a, const Node& b) {
-                              return a.kind == b.kind && a.number == b.number;
-                          });
+        return std::equal(
+            expression.postfix.begin(), expression.postfix.end(), other.postfix.begin(),
+            other.postfix.end(),
+            [](const Node& a, const Node& b) { return a.kind == b.kind && a.number == b.number; });
     };
     // The same dice terms, but for where they stand in the text.
     const auto sameTerms = [&expression](const Expression& other) {
