@@ -467,19 +467,19 @@ class Parser {
     // throw is refused before it is rolled; the column is that of the term where the dice
     // thrown on average pass the limit.
     bool CheckDiceLimit() {
-        double mean = 0.0;
-        double variance = 0.0;
+        odds::Throws all;
         int column = 1;
         for (const DiceTerm& term : expression_.dice) {
             const odds::Throws throws = odds::ThrowsOf(term);
-            if (mean <= static_cast<double>(kMaxDice)) {
+            if (all.mean <= static_cast<double>(kMaxDice)) {
                 column = term.column;
             }
-            mean += throws.mean;
-            variance += throws.variance;
+            all.mean += throws.mean;
+            all.variance += throws.variance;
+            all.most += throws.most;
         }
         constexpr double kAlmostNever = 1e-9;
-        if (odds::ChanceWithinDiceLimit(mean, variance) < kAlmostNever) {
+        if (1.0 - odds::ChanceOverDiceLimit(all) < kAlmostNever) {
             return Fail(ErrorCode::TooManyDice, column);
         }
         return true;

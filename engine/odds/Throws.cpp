@@ -89,6 +89,8 @@ Throws ThrowsOf(const DiceTerm& term) {
     throws.mean = dice * (1.0 + explosions) * perStanding;
     throws.variance = dice * ((1.0 + explosions) * rethrowVariance +
                               explosionVariance * perStanding * perStanding);
+    const double mostRethrows = !term.reroll ? 0.0 : (term.rerollOnce ? 1.0 : kMaxRethrows);
+    throws.most = dice * (term.explode ? 1.0 + kMaxRethrows : 1.0) * (1.0 + mostRethrows);
     // Each explosion adds an exploding die's score to the term; kept or dropped dice, and a
     // compounded die scored on its sum, are left at no covariance.
     if (term.explode && !term.keepDrop && !(term.compound && term.success) && Size(explode) > 0.0) {
@@ -106,12 +108,15 @@ Throws ThrowsOf(const DiceTerm& term) {
     return throws;
 }
 
-double ChanceWithinDiceLimit(double mean, double variance) {
+double ChanceOverDiceLimit(const Throws& throws) {
     const auto limit = static_cast<double>(notation::kMaxDice);
-    if (variance <= 0.0) {
-        return mean <= limit ? 1.0 : 0.0;
+    if (throws.most <= limit) {
+        return 0.0;
     }
-    return NormalCdf((limit + 0.5 - mean) / std::sqrt(variance));
+    if (throws.variance <= 0.0) {
+        return throws.mean <= limit ? 0.0 : 1.0;
+    }
+    return NormalCdf((throws.mean - limit - 0.5) / std::sqrt(throws.variance));
 }
 
 }  // namespace kelvane::odds

@@ -10,6 +10,7 @@ namespace kelvane::odds {
 struct Throws {
     double mean = 0.0;
     double variance = 0.0;
+    double most = 0.0;  // every die rethrown and exploding to the limit
     // Of the term's value with its throws: a roll that throws more dice tends to show more.
     double covariance = 0.0;
 };
@@ -17,8 +18,7 @@ struct Throws {
 // The throws of one term of dice, each die followed through its rerolls and its chain.
 [[nodiscard]] Throws ThrowsOf(const DiceTerm& term);
 
-// The chance that dice thrown with the given mean and variance stay within the limit, by the
-// normal curve; exactly 1 when the count cannot vary.
-[[nodiscard]] double ChanceWithinDiceLimit(double mean, double variance);
+// The chance that the throws pass the limit, by the normal curve; exactly 0 when they cannot.
+[[nodiscard]] double ChanceOverDiceLimit(const Throws& throws);
 
 }  // namespace kelvane::odds

@@ -90,7 +90,9 @@ Distribution WithinDiceLimit(const Value& walked, double covariance, const odds:
     const odds::Moments total = walked.moments;
     const double spread = std::sqrt(total.variance);
     const double throwSpread = std::sqrt(throws.variance);
-    if (spread <= 0.0 || throwSpread <= 0.0) {
+    // Below this the limit moves no chance by a visible amount.
+    constexpr double kNoticeable = 1e-12;
+    if (spread <= 0.0 || throwSpread <= 0.0 || 1.0 - within < kNoticeable) {
         return Distribution::Approximate(total.mean, total.variance, walked.least, walked.most,
                                          CombinedFailure(walked.failure, 1.0 - within));
     }
@@ -162,6 +164,7 @@ Distribution DistributionOf(const notation::Expression& expression,
                 const odds::Throws termThrows = odds::ThrowsOf(term);
                 throws.mean += termThrows.mean;
                 throws.variance += termThrows.variance;
+                throws.most += termThrows.most;
                 stack.push_back({odds::TermValue(term, budget), termThrows.covariance});
                 break;
             }
@@ -180,18 +183,19 @@ Distribution DistributionOf(const notation::Expression& expression,
         }
     }
     Value& walked = stack.back().value;
-    const double within = odds::ChanceWithinDiceLimit(throws.mean, throws.variance);
+    const double over = odds::ChanceOverDiceLimit(throws);
+    const double within = 1.0 - over;
     Distribution distribution;
     if (walked.table || walked.failure >= 1.0) {
         distribution = DistributionFrom(std::move(walked));
-        distribution.failure_ = CombinedFailure(distribution.failure_, 1.0 - within);
+        distribution.failure_ = CombinedFailure(distribution.failure_, over);
     } else if (throws.mean <= odds::kMostThrowsSimulated) {
         distribution = Simulated(expression, simulationBudget, walked);
-        distribution.failure_ = CombinedFailure(distribution.failure_, 1.0 - within);
+        distribution.failure_ = CombinedFailure(distribution.failure_, over);
     } else {
         distribution = WithinDiceLimit(walked, stack.back().covariance, throws, within);
     }
-    distribution.diceLimit_ = 1.0 - within;
+    distribution.diceLimit_ = over;
     distribution.openEnded_ =
         std::any_of(expression.dice.begin(), expression.dice.end(),
                     [](const notation::DiceTerm& term) { return term.explode.has_value(); });
