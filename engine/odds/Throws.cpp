@@ -116,7 +116,9 @@ double ChanceOverDiceLimit(const Throws& throws) {
     if (throws.variance <= 0.0) {
         return throws.mean <= limit ? 0.0 : 1.0;
     }
-    return NormalCdf((throws.mean - limit - 0.5) / std::sqrt(throws.variance));
+    // A chance too small to change a share of the rolls counts as none.
+    const double over = NormalCdf((throws.mean - limit - 0.5) / std::sqrt(throws.variance));
+    return over < kNegligible ? 0.0 : over;
 }
 
 }  // namespace kelvane::odds

@@ -18,7 +18,8 @@ struct Throws {
 // The throws of one term of dice, each die followed through its rerolls and its chain.
 [[nodiscard]] Throws ThrowsOf(const DiceTerm& term);
 
-// The chance that the throws pass the limit, by the normal curve; exactly 0 when they cannot.
+// The chance that the throws pass the limit, by the normal curve; exactly 0 when they cannot
+// or when it is negligible.
 [[nodiscard]] double ChanceOverDiceLimit(const Throws& throws);
 
 }  // namespace kelvane::odds

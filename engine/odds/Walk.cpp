@@ -54,10 +54,12 @@ double CovarianceOf(NodeKind kind, const Walked& left, const Walked& right) {
     }
 }
 
-// The simulated rolls as a cumulative table at each total they showed.
+// The simulated rolls as a cumulative table at each total they showed; overLimit takes the
+// share of them that threw too many dice.
 Distribution Simulated(const notation::Expression& expression, std::chrono::milliseconds budget,
-                       const Value& walked) {
+                       const Value& walked, double& overLimit) {
     const odds::Simulation simulation = odds::Simulate(expression, budget);
+    overLimit = static_cast<double>(simulation.overLimit) / static_cast<double>(simulation.rolls);
     const auto rolls = static_cast<double>(simulation.rolls);
     const auto stood = static_cast<double>(simulation.totals.size());
     std::vector<Int> totals;
@@ -189,13 +191,16 @@ Distribution DistributionOf(const notation::Expression& expression,
     if (walked.table || walked.failure >= 1.0) {
         distribution = DistributionFrom(std::move(walked));
         distribution.failure_ = CombinedFailure(distribution.failure_, over);
+        distribution.diceLimit_ = over;
     } else if (throws.mean <= odds::kMostThrowsSimulated) {
-        distribution = Simulated(expression, simulationBudget, walked);
-        distribution.failure_ = CombinedFailure(distribution.failure_, over);
+        double overLimit = 0.0;
+        distribution = Simulated(expression, simulationBudget, walked, overLimit);
+        distribution.diceLimit_ = std::max(over, overLimit);
+        distribution.failure_ = std::max(distribution.failure_, distribution.diceLimit_);
     } else {
         distribution = WithinDiceLimit(walked, stack.back().covariance, throws, within);
+        distribution.diceLimit_ = over;
     }
-    distribution.diceLimit_ = over;
     distribution.openEnded_ =
         std::any_of(expression.dice.begin(), expression.dice.end(),
                     [](const notation::DiceTerm& term) { return term.explode.has_value(); });
