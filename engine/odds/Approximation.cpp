@@ -119,9 +119,12 @@ Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure)
                 continue;
             }
             const double size = std::abs(y);
-            const double mean = x.mean / y - (size - 1.0) / (2.0 * size);
+            // A dividend that cannot vary has no spread of fractions: its quotient is floored.
+            const bool fixed = x.variance <= 0.0;
+            const double mean = fixed ? std::floor(std::round(x.mean) / y)
+                                      : x.mean / y - (size - 1.0) / (2.0 * size);
             const double variance =
-                x.variance / (y * y) + (size * size - 1.0) / (12.0 * size * size);
+                fixed ? 0.0 : x.variance / (y * y) + (size * size - 1.0) / (12.0 * size * size);
             mass += table.p[i];
             first += table.p[i] * mean;
             second += table.p[i] * (variance + mean * mean);
