@@ -78,10 +78,8 @@ Distribution Simulated(const notation::Expression& expression, std::chrono::mill
         square += (static_cast<double>(total) - mean) * (static_cast<double>(total) - mean);
     }
     const double variance = stood > 1.0 ? square / (stood - 1.0) : 0.0;
-    Distribution distribution =
-        Distribution::Cumulative(walked.least, walked.most, std::move(totals), std::move(atMost),
-                                 mean, variance, 1.0 - stood / rolls);
-    return distribution;
+    return Distribution::Cumulative(walked.least, walked.most, std::move(totals), std::move(atMost),
+                                    mean, variance, 1.0 - stood / rolls);
 }
 
 // The normal curve of a large roll, given that it stays within the dice limit. The total and
