@@ -168,18 +168,18 @@ INSTANTIATE_TEST_SUITE_P(
                      "Result: 3d6!6>=5",
                      "2",
                      "3d6!6>=5: [6!*, 2, 5*, 1] = 2\r\n"},
-        NotationCase{"4dF!",
-                     {0.9F, 0.1F, 0.5F, 0.5F, 0.5F},
-                     {"dF-1 = 1 (exploded)", "dF-2 = -1", "dF-3 = 0", "dF-4 = 0", "dF-5 = 0",
-                      "4dF! = 0"},
-                     "Result: 4dF!",
-                     "0",
-                     "4dF!: [1!, -1, 0, 0, 0] = 0\r\n"},
+        NotationCase{
+            "4dF!",
+            {0.9F, 0.1F, 0.5F, 0.5F, 0.5F},
+            {"dF-1 = 1 (exploded)", "dF-2 = -1", "dF-3 = 0", "dF-4 = 0", "dF-5 = 0", "4dF! = 0"},
+            "Result: 4dF!",
+            "0",
+            "4dF!: [1!, -1, 0, 0, 0] = 0\r\n"},
         // Rerolled dice take no part in keep and drop; an explosion's extra die is rerolled.
         NotationCase{"4d6r1dl1",
                      {Face(1, 6), Face(4, 6), Face(5, 6), Face(2, 6), Face(3, 6)},
-                     {"d6-1 = 1 (rerolled)", "d6-2 = 4", "d6-3 = 5", "d6-4 = 2 (dropped)", "d6-5 = 3",
-                      "4d6r1dl1 = 12"},
+                     {"d6-1 = 1 (rerolled)", "d6-2 = 4", "d6-3 = 5", "d6-4 = 2 (dropped)",
+                      "d6-5 = 3", "4d6r1dl1 = 12"},
                      "Result: 4d6r1dl1",
                      "12",
                      "4d6r1dl1: [1r, 4, 5, 2d, 3] = 12\r\n"},
@@ -294,8 +294,8 @@ TEST(NotationLimits, ExplosionsStopAtTheLimitAndEveryThrowCountsTowardTheDice) {
 
     // A die that keeps showing a reroll's face stands after its thousandth rethrow.
     testing::ScriptedRandomSource ones({Face(1, 6)});
-    const auto rerolled = notation::RollExpression(
-        std::get<notation::Expression>(notation::Parse("d6r1")), ones);
+    const auto rerolled =
+        notation::RollExpression(std::get<notation::Expression>(notation::Parse("d6r1")), ones);
     EXPECT_EQ(std::get<notation::Roll>(rerolled).diceThrown, notation::kMaxRethrowsPerDie + 1);
 
     // The limit itself may be thrown.
