@@ -31,9 +31,19 @@ CREATE TABLE setting (
 ) WITHOUT ROWID;
 )sql";
 
+// Messages waiting to be posted to the table, oldest first.
+constexpr const char* kTableOutbox = R"sql(
+CREATE TABLE table_outbox (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    roll_key INTEGER NOT NULL,
+    content TEXT NOT NULL
+);
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
+    kTableOutbox,
 };
 
 }  // namespace

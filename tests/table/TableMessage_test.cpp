@@ -29,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
         ContentCase{{"", "3d6", "[1, 2, 3]", 6, ""}, 2000, "3d6: [1, 2, 3] = **6**"},
         ContentCase{{"@everyone *hi*\n# <@1> [x](y) ~~s~~ `c` ||p|| :e:", "4dF", "[-1]", -1, ""},
                     2000,
-                    "**\\@everyone \\*hi\\*  \\# \\<\\@1\\> [x]\\(y\\) \\~\\~s\\~\\~ \\`c\\` "
+                    "**\\@everyone \\*hi\\* \\# \\<\\@1\\> [x]\\(y\\) \\~\\~s\\~\\~ \\`c\\` "
                     "\\|\\|p\\|\\| \\:e\\:** 4dF: [-1] = **-1**"},
         // The dice give way first, never inside an escape; the total and standing stay.
         ContentCase{{"", "9d6*2", "[6, 6, 6, 6, 6]*2", 60, "60 or more: 1.00 %"}, 52,
