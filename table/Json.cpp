@@ -40,25 +40,31 @@ class Reader {
         SkipBlanks();
         if (at_ >= text_.size()) return std::nullopt;
         switch (text_[at_]) {
-            case '{': return ObjectValue(depth);
-            case '[': return ArrayValue(depth);
+            case '{':
+                return ObjectValue(depth);
+            case '[':
+                return ArrayValue(depth);
             case '"': {
                 auto text = String();
                 if (!text) return std::nullopt;
                 return JsonValue{std::move(*text)};
             }
-            case 't': return Take("true") ? std::optional(JsonValue{true}) : std::nullopt;
-            case 'f': return Take("false") ? std::optional(JsonValue{false}) : std::nullopt;
-            case 'n': return Take("null") ? std::optional(JsonValue{nullptr}) : std::nullopt;
-            default: return NumberValue();
+            case 't':
+                return Take("true") ? std::optional(JsonValue{true}) : std::nullopt;
+            case 'f':
+                return Take("false") ? std::optional(JsonValue{false}) : std::nullopt;
+            case 'n':
+                return Take("null") ? std::optional(JsonValue{nullptr}) : std::nullopt;
+            default:
+                return NumberValue();
         }
     }
 
     std::optional<JsonValue> NumberValue() {
         const std::size_t start = at_;
-        while (at_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[at_])) ||
-                                      std::string_view("+-.eE").find(text_[at_]) !=
-                                          std::string_view::npos)) {
+        while (at_ < text_.size() &&
+               (std::isdigit(static_cast<unsigned char>(text_[at_])) ||
+                std::string_view("+-.eE").find(text_[at_]) != std::string_view::npos)) {
             ++at_;
         }
         if (start == at_) return std::nullopt;
@@ -83,12 +89,26 @@ class Reader {
             if (at_ >= text_.size()) return std::nullopt;
             const char escaped = text_[at_++];
             switch (escaped) {
-                case '"': case '\\': case '/': text += escaped; break;
-                case 'b': text += '\b'; break;
-                case 'f': text += '\f'; break;
-                case 'n': text += '\n'; break;
-                case 'r': text += '\r'; break;
-                case 't': text += '\t'; break;
+                case '"':
+                case '\\':
+                case '/':
+                    text += escaped;
+                    break;
+                case 'b':
+                    text += '\b';
+                    break;
+                case 'f':
+                    text += '\f';
+                    break;
+                case 'n':
+                    text += '\n';
+                    break;
+                case 'r':
+                    text += '\r';
+                    break;
+                case 't':
+                    text += '\t';
+                    break;
                 case 'u': {
                     unsigned code = 0;
                     if (at_ + 4 > text_.size()) return std::nullopt;
@@ -99,7 +119,8 @@ class Reader {
                     AppendUtf8(text, code);
                     break;
                 }
-                default: return std::nullopt;
+                default:
+                    return std::nullopt;
             }
         }
         return std::nullopt;
@@ -188,11 +209,21 @@ std::string JsonString(std::string_view text) {
     std::string quoted = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': quoted += "\\\""; break;
-            case '\\': quoted += "\\\\"; break;
-            case '\n': quoted += "\\n"; break;
-            case '\r': quoted += "\\r"; break;
-            case '\t': quoted += "\\t"; break;
+            case '"':
+                quoted += "\\\"";
+                break;
+            case '\\':
+                quoted += "\\\\";
+                break;
+            case '\n':
+                quoted += "\\n";
+                break;
+            case '\r':
+                quoted += "\\r";
+                break;
+            case '\t':
+                quoted += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escaped[8];

@@ -25,7 +25,8 @@ std::chrono::milliseconds Milliseconds(double seconds) {
 void CollectFieldErrors(const JsonValue& errors, const std::string& path, std::string& into,
                         bool& nameRefused) {
     if (const auto* list = errors.Member("_errors")) {
-        if (const auto* items = std::get_if<JsonValue::Array>(&list->value); items && !items->empty()) {
+        if (const auto* items = std::get_if<JsonValue::Array>(&list->value);
+            items && !items->empty()) {
             const auto* message = items->front().Member("message");
             into += (into.empty() ? "" : "; ") + path + ": " +
                     (message && message->Text() ? *message->Text() : std::string("?"));
@@ -66,7 +67,8 @@ PostDecision PostingPolicy::Decide(const PostAnswer& answer) {
         nextPause_ = kFirstPause;
         return {Step::Sent, {}, {}};
     }
-    if (answer.status == 429) return {Step::RetryLater, RateLimitWait(answer.body, answer.retryAfterHeader), {}};
+    if (answer.status == 429)
+        return {Step::RetryLater, RateLimitWait(answer.body, answer.retryAfterHeader), {}};
     if (answer.status == 0 || answer.status >= 500) {
         const auto pause = nextPause_;
         nextPause_ = std::min(nextPause_ * 2, kLongestPause);
@@ -81,7 +83,8 @@ PostDecision PostingPolicy::Decide(const PostAnswer& answer) {
         return {Step::WebhookGone, {}, {}};
     }
     std::string reason;
-    if (const auto* message = json ? json->Member("message") : nullptr; message && message->Text()) {
+    if (const auto* message = json ? json->Member("message") : nullptr;
+        message && message->Text()) {
         reason = *message->Text();
     }
     std::string fields;

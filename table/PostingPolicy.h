@@ -19,11 +19,11 @@ struct PostAnswer {
 // What to do with the message at the head of the outbox after an answer.
 struct PostDecision {
     enum class Step {
-        Sent,             // remove it, post the next one
-        RetryLater,       // keep it, post it again after wait
-        Drop,             // Discord will never take it: remove it, note reason, go on
-        WebhookGone,      // stop sharing, keep the outbox, ask for a new webhook
-        NameRefused,      // stop sharing, keep the outbox, ask for another name
+        Sent,                // remove it, post the next one
+        RetryLater,          // keep it, post it again after wait
+        Drop,                // Discord will never take it: remove it, note reason, go on
+        WebhookGone,         // stop sharing, keep the outbox, ask for a new webhook
+        NameRefused,         // stop sharing, keep the outbox, ask for another name
         CertificateRefused,  // stop sharing, keep the outbox: the server is not who it says
     };
     Step step = Step::Sent;

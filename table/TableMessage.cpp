@@ -98,7 +98,8 @@ std::string MessageBody(std::string_view content, std::string_view username) {
 NameProblem CheckName(std::string_view username) {
     if (DiscordLength(username) > kMostNameCharacters) return NameProblem::TooLong;
     const std::string lowered = Lowered(username);
-    if (lowered.find("discord") != std::string::npos || lowered.find("clyde") != std::string::npos) {
+    if (lowered.find("discord") != std::string::npos ||
+        lowered.find("clyde") != std::string::npos) {
         return NameProblem::Reserved;
     }
     return NameProblem::None;

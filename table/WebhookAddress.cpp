@@ -8,8 +8,8 @@ namespace kelvane::table {
 namespace {
 
 constexpr std::string_view kHttps = "https://";
-constexpr std::array<std::string_view, 4> kDiscordHosts = {
-    "discord.com", "discordapp.com", "ptb.discord.com", "canary.discord.com"};
+constexpr std::array<std::string_view, 4> kDiscordHosts = {"discord.com", "discordapp.com",
+                                                           "ptb.discord.com", "canary.discord.com"};
 // Snowflakes are 64-bit numbers; tokens are URL-safe base64 of about 68 characters.
 constexpr std::size_t kMostIdDigits = 20;
 constexpr std::size_t kMostTokenCharacters = 200;
@@ -85,8 +85,8 @@ std::variant<Webhook, WebhookUrlProblem> ReadWebhookUrl(std::string_view url) {
 }
 
 std::optional<std::string> PostAddress(const Webhook& webhook, std::string_view apiBase) {
-    std::string base = apiBase.empty() ? std::string("https://discord.com/api")
-                                       : std::string(Trimmed(apiBase));
+    std::string base =
+        apiBase.empty() ? std::string("https://discord.com/api") : std::string(Trimmed(apiBase));
     if (Lowered(std::string_view(base).substr(0, kHttps.size())) != kHttps) return std::nullopt;
     while (!base.empty() && base.back() == '/') base.pop_back();
     return base + "/v10/webhooks/" + webhook.id + "/" + webhook.token + "?wait=true";

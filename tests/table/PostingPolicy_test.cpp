@@ -42,41 +42,61 @@ const PostAnswer kOk{200, R"({"id":"1","content":"x"})", "", false};
 INSTANTIATE_TEST_SUITE_P(
     Answers, PostingPolicyTest,
     testing::Values(
-        PolicyCase{"SentOnAnySuccess", {kOk, {204, "", "", false}},
+        PolicyCase{"SentOnAnySuccess",
+                   {kOk, {204, "", "", false}},
                    {{Step::Sent, 0, ""}, {Step::Sent, 0, ""}}},
         PolicyCase{"RateLimitFromBody",
-                   {{429, R"({"message":"You are being rate limited.","retry_after":0.3371,)"
-                          R"("global":false,"code":0})", "1", false}},
+                   {{429,
+                     R"({"message":"You are being rate limited.","retry_after":0.3371,)"
+                     R"("global":false,"code":0})",
+                     "1", false}},
                    {{Step::RetryLater, 338, ""}}},
-        PolicyCase{"RateLimitFromHeader", {{429, "not json", "2", false}, {429, "", "", false}},
+        PolicyCase{"RateLimitFromHeader",
+                   {{429, "not json", "2", false}, {429, "", "", false}},
                    {{Step::RetryLater, 2000, ""}, {Step::RetryLater, 1000, ""}}},
         PolicyCase{"BackoffDoublesToAMinuteAndResets",
-                   {kDropped, {502, "", "", false}, kDropped, kDropped, kDropped, kDropped,
-                    kDropped, kDropped, kOk, kDropped},
-                   {{Step::RetryLater, 1000, ""}, {Step::RetryLater, 2000, ""},
-                    {Step::RetryLater, 4000, ""}, {Step::RetryLater, 8000, ""},
-                    {Step::RetryLater, 16000, ""}, {Step::RetryLater, 32000, ""},
-                    {Step::RetryLater, 60000, ""}, {Step::RetryLater, 60000, ""},
-                    {Step::Sent, 0, ""}, {Step::RetryLater, 1000, ""}}},
+                   {kDropped,
+                    {502, "", "", false},
+                    kDropped,
+                    kDropped,
+                    kDropped,
+                    kDropped,
+                    kDropped,
+                    kDropped,
+                    kOk,
+                    kDropped},
+                   {{Step::RetryLater, 1000, ""},
+                    {Step::RetryLater, 2000, ""},
+                    {Step::RetryLater, 4000, ""},
+                    {Step::RetryLater, 8000, ""},
+                    {Step::RetryLater, 16000, ""},
+                    {Step::RetryLater, 32000, ""},
+                    {Step::RetryLater, 60000, ""},
+                    {Step::RetryLater, 60000, ""},
+                    {Step::Sent, 0, ""},
+                    {Step::RetryLater, 1000, ""}}},
         PolicyCase{"WebhookGone",
                    {{404, R"({"message": "Unknown Webhook", "code": 10015})", "", false},
                     {401, R"({"message": "Invalid Webhook Token", "code": 50027})", "", false}},
                    {{Step::WebhookGone, 0, ""}, {Step::WebhookGone, 0, ""}}},
         PolicyCase{"BadMessageDroppedWithDiscordsReason",
-                   {{400, R"({"code": 50035, "errors": {"content": {"_errors": [{"code": )"
-                          R"("BASE_TYPE_MAX_LENGTH", "message": "Must be 2000 or fewer in )"
-                          R"(length."}]}}, "message": "Invalid Form Body"})", "", false},
+                   {{400,
+                     R"({"code": 50035, "errors": {"content": {"_errors": [{"code": )"
+                     R"("BASE_TYPE_MAX_LENGTH", "message": "Must be 2000 or fewer in )"
+                     R"(length."}]}}, "message": "Invalid Form Body"})",
+                     "", false},
                     {413, "", "", false}},
                    {{Step::Drop, 0, "Invalid Form Body: content: Must be 2000 or fewer in length."},
                     {Step::Drop, 0, "HTTP 413"}}},
         PolicyCase{"NameRefused",
-                   {{400, R"({"code": 50035, "errors": {"username": {"_errors": [{"code": )"
-                          R"("USERNAME_INVALID_CONTAINS", "message": "Username cannot contain )"
-                          R"(\"discord\""}]}}, "message": "Invalid Form Body"})", "", false}},
+                   {{400,
+                     R"({"code": 50035, "errors": {"username": {"_errors": [{"code": )"
+                     R"("USERNAME_INVALID_CONTAINS", "message": "Username cannot contain )"
+                     R"(\"discord\""}]}}, "message": "Invalid Form Body"})",
+                     "", false}},
                    {{Step::NameRefused, 0,
                      "Invalid Form Body: username: Username cannot contain \"discord\""}}},
-        PolicyCase{"CertificateRefused", {{0, "", "", true}},
-                   {{Step::CertificateRefused, 0, ""}}}),
+        PolicyCase{"CertificateRefused", {{0, "", "", true}}, {{Step::CertificateRefused, 0, ""}}}),
     [](const testing::TestParamInfo<PolicyCase>& info) { return info.param.name; });
 
 }  // namespace

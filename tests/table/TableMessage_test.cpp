@@ -24,7 +24,8 @@ TEST_P(MessageContentTest, BoldsLabelAndTotalEscapesAndCuts) {
 INSTANTIATE_TEST_SUITE_P(
     Rolls, MessageContentTest,
     testing::Values(
-        ContentCase{{"Longsword", "d20+5", "[17]+5", 22, "22 or more: 15.00 %"}, 2000,
+        ContentCase{{"Longsword", "d20+5", "[17]+5", 22, "22 or more: 15.00 %"},
+                    2000,
                     "**Longsword** d20+5: [17]+5 = **22** · 22 or more: 15.00 %"},
         ContentCase{{"", "3d6", "[1, 2, 3]", 6, ""}, 2000, "3d6: [1, 2, 3] = **6**"},
         ContentCase{{"@everyone *hi*\n# <@1> [x](y) ~~s~~ `c` ||p|| :e:", "4dF", "[-1]", -1, ""},
@@ -32,7 +33,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "**\\@everyone \\*hi\\* \\# \\<\\@1\\> [x]\\(y\\) \\~\\~s\\~\\~ \\`c\\` "
                     "\\|\\|p\\|\\| \\:e\\:** 4dF: [-1] = **-1**"},
         // The dice give way first, never inside an escape; the total and standing stay.
-        ContentCase{{"", "9d6*2", "[6, 6, 6, 6, 6]*2", 60, "60 or more: 1.00 %"}, 52,
+        ContentCase{{"", "9d6*2", "[6, 6, 6, 6, 6]*2", 60, "60 or more: 1.00 %"},
+                    52,
                     "9d6\\*2: [6, 6, 6, 6, … = **60** · 60 or more: 1.00 %"},
         ContentCase{{"", "3d6>=6", "[6*, 6*, 6*]", 3, ""}, 26, "3d6\\>=6: [6\\*, 6… = **3**"},
         // Then the label, counted in UTF-16 units (the die emoji counts twice).
@@ -65,11 +67,11 @@ TEST_P(MessageBodyTest, EscapesJsonAndTurnsMentionsOff) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bodies, MessageBodyTest,
-    testing::Values(
-        BodyCase{"**22**", "", R"({"content":"**22**","allowed_mentions":{"parse":[]}})"},
-        BodyCase{"a \"q\" \\ b\x01", "Zoë \"Z\"",
-                 R"({"content":"a \"q\" \\ b\u0001","username":"Zoë \"Z\"",)"
-                 R"("allowed_mentions":{"parse":[]}})"}));
+    testing::Values(BodyCase{"**22**", "",
+                             R"({"content":"**22**","allowed_mentions":{"parse":[]}})"},
+                    BodyCase{"a \"q\" \\ b\x01", "Zoë \"Z\"",
+                             R"({"content":"a \"q\" \\ b\u0001","username":"Zoë \"Z\"",)"
+                             R"("allowed_mentions":{"parse":[]}})"}));
 
 TEST(CheckNameTest, RefusesWhatDiscordRefuses) {
     EXPECT_EQ(CheckName(""), NameProblem::None);

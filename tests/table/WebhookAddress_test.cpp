@@ -65,11 +65,11 @@ TEST_P(ApiBaseTest, KeepsTheIdAndTokenAndOnlyTls) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bases, ApiBaseTest,
-    testing::Values(
-        BaseCase{"https://127.0.0.1:8443/api", "https://127.0.0.1:8443/api/v10/webhooks/42/tok?wait=true"},
-        BaseCase{"https://127.0.0.1:8443/api/", "https://127.0.0.1:8443/api/v10/webhooks/42/tok?wait=true"},
-        BaseCase{"http://127.0.0.1:8080/api", ""},
-        BaseCase{"127.0.0.1:8443", ""}));
+    testing::Values(BaseCase{"https://127.0.0.1:8443/api",
+                             "https://127.0.0.1:8443/api/v10/webhooks/42/tok?wait=true"},
+                    BaseCase{"https://127.0.0.1:8443/api/",
+                             "https://127.0.0.1:8443/api/v10/webhooks/42/tok?wait=true"},
+                    BaseCase{"http://127.0.0.1:8080/api", ""}, BaseCase{"127.0.0.1:8443", ""}));
 
 }  // namespace
 }  // namespace kelvane::table

@@ -39,8 +39,9 @@ QString TableSharing::WebhookUrlSentence(const QString& url) {
             return tr("The webhook URL must be on discord.com.");
         default:
             //: Keep the example address as it is.
-            return tr("This is not a webhook URL: it looks like "
-                      "https://discord.com/api/webhooks/<number>/<token>.");
+            return tr(
+                "This is not a webhook URL: it looks like "
+                "https://discord.com/api/webhooks/<number>/<token>.");
     }
 }
 
@@ -134,7 +135,8 @@ void TableSharing::PostNext() {
     }
     if (!next) return;
     posting_ = true;
-    const QByteArray body = QByteArray::fromStdString(table::MessageBody(next->content, Utf8(name_)));
+    const QByteArray body = QByteArray::fromStdString(
+        table::MessageBody(next->content, Utf8(name_.isEmpty() ? characterName_ : name_)));
     poster_.Post(*address_, body,
                  [this, id = next->id, rollKey = next->rollKey](const table::PostAnswer& answer) {
                      Answered(id, rollKey, answer);
@@ -161,8 +163,8 @@ void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
                 emit rollShared(rollKey);
             } else {
                 //: A roll Discord would not take; %1 is Discord's own reason, in English.
-                lastRefusal_ = tr("Discord refused a roll: %1")
-                                   .arg(QString::fromStdString(decision.reason));
+                lastRefusal_ =
+                    tr("Discord refused a roll: %1").arg(QString::fromStdString(decision.reason));
                 emit rollFailed(rollKey, QString::fromStdString(decision.reason));
             }
             Report();
@@ -171,8 +173,12 @@ void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
         case Step::RetryLater:
             retryTimer_.start(static_cast<int>(decision.wait.count()));
             return;
-        case Step::WebhookGone: StopWith(Stop::WebhookGone); return;
-        case Step::CertificateRefused: StopWith(Stop::CertificateRefused); return;
+        case Step::WebhookGone:
+            StopWith(Stop::WebhookGone);
+            return;
+        case Step::CertificateRefused:
+            StopWith(Stop::CertificateRefused);
+            return;
         case Step::NameRefused:
             //: %1 is Discord's own reason, in English.
             StopWith(Stop::NameRefused, tr("Discord refuses the name to post under: %1")
@@ -238,7 +244,9 @@ void TableSharing::SendTestMessage(const QString& webhookUrl, const QString& nam
     }
     //: Posted to the channel by "Send a test message".
     const std::string content = table::EscapeMarkdown(Utf8(tr("Kelvane will share rolls here.")));
-    poster_.Post(*address, QByteArray::fromStdString(table::MessageBody(content, Utf8(name))),
+    poster_.Post(*address,
+                 QByteArray::fromStdString(
+                     table::MessageBody(content, Utf8(name.isEmpty() ? characterName_ : name))),
                  [this](const table::PostAnswer& answer) {
                      const auto decision = table::PostingPolicy().Decide(answer);
                      const QString reason = QString::fromStdString(decision.reason);

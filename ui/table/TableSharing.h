@@ -38,6 +38,9 @@ class TableSharing final : public QObject {
     // Takes the settings anew; a problem that stopped sharing is forgotten, and posting resumes.
     void Configure(const QString& webhookUrl, const QString& name, bool shareEveryRoll);
     [[nodiscard]] bool IsSharing() const { return shareEveryRoll_; }
+    // The roll book's character, posted under when the player set no name of their own.
+    void SetCharacterName(const QString& name) { characterName_ = name; }
+    [[nodiscard]] const QString& CharacterName() const { return characterName_; }
     // The band's status line: "Shared", "3 rolls waiting to be shared", or what went wrong.
     [[nodiscard]] QString StatusText() const;
 
@@ -78,6 +81,7 @@ class TableSharing final : public QObject {
     QTimer oddsTimer_;
     std::optional<QString> address_;
     QString name_;
+    QString characterName_;
     bool shareEveryRoll_ = false;
     bool posting_ = false;
     bool sentAny_ = false;

@@ -12,12 +12,13 @@
 
 namespace kelvane {
 
-frmTable::frmTable(const TableSettings& settings, QWidget* parent)
+frmTable::frmTable(const TableSettings& settings, const QString& characterName, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::frmTable>()) {
     ui->setupUi(this);
     announcer_ = new ScreenReaderAnnouncer(*this, ScreenReaderAnnouncer::Urgency::Alert);
     ui->txtWebhook->setText(settings.webhookUrl);
     ui->txtName->setText(settings.name);
+    ui->txtName->setPlaceholderText(characterName);
     ui->chkShare->setChecked(settings.shareEveryRoll);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &frmTable::Accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -45,8 +46,8 @@ void frmTable::Accept() {
     const TableSettings settings = Settings();
     // An empty URL is fine while nothing is shared: it forgets the webhook.
     const bool urlNeeded = settings.shareEveryRoll || !settings.webhookUrl.isEmpty();
-    const QString urlProblem = urlNeeded ? TableSharing::WebhookUrlSentence(settings.webhookUrl)
-                                         : QString();
+    const QString urlProblem =
+        urlNeeded ? TableSharing::WebhookUrlSentence(settings.webhookUrl) : QString();
     const QString problem =
         urlProblem.isEmpty() ? TableSharing::NameSentence(settings.name) : urlProblem;
     if (!problem.isEmpty()) {

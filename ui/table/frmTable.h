@@ -20,7 +20,9 @@ class frmTable final : public QDialog {
     Q_DISABLE_COPY_MOVE(frmTable)
 
   public:
-    explicit frmTable(const TableSettings& settings, QWidget* parent = nullptr);
+    // characterName is what the Name field stands for while it is empty.
+    frmTable(const TableSettings& settings, const QString& characterName,
+             QWidget* parent = nullptr);
     ~frmTable() override;
 
     [[nodiscard]] TableSettings Settings() const;
