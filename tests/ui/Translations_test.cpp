@@ -15,10 +15,15 @@
 
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
+#include "TableSettings.h"
+#include "TableSharing.h"
 #include "frmAbout.h"
+#include "frmTable.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
+using kelvane::frmTable;
+using kelvane::TableSharing;
 using kelvane::Translations;
 using kelvane::testing::ScriptedRandomSource;
 
@@ -47,9 +52,9 @@ const QStringList kData = {"Windows Kelvane",
 
 // Every text a person sees or hears on both windows, by control and kind, after a roll with
 // the longest name the boxes allow.
-std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
+std::map<QString, QString> Texts(std::initializer_list<QWidget*> tops) {
     std::map<QString, QString> texts;
-    for (QWidget* top : {&window, &dialog}) {
+    for (QWidget* top : tops) {
         texts[top->objectName() + " caption"] = top->windowTitle();
         for (const QWidget* control : top->findChildren<QWidget*>()) {
             const QString name = control->objectName();
@@ -187,7 +192,28 @@ private slots:
         dialog.ShowDialog();
         VerifyCaptionsFit(window);
         VerifyCaptionsFit(dialog);
-        return Texts(window, dialog);
+
+        // The band's line on sharing, and the Table dialog with each of its sentences.
+        auto& tableStatus = *window.findChild<QLabel*>("lblTableStatus");
+        for (const QString& status :
+             {TableSharing::tr("%n roll(s) waiting to be shared", nullptr, 1000),
+              TableSharing::tr("The table's webhook is gone: paste a new one"),
+              TableSharing::tr("Not shared: the table's server could not prove it is Discord"),
+              TableSharing::tr("Not shared: rolls cannot be kept in the database")}) {
+            tableStatus.setText(status);
+            VerifyCaptionsFit(window);
+        }
+        tableStatus.setText(TableSharing::tr("Shared"));
+        frmTable table(kelvane::TableSettings{}, QString());
+        table.show();
+        auto& tableMessage = *table.findChild<QLabel*>("lblTableMessage");
+        for (const QString& url : {"", "http://x", "https://x/", "https://discord.com/x"}) {
+            tableMessage.setText(TableSharing::WebhookUrlSentence(url));
+            VerifyCaptionsFit(table);
+        }
+        tableMessage.setText(TableSharing::NameSentence("Clyde"));
+        VerifyCaptionsFit(table);
+        return Texts({&window, &dialog, &table});
     }
 
     std::map<QString, QString> english_;
