@@ -348,14 +348,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Not shared: rolls cannot be kept in the database</source>
         <translation>No compartido: las tiradas no se pueden guardar en la base de datos</translation>
     </message>
-    <message numerus="yes">
-        <source>%n roll(s) waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
-        <translation>
-            <numerusform>%n tirada pendiente de compartir</numerusform>
-            <numerusform>%n tiradas pendientes de compartir</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Shared</source>
         <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
@@ -381,6 +373,19 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Discord refused the message: %1</source>
         <translation>Discord rechazó el mensaje: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 tirada pendiente de compartir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n tirada pendiente de compartir</numerusform>
+            <numerusform>%n tiradas pendientes de compartir</numerusform>
+        </translation>
     </message>
 </context>
 <context>

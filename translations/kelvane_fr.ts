@@ -348,14 +348,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Not shared: rolls cannot be kept in the database</source>
         <translation>Non partagé : les jets ne peuvent pas être gardés dans la base de données</translation>
     </message>
-    <message numerus="yes">
-        <source>%n roll(s) waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
-        <translation>
-            <numerusform>%n jet en attente de partage</numerusform>
-            <numerusform>%n jets en attente de partage</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Shared</source>
         <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
@@ -381,6 +373,19 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Discord refused the message: %1</source>
         <translation>Discord a refusé le message : %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 jet en attente de partage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n jet en attente de partage</numerusform>
+            <numerusform>%n jets en attente de partage</numerusform>
+        </translation>
     </message>
 </context>
 <context>

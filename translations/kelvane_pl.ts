@@ -348,15 +348,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Not shared: rolls cannot be kept in the database</source>
         <translation>Nie udostępniono: nie można przechować rzutów w bazie danych</translation>
     </message>
-    <message numerus="yes">
-        <source>%n roll(s) waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
-        <translation>
-            <numerusform>%n rzut czeka na udostępnienie</numerusform>
-            <numerusform>%n rzuty czekają na udostępnienie</numerusform>
-            <numerusform>%n rzutów czeka na udostępnienie</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Shared</source>
         <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
@@ -382,6 +373,20 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Discord refused the message: %1</source>
         <translation>Discord odrzucił wiadomość: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 rzut czeka na udostępnienie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n rzut czeka na udostępnienie</numerusform>
+            <numerusform>%n rzuty czekają na udostępnienie</numerusform>
+            <numerusform>%n rzutów czeka na udostępnienie</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -221,9 +221,11 @@ QString TableSharing::StatusText() const {
     } catch (const std::exception&) {
         return tr("Not shared: rolls cannot be kept in the database");
     }
-    if (waiting > 0) {
-        //: The band's status line while rolls wait in the outbox.
-        return tr("%n roll(s) waiting to be shared", nullptr, static_cast<int>(waiting));
+    //: The band's status line while rolls wait in the outbox.
+    if (waiting == 1) return tr("1 roll waiting to be shared");
+    if (waiting > 1) {
+        //: The band's status line while rolls wait in the outbox; %n is 2 or more.
+        return tr("%n rolls waiting to be shared", nullptr, static_cast<int>(waiting));
     }
     if (!shareEveryRoll_) return {};
     //: The band's status line once every roll has reached the channel.

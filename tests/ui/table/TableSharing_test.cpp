@@ -1,7 +1,6 @@
 #include "TableSharing.h"
 
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -12,6 +11,7 @@
 
 #include "KelvaneDatabase.h"
 #include "SqliteTableOutbox.h"
+#include "TableSettings.h"
 #include "WebhookPoster.h"
 
 namespace kelvane {
@@ -51,7 +51,7 @@ class TableSharingTest : public QObject {
     void postsEachRollOnceInOrder_data();
     void postsEachRollOnceInOrder();
     void keepsWaitingRollsAcrossARestart();
-    void cutsLongRollsAndTurnsMentionsOff();
+    void keepsTheWebhookWhereOnlyItsOwnerReadsIt();
 
   private:
     void StartServer(LocalServer& server, const QString& stem);
@@ -228,28 +228,19 @@ void TableSharingTest::keepsWaitingRollsAcrossARestart() {
     QCOMPARE(labels, (QStringList{"Restart 1", "Restart 2", "Restart 3"}));
 }
 
-void TableSharingTest::cutsLongRollsAndTurnsMentionsOff() {
-    QTemporaryDir data;
-    KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
-    SqliteTableOutbox outbox(database.Connection());
-    TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(trusted_.port));
-    sharing.Configure(kWebhook + QStringLiteral("ok_S3cr3tLong"), {}, true);
-    std::string dice = "[";
-    for (int die = 0; die < 5000; ++die) dice += "6, ";
-    QSignalSpy sharedRolls(&sharing, &TableSharing::rollShared);
-    // Without its odds, the roll goes after a short wait.
-    sharing.RollShown(1, {"5000d6", "@everyone", dice + "6]", 30000});
-    QTRY_COMPARE_WITH_TIMEOUT(sharedRolls.count(), 1, kTimeoutMs);
-    const QList<QJsonObject> receipts = Receipts("ok_S3cr3tLong");
-    QCOMPARE(receipts.size(), 1);
-    const QJsonObject body =
-        QJsonDocument::fromJson(receipts[0].value("body").toString().toUtf8()).object();
-    const QString content = body.value("content").toString();
-    QVERIFY(content.size() <= 2000);
-    QVERIFY(content.startsWith(QStringLiteral("**\\@everyone** 5000d6: [6, 6, ")));
-    QVERIFY(content.endsWith(QStringLiteral("6… = **30000**")));
-    QCOMPARE(body.value("allowed_mentions").toObject().value("parse").toArray(), QJsonArray());
-    QVERIFY(!body.contains("username"));
+void TableSharingTest::keepsTheWebhookWhereOnlyItsOwnerReadsIt() {
+    QTemporaryDir config;
+    const QString path = TableSettings::FilePath(config.filePath("Kelvane"));
+    const TableSettings settings{kWebhook + QStringLiteral("ok_S3cr3tKept"), "Zoë", true};
+    QVERIFY(settings.Save(path));
+    QVERIFY(settings.Save(path));  // again, over the first
+    const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
+                        QFileDevice::WriteOther;
+    QCOMPARE(QFile::permissions(path) & others, QFileDevice::Permissions());
+    const TableSettings loaded = TableSettings::Load(path);
+    QCOMPARE(loaded.webhookUrl, settings.webhookUrl);
+    QCOMPARE(loaded.name, settings.name);
+    QCOMPARE(loaded.shareEveryRoll, true);
 }
 
 }  // namespace kelvane
