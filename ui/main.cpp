@@ -16,10 +16,10 @@
 
 namespace {
 
-QString DatabasePath() {
+QString DataPath(const QString& name) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("kelvane.sqlite3"));
+    return QDir(folder).filePath(name);
 }
 
 }  // namespace
@@ -33,11 +33,12 @@ int main(int argc, char* argv[]) {
     const kelvane::Translations translations(QLocale::system().uiLanguages());
 
     kelvane::formKelvane window;
-    kelvane::KelvaneDatabase database(DatabasePath().toStdString());
+    kelvane::KelvaneDatabase database(DataPath(QStringLiteral("kelvane.sqlite3")).toStdString());
     kelvane::SqliteTableOutbox outbox(database.Connection());
     kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
     // A testing aid: a local server that answers as Discord's API does.
-    kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"));
+    kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
+                                  DataPath(QStringLiteral("table-posting.lock")));
     kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
     window.show();
     return QApplication::exec();

@@ -13,10 +13,18 @@ namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
+// How often a process that another one keeps from posting looks whether it may post.
+constexpr int kLockRetryMilliseconds = 5000;
+
 }  // namespace
 
-TableSharing::TableSharing(TableOutbox& outbox, QString apiBase, QObject* parent)
-    : QObject(parent), outbox_(outbox), apiBase_(std::move(apiBase)) {
+TableSharing::TableSharing(TableOutbox& outbox, QString apiBase, const QString& lockPath,
+                           QObject* parent)
+    : QObject(parent),
+      outbox_(outbox),
+      postingLock_(lockPath.isEmpty() ? nullptr : std::make_unique<QLockFile>(lockPath)),
+      apiBase_(std::move(apiBase)) {
+    if (postingLock_) postingLock_->setStaleLockTime(0);
     retryTimer_.setSingleShot(true);
     oddsTimer_.setSingleShot(true);
     oddsTimer_.setInterval(kOddsWaitMilliseconds);
@@ -126,6 +134,10 @@ void TableSharing::AddToOutbox(quint64 rollNumber, const kelvane::RollShown& rol
 
 void TableSharing::PostNext() {
     if (posting_ || retryTimer_.isActive() || !shareEveryRoll_ || stop_ != Stop::None) return;
+    if (postingLock_ && !postingLock_->isLocked() && !postingLock_->tryLock(0)) {
+        retryTimer_.start(kLockRetryMilliseconds);
+        return;
+    }
     std::optional<OutboxMessage> next;
     try {
         next = outbox_.Oldest();

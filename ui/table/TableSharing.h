@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
 #include <optional>
 
 #include "DiceEngine.h"
@@ -27,7 +29,10 @@ class TableSharing final : public QObject {
     static constexpr int kOddsWaitMilliseconds = 1500;
 
     // apiBase stands in for Discord's own API address when not empty (a local test server).
-    TableSharing(TableOutbox& outbox, QString apiBase, QObject* parent = nullptr);
+    // Of the Kelvane processes that share the outbox, only the one holding the lock file
+    // lockPath posts, so that no two post the same message; the others only add to it.
+    TableSharing(TableOutbox& outbox, QString apiBase, const QString& lockPath = {},
+                 QObject* parent = nullptr);
     ~TableSharing() override;
 
     // A sentence on what is wrong with a pasted URL, or an empty one when it will serve.
@@ -74,6 +79,7 @@ class TableSharing final : public QObject {
     [[nodiscard]] std::optional<QString> AddressFor(const QString& webhookUrl) const;
 
     TableOutbox& outbox_;
+    std::unique_ptr<QLockFile> postingLock_;
     QString apiBase_;
     WebhookPoster poster_;
     table::PostingPolicy policy_;
