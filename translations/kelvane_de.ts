@@ -212,6 +212,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Roll the dice notation</source>
         <translation>Die Würfelnotation würfeln</translation>
     </message>
+    <message>
+        <source>&amp;Table…</source>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Tisch…</translation>
+    </message>
+    <message>
+        <source>Share rolls with the group&apos;s Discord channel</source>
+        <translation>Würfe mit dem Discord-Kanal der Gruppe teilen</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -233,11 +242,150 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>frmTable</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Webhook-URL</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>Webhook-URL</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>Die Webhook-URL aus den Einstellungen des Discord-Kanals, unter Integrationen. Wer sie kennt, kann in den Kanal schreiben; darum bleibt sie verdeckt.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>Anzeige&amp;name</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Jeden Wurf teilen</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>&amp;Testnachricht senden</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Verteilung</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableSharing</name>
+    <message>
+        <source>The table&apos;s settings cannot be saved</source>
+        <translation>Die Einstellungen für den Tisch können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
+        <translation>Fügen Sie die Webhook-URL aus den Einstellungen des Kanals ein, unter Integrationen.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must start with https://.</source>
+        <translation>Die Webhook-URL muss mit https:// beginnen.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must be on discord.com.</source>
+        <translation>Die Webhook-URL muss auf discord.com liegen.</translation>
+    </message>
+    <message>
+        <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
+        <extracomment>Keep the example address as it is.</extracomment>
+        <translation>Das ist keine Webhook-URL: sie sieht aus wie https://discord.com/api/webhooks/&lt;Nummer&gt;/&lt;Token&gt;.</translation>
+    </message>
+    <message>
+        <source>Discord takes names of at most 80 characters.</source>
+        <translation>Discord nimmt Namen mit höchstens 80 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <translation>Discord lehnt Namen ab, die „discord“ oder „clyde“ enthalten.</translation>
+    </message>
+    <message>
+        <source>Discord refused a roll: %1</source>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord hat einen Wurf abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Discord refuses the name to post under: %1</source>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord lehnt den Anzeigenamen ab: %1</translation>
+    </message>
+    <message>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <translation>Der Webhook des Tischs ist weg: fügen Sie einen neuen ein</translation>
+    </message>
+    <message>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <translation>Nicht geteilt: der Server konnte nicht nachweisen, dass er Discord ist</translation>
+    </message>
+    <message>
+        <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
+        <translation>Nicht geteilt: KELVANE_DISCORD_API_BASE ist keine https://-Adresse</translation>
+    </message>
+    <message>
+        <source>Not shared: rolls cannot be kept in the database</source>
+        <translation>Nicht geteilt: Würfe können nicht in der Datenbank bleiben</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Sharing rolls with the table</source>
+        <translation>Würfe werden am Tisch geteilt</translation>
+    </message>
+    <message>
+        <source>Kelvane will share rolls here.</source>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <translation>Kelvane teilt Würfe hier.</translation>
+    </message>
+    <message>
+        <source>The test message was posted.</source>
+        <translation>Die Testnachricht wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Discord did not answer; try again later.</source>
+        <translation>Discord hat nicht geantwortet; versuchen Sie es später erneut.</translation>
+    </message>
+    <message>
+        <source>Discord refused the message: %1</source>
+        <translation>Discord hat die Nachricht abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 Wurf wartet darauf, geteilt zu werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n Wurf wartet darauf, geteilt zu werden</numerusform>
+            <numerusform>%n Würfe warten darauf, geteilt zu werden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -394,6 +542,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmTable</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Wird gesendet…</translation>
     </message>
 </context>
 </TS>

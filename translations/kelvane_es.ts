@@ -212,6 +212,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Roll the dice notation</source>
         <translation>Tirar la notación de dados</translation>
     </message>
+    <message>
+        <source>&amp;Table…</source>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Mesa…</translation>
+    </message>
+    <message>
+        <source>Share rolls with the group&apos;s Discord channel</source>
+        <translation>Compartir las tiradas con el canal de Discord del grupo</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -233,11 +242,150 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>frmTable</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>URL del &amp;webhook</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL del webhook</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>La URL del webhook, en los ajustes del canal de Discord, en Integraciones. Quien la tenga puede publicar en el canal, por eso queda oculta.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>Compartir cada &amp;tirada</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Enviar un mensaje de &amp;prueba</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Distribución</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableSharing</name>
+    <message>
+        <source>The table&apos;s settings cannot be saved</source>
+        <translation>No se pueden guardar los ajustes de la mesa</translation>
+    </message>
+    <message>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
+        <translation>Pegue la URL del webhook de los ajustes del canal, en Integraciones.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must start with https://.</source>
+        <translation>La URL del webhook debe empezar por https://.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must be on discord.com.</source>
+        <translation>La URL del webhook debe estar en discord.com.</translation>
+    </message>
+    <message>
+        <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
+        <extracomment>Keep the example address as it is.</extracomment>
+        <translation>Esto no es una URL de webhook: tiene la forma https://discord.com/api/webhooks/&lt;número&gt;/&lt;token&gt;.</translation>
+    </message>
+    <message>
+        <source>Discord takes names of at most 80 characters.</source>
+        <translation>Discord acepta nombres de 80 caracteres como máximo.</translation>
+    </message>
+    <message>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <translation>Discord rechaza los nombres que contienen «discord» o «clyde».</translation>
+    </message>
+    <message>
+        <source>Discord refused a roll: %1</source>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord rechazó una tirada: %1</translation>
+    </message>
+    <message>
+        <source>Discord refuses the name to post under: %1</source>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord rechaza el nombre de publicación: %1</translation>
+    </message>
+    <message>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <translation>El webhook de la mesa ya no existe: pegue uno nuevo</translation>
+    </message>
+    <message>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <translation>No compartido: el servidor no pudo demostrar que es Discord</translation>
+    </message>
+    <message>
+        <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
+        <translation>No compartido: KELVANE_DISCORD_API_BASE no es una dirección https://</translation>
+    </message>
+    <message>
+        <source>Not shared: rolls cannot be kept in the database</source>
+        <translation>No compartido: las tiradas no se pueden guardar en la base de datos</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <translation>Compartido</translation>
+    </message>
+    <message>
+        <source>Sharing rolls with the table</source>
+        <translation>Compartiendo tiradas con la mesa</translation>
+    </message>
+    <message>
+        <source>Kelvane will share rolls here.</source>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <translation>Kelvane compartirá las tiradas aquí.</translation>
+    </message>
+    <message>
+        <source>The test message was posted.</source>
+        <translation>El mensaje de prueba se publicó.</translation>
+    </message>
+    <message>
+        <source>Discord did not answer; try again later.</source>
+        <translation>Discord no respondió; inténtelo más tarde.</translation>
+    </message>
+    <message>
+        <source>Discord refused the message: %1</source>
+        <translation>Discord rechazó el mensaje: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 tirada pendiente de compartir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n tirada pendiente de compartir</numerusform>
+            <numerusform>%n tiradas pendientes de compartir</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -394,6 +542,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versión %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmTable</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Enviando…</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Roll the dice notation</source>
         <translation>Lancer la notation de dés</translation>
     </message>
+    <message>
+        <source>&amp;Table…</source>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Table…</translation>
+    </message>
+    <message>
+        <source>Share rolls with the group&apos;s Discord channel</source>
+        <translation>Partager les jets avec le salon Discord du groupe</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -233,11 +242,150 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>frmTable</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>URL du &amp;webhook</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL du webhook</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>L&apos;URL du webhook, dans les paramètres du salon Discord, sous Intégrations. Quiconque la détient peut publier dans le salon : elle reste donc masquée.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Partager chaque jet</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Envoyer un message de &amp;test</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Répartition</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableSharing</name>
+    <message>
+        <source>The table&apos;s settings cannot be saved</source>
+        <translation>Les réglages de la table ne peuvent pas être enregistrés</translation>
+    </message>
+    <message>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
+        <translation>Collez l&apos;URL du webhook depuis les paramètres du salon, sous Intégrations.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must start with https://.</source>
+        <translation>L&apos;URL du webhook doit commencer par https://.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must be on discord.com.</source>
+        <translation>L&apos;URL du webhook doit être sur discord.com.</translation>
+    </message>
+    <message>
+        <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
+        <extracomment>Keep the example address as it is.</extracomment>
+        <translation>Ce n&apos;est pas une URL de webhook : elle ressemble à https://discord.com/api/webhooks/&lt;numéro&gt;/&lt;jeton&gt;.</translation>
+    </message>
+    <message>
+        <source>Discord takes names of at most 80 characters.</source>
+        <translation>Discord accepte des noms de 80 caractères au plus.</translation>
+    </message>
+    <message>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <translation>Discord refuse les noms qui contiennent « discord » ou « clyde ».</translation>
+    </message>
+    <message>
+        <source>Discord refused a roll: %1</source>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord a refusé un jet : %1</translation>
+    </message>
+    <message>
+        <source>Discord refuses the name to post under: %1</source>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord refuse le nom de publication : %1</translation>
+    </message>
+    <message>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <translation>Le webhook de la table n&apos;existe plus : collez-en un nouveau</translation>
+    </message>
+    <message>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <translation>Non partagé : le serveur n&apos;a pas pu prouver qu&apos;il est Discord</translation>
+    </message>
+    <message>
+        <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
+        <translation>Non partagé : KELVANE_DISCORD_API_BASE n&apos;est pas une adresse https://</translation>
+    </message>
+    <message>
+        <source>Not shared: rolls cannot be kept in the database</source>
+        <translation>Non partagé : les jets ne peuvent pas être gardés dans la base de données</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <translation>Partagé</translation>
+    </message>
+    <message>
+        <source>Sharing rolls with the table</source>
+        <translation>Les jets sont partagés avec la table</translation>
+    </message>
+    <message>
+        <source>Kelvane will share rolls here.</source>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <translation>Kelvane partagera les jets ici.</translation>
+    </message>
+    <message>
+        <source>The test message was posted.</source>
+        <translation>Le message de test a été publié.</translation>
+    </message>
+    <message>
+        <source>Discord did not answer; try again later.</source>
+        <translation>Discord n&apos;a pas répondu ; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Discord refused the message: %1</source>
+        <translation>Discord a refusé le message : %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 jet en attente de partage</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n jet en attente de partage</numerusform>
+            <numerusform>%n jets en attente de partage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -394,6 +542,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmTable</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Envoi…</translation>
     </message>
 </context>
 </TS>

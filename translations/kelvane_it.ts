@@ -212,6 +212,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Roll the dice notation</source>
         <translation>Lancia la notazione dei dadi</translation>
     </message>
+    <message>
+        <source>&amp;Table…</source>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Tavolo…</translation>
+    </message>
+    <message>
+        <source>Share rolls with the group&apos;s Discord channel</source>
+        <translation>Condividi i tiri con il canale Discord del gruppo</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -233,11 +242,150 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>frmTable</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>URL del &amp;webhook</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL del webhook</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>L&apos;URL del webhook, nelle impostazioni del canale Discord, sotto Integrazioni. Chi la possiede può pubblicare nel canale, perciò resta nascosta.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Condividi ogni tiro</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Invia un messaggio di &amp;prova</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Distribuzione</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableSharing</name>
+    <message>
+        <source>The table&apos;s settings cannot be saved</source>
+        <translation>Le impostazioni del tavolo non possono essere salvate</translation>
+    </message>
+    <message>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
+        <translation>Incolla l&apos;URL del webhook dalle impostazioni del canale, sotto Integrazioni.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must start with https://.</source>
+        <translation>L&apos;URL del webhook deve iniziare con https://.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must be on discord.com.</source>
+        <translation>L&apos;URL del webhook deve essere su discord.com.</translation>
+    </message>
+    <message>
+        <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
+        <extracomment>Keep the example address as it is.</extracomment>
+        <translation>Questo non è un URL di webhook: ha la forma https://discord.com/api/webhooks/&lt;numero&gt;/&lt;token&gt;.</translation>
+    </message>
+    <message>
+        <source>Discord takes names of at most 80 characters.</source>
+        <translation>Discord accetta nomi di al massimo 80 caratteri.</translation>
+    </message>
+    <message>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <translation>Discord rifiuta i nomi che contengono «discord» o «clyde».</translation>
+    </message>
+    <message>
+        <source>Discord refused a roll: %1</source>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord ha rifiutato un tiro: %1</translation>
+    </message>
+    <message>
+        <source>Discord refuses the name to post under: %1</source>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord rifiuta il nome con cui pubblicare: %1</translation>
+    </message>
+    <message>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <translation>Il webhook del tavolo non esiste più: incollane uno nuovo</translation>
+    </message>
+    <message>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <translation>Non condiviso: il server non ha potuto dimostrare di essere Discord</translation>
+    </message>
+    <message>
+        <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
+        <translation>Non condiviso: KELVANE_DISCORD_API_BASE non è un indirizzo https://</translation>
+    </message>
+    <message>
+        <source>Not shared: rolls cannot be kept in the database</source>
+        <translation>Non condiviso: i tiri non possono essere conservati nel database</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <translation>Condiviso</translation>
+    </message>
+    <message>
+        <source>Sharing rolls with the table</source>
+        <translation>Tiri condivisi con il tavolo</translation>
+    </message>
+    <message>
+        <source>Kelvane will share rolls here.</source>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <translation>Kelvane condividerà i tiri qui.</translation>
+    </message>
+    <message>
+        <source>The test message was posted.</source>
+        <translation>Il messaggio di prova è stato pubblicato.</translation>
+    </message>
+    <message>
+        <source>Discord did not answer; try again later.</source>
+        <translation>Discord non ha risposto; riprova più tardi.</translation>
+    </message>
+    <message>
+        <source>Discord refused the message: %1</source>
+        <translation>Discord ha rifiutato il messaggio: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 tiro in attesa di essere condiviso</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n tiro in attesa di essere condiviso</numerusform>
+            <numerusform>%n tiri in attesa di essere condivisi</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -394,6 +542,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versione %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmTable</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Invio…</translation>
     </message>
 </context>
 </TS>

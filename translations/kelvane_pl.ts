@@ -212,6 +212,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Roll the dice notation</source>
         <translation>Rzuć według notacji</translation>
     </message>
+    <message>
+        <source>&amp;Table…</source>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Stół…</translation>
+    </message>
+    <message>
+        <source>Share rolls with the group&apos;s Discord channel</source>
+        <translation>Udostępniaj rzuty na kanale Discord drużyny</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -233,11 +242,151 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
+    <name>frmTable</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Stół</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>Adres &amp;webhooka</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>Adres webhooka</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>Adres webhooka z ustawień kanału Discord, w sekcji Integracje. Każdy, kto go zna, może pisać na kanale, dlatego pozostaje ukryty.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nazwa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Udostępniaj każdy rzut</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Wyślij wiadomość &amp;testową</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Rozkład</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableSharing</name>
+    <message>
+        <source>The table&apos;s settings cannot be saved</source>
+        <translation>Nie można zapisać ustawień stołu</translation>
+    </message>
+    <message>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
+        <translation>Wklej adres webhooka z ustawień kanału, z sekcji Integracje.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must start with https://.</source>
+        <translation>Adres webhooka musi zaczynać się od https://.</translation>
+    </message>
+    <message>
+        <source>The webhook URL must be on discord.com.</source>
+        <translation>Adres webhooka musi być w domenie discord.com.</translation>
+    </message>
+    <message>
+        <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
+        <extracomment>Keep the example address as it is.</extracomment>
+        <translation>To nie jest adres webhooka: wygląda on tak: https://discord.com/api/webhooks/&lt;numer&gt;/&lt;token&gt;.</translation>
+    </message>
+    <message>
+        <source>Discord takes names of at most 80 characters.</source>
+        <translation>Discord przyjmuje nazwy o długości najwyżej 80 znaków.</translation>
+    </message>
+    <message>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <translation>Discord odrzuca nazwy zawierające „discord” lub „clyde”.</translation>
+    </message>
+    <message>
+        <source>Discord refused a roll: %1</source>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord odrzucił rzut: %1</translation>
+    </message>
+    <message>
+        <source>Discord refuses the name to post under: %1</source>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <translation>Discord odrzuca nazwę, pod którą publikujesz: %1</translation>
+    </message>
+    <message>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <translation>Webhook stołu zniknął: wklej nowy</translation>
+    </message>
+    <message>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <translation>Nie udostępniono: serwer nie zdołał dowieść, że jest Discordem</translation>
+    </message>
+    <message>
+        <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
+        <translation>Nie udostępniono: KELVANE_DISCORD_API_BASE nie jest adresem https://</translation>
+    </message>
+    <message>
+        <source>Not shared: rolls cannot be kept in the database</source>
+        <translation>Nie udostępniono: nie można przechować rzutów w bazie danych</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <translation>Udostępniono</translation>
+    </message>
+    <message>
+        <source>Sharing rolls with the table</source>
+        <translation>Rzuty są udostępniane przy stole</translation>
+    </message>
+    <message>
+        <source>Kelvane will share rolls here.</source>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <translation>Kelvane będzie tu udostępniać rzuty.</translation>
+    </message>
+    <message>
+        <source>The test message was posted.</source>
+        <translation>Wiadomość testowa została wysłana.</translation>
+    </message>
+    <message>
+        <source>Discord did not answer; try again later.</source>
+        <translation>Discord nie odpowiedział; spróbuj ponownie później.</translation>
+    </message>
+    <message>
+        <source>Discord refused the message: %1</source>
+        <translation>Discord odrzucił wiadomość: %1</translation>
+    </message>
+    <message>
+        <source>1 roll waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <translation>1 rzut czeka na udostępnienie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls waiting to be shared</source>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <translation>
+            <numerusform>%n rzut czeka na udostępnienie</numerusform>
+            <numerusform>%n rzuty czekają na udostępnienie</numerusform>
+            <numerusform>%n rzutów czeka na udostępnienie</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -394,6 +543,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Wersja %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmTable</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Wysyłanie…</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,28 @@
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QString>
 
 #include "ApplicationIcon.h"
+#include "KelvaneDatabase.h"
+#include "SqliteTableOutbox.h"
+#include "TableLink.h"
+#include "TableSettings.h"
+#include "TableSharing.h"
 #include "Translations.h"
+#include "WebhookPoster.h"
 #include "formKelvane.h"
+
+namespace {
+
+QString DataPath(const QString& name) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(name);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,6 +33,13 @@ int main(int argc, char* argv[]) {
     const kelvane::Translations translations(QLocale::system().uiLanguages());
 
     kelvane::formKelvane window;
+    kelvane::KelvaneDatabase database(DataPath(QStringLiteral("kelvane.sqlite3")).toStdString());
+    kelvane::SqliteTableOutbox outbox(database.Connection());
+    kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
+    // A testing aid: a local server that answers as Discord's API does.
+    kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
+                                  DataPath(QStringLiteral("table-posting.lock")));
+    kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
     window.show();
     return QApplication::exec();
 }

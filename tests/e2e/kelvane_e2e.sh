@@ -27,6 +27,8 @@ readonly kelvane=("$@")
 readonly wait_seconds=30
 
 work=$(mktemp -d)
+# The program keeps its database and settings in these: never the user's own.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 xvfb_pid=""
 window_manager_pid=""
 kelvane_pid=""

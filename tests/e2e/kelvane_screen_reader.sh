@@ -19,6 +19,8 @@ readonly wait_seconds=20
 readonly pause=1
 
 work=$(mktemp -d)
+# The program keeps its database and settings in these: never the user's own.
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
 pids=()
 
 cleanup() {

@@ -14,11 +14,16 @@
 #include <memory>
 
 #include "ScriptedRandomSource.h"
+#include "TableSettings.h"
+#include "TableSharing.h"
 #include "formKelvane.h"
 #include "frmAbout.h"
+#include "frmTable.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
+using kelvane::frmTable;
+using kelvane::TableSharing;
 using kelvane::Translations;
 using kelvane::testing::ScriptedRandomSource;
 
@@ -47,9 +52,9 @@ const QStringList kData = {"Windows Kelvane",
 
 // Every text a person sees or hears on both windows, by control and kind, after a roll with
 // the longest name the boxes allow.
-std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
+std::map<QString, QString> Texts(std::initializer_list<QWidget*> tops) {
     std::map<QString, QString> texts;
-    for (QWidget* top : {&window, &dialog}) {
+    for (QWidget* top : tops) {
         texts[top->objectName() + " caption"] = top->windowTitle();
         for (const QWidget* control : top->findChildren<QWidget*>()) {
             const QString name = control->objectName();
@@ -73,12 +78,12 @@ std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
 void VerifyCaptionsFit(const QWidget& top) {
     for (const QLabel* label : top.findChildren<QLabel*>()) {
         const QRect room = label->contentsRect();
-        const int needed = label->wordWrap()
-                               ? label->heightForWidth(room.width())
-                               : label->fontMetrics().horizontalAdvance(
-                                     label->buddy() != nullptr
-                                         ? QString(label->text()).remove(QLatin1Char('&'))
-                                         : label->text());
+        const int needed =
+            label->wordWrap()
+                ? label->heightForWidth(room.width())
+                : label->fontMetrics().horizontalAdvance(
+                      label->buddy() != nullptr ? QString(label->text()).remove(QLatin1Char('&'))
+                                                : label->text());
         QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
                  qPrintable(label->objectName() + ": " + label->text()));
     }
@@ -126,8 +131,8 @@ private slots:
         QTest::addColumn<QStringList>("shared");
         QTest::newRow("English") << "en_US" << QStringList();
         QTest::newRow("unknown") << "ru_RU" << QStringList();
-        const QStringList germanAndFrench{"OK", "Version 1.0.0", "Kelvane Version 1.0.0",
-                                          "&Notation"};
+        const QStringList germanAndFrench{"OK",        "Version 1.0.0", "Kelvane Version 1.0.0",
+                                          "&Notation", "Table",         "&Table…"};
         QTest::newRow("English before German") << "en:de" << QStringList();
         QTest::newRow("unknown before German") << "ru:de" << germanAndFrench;
         QTest::newRow("German") << "de_DE" << germanAndFrench;
@@ -187,7 +192,28 @@ private slots:
         dialog.ShowDialog();
         VerifyCaptionsFit(window);
         VerifyCaptionsFit(dialog);
-        return Texts(window, dialog);
+
+        // The band's line on sharing, and the Table dialog with each of its sentences.
+        auto& tableStatus = *window.findChild<QLabel*>("lblTableStatus");
+        for (const QString& status :
+             {TableSharing::tr("%n rolls waiting to be shared", nullptr, 1000),
+              TableSharing::tr("The table's webhook is gone: paste a new one"),
+              TableSharing::tr("Not shared: the table's server could not prove it is Discord"),
+              TableSharing::tr("Not shared: rolls cannot be kept in the database")}) {
+            tableStatus.setText(status);
+            VerifyCaptionsFit(window);
+        }
+        tableStatus.setText(TableSharing::tr("Shared"));
+        frmTable table(kelvane::TableSettings{}, QString());
+        table.show();
+        auto& tableMessage = *table.findChild<QLabel*>("lblTableMessage");
+        for (const char* url : {"", "http://x", "https://x/", "https://discord.com/x"}) {
+            tableMessage.setText(TableSharing::WebhookUrlSentence(url));
+            VerifyCaptionsFit(table);
+        }
+        tableMessage.setText(TableSharing::NameSentence("Clyde"));
+        VerifyCaptionsFit(table);
+        return Texts({&window, &dialog, &table});
     }
 
     std::map<QString, QString> english_;

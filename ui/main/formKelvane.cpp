@@ -129,6 +129,7 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->btnNotation, &QPushButton::clicked, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
+    connect(ui->btnTable, &QPushButton::clicked, this, &formKelvane::tableRequested);
 }
 
 formKelvane::~formKelvane() = default;
@@ -263,6 +264,16 @@ QString formKelvane::OddsText(const Distribution& odds, std::int64_t total) {
         parts << tr("no result: %1").arg(share(odds.FailureChance()));
     }
     return parts.join(QStringLiteral("  ·  "));
+}
+
+void formKelvane::ShowTableStatus(const QString& text, bool sharing, bool failed) {
+    // Spoken once when sharing fails, not again with each roll that waits after it.
+    if (failed && !text.isEmpty() && text != ui->lblTableStatus->text()) {
+        alertAnnouncer_.Announce(text);
+    }
+    ui->lblTableStatus->setText(text);
+    ui->btnTable->setAccessibleDescription(text);
+    ui->lblTableStatus->setEnabled(sharing || failed);
 }
 
 void formKelvane::txtNotation_Change() {

@@ -50,6 +50,9 @@ class formKelvane : public QWidget {
     // ·  average 12.24  ·  3 to 18", in the player's language and number format.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
 
+    // The band's line on sharing with the table, such as "Shared"; a failure is announced.
+    void ShowTableStatus(const QString& text, bool sharing, bool failed);
+
   signals:
     // Every roll, from the die buttons, MdN or notation, as soon as its outputs are written;
     // rollNumber counts the window's rolls from 1.
@@ -57,6 +60,8 @@ class formKelvane : public QWidget {
     // The odds of the roll rollNumber, once they are worked out. A roll made before they are
     // ready may replace them, so not every roll gets its odds.
     void oddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
+    // The player asked for the Table dialog.
+    void tableRequested();
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.

@@ -215,11 +215,11 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("tabs");
         QTest::addColumn<QString>("focus");
-        const QStringList chain = {"d4",      "md4",    "d6",          "md6",         "d8",
-                                   "md8",     "d10",    "md10",        "d12",         "md12",
-                                   "d20",     "md20",   "d100",        "md100",       "txtM",
-                                   "txtN",    "btnMdN", "btnClear",    "btnSeed",     "rolloutput",
-                                   "chkClip", "about",  "txtNotation", "btnNotation", "d4"};
+        const QStringList chain = {
+            "d4",    "md4",         "d6",          "md6",      "d8",      "md8",        "d10",
+            "md10",  "d12",         "md12",        "d20",      "md20",    "d100",       "md100",
+            "txtM",  "txtN",        "btnMdN",      "btnClear", "btnSeed", "rolloutput", "chkClip",
+            "about", "txtNotation", "btnNotation", "btnTable", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }

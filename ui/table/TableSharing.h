@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "DiceEngine.h"
+#include "Distribution.h"
+#include "PostingPolicy.h"
+#include "TableMessage.h"
+#include "TableOutbox.h"
+#include "WebhookAddress.h"
+#include "WebhookPoster.h"
+
+namespace kelvane {
+
+// Shares rolls with the group's channel: each roll waits in the outbox and is posted one at a
+// time, in order, while sharing is on. Rolling never waits for it: a roll is only added to the
+// outbox, and posting happens as the answers come.
+class TableSharing final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TableSharing)
+
+  public:
+    // How long a roll waits for its odds before it is posted without its standing.
+    static constexpr int kOddsWaitMilliseconds = 1500;
+
+    // apiBase stands in for Discord's own API address when not empty (a local test server).
+    // Of the Kelvane processes that share the outbox, only the one holding the lock file
+    // lockPath posts, so that no two post the same message; the others only add to it.
+    TableSharing(TableOutbox& outbox, QString apiBase, const QString& lockPath = {},
+                 QObject* parent = nullptr);
+    ~TableSharing() override;
+
+    // A sentence on what is wrong with a pasted URL, or an empty one when it will serve.
+    [[nodiscard]] static QString WebhookUrlSentence(const QString& url);
+    // A sentence on why Discord would refuse a name, or an empty one.
+    [[nodiscard]] static QString NameSentence(const QString& name);
+
+    // Takes the settings anew; a problem that stopped sharing is forgotten, and posting resumes.
+    void Configure(const QString& webhookUrl, const QString& name, bool shareEveryRoll);
+    [[nodiscard]] bool IsSharing() const { return shareEveryRoll_; }
+    // The roll book's character, posted under when the player set no name of their own.
+    void SetCharacterName(const QString& name) { characterName_ = name; }
+    [[nodiscard]] const QString& CharacterName() const { return characterName_; }
+    // The band's status line: "Shared", "3 rolls waiting to be shared", or what went wrong.
+    [[nodiscard]] QString StatusText() const;
+
+    // The window's rolls and their odds; a roll goes to the outbox with its standing once its
+    // odds come, or without after kOddsWaitMilliseconds or when the next roll comes first.
+    void RollShown(quint64 rollNumber, const kelvane::RollShown& roll);
+    void OddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
+
+    // Posts a message that says the table is set up, outside the outbox; testAnswered tells.
+    void SendTestMessage(const QString& webhookUrl, const QString& name);
+
+  signals:
+    // After any change to the status line; failed when sharing stopped or a roll was refused.
+    void statusChanged(const QString& text, bool sharing, bool failed);
+    // The roll rollKey reached the channel, or never will, with Discord's reason.
+    void rollShared(qint64 rollKey);
+    void rollFailed(qint64 rollKey, const QString& reason);
+    // The test message's outcome as a sentence.
+    void testAnswered(const QString& sentence);
+
+  private:
+    enum class Stop { None, WebhookGone, CertificateRefused, NameRefused, NoAddress, Outbox };
+
+    void AddToOutbox(quint64 rollNumber, const kelvane::RollShown& roll, const QString& standing);
+    void FlushPendingRoll();
+    void PostNext();
+    void Answered(std::int64_t id, std::int64_t rollKey, const table::PostAnswer& answer);
+    void StopWith(Stop stop, const QString& reason = {});
+    void Report();
+    [[nodiscard]] static QString StopSentence(Stop stop, const QString& reason);
+    [[nodiscard]] std::optional<QString> AddressFor(const QString& webhookUrl) const;
+
+    TableOutbox& outbox_;
+    std::unique_ptr<QLockFile> postingLock_;
+    QString apiBase_;
+    WebhookPoster poster_;
+    table::PostingPolicy policy_;
+    QTimer retryTimer_;
+    QTimer oddsTimer_;
+    std::optional<QString> address_;
+    QString name_;
+    QString characterName_;
+    bool shareEveryRoll_ = false;
+    bool posting_ = false;
+    bool sentAny_ = false;
+    Stop stop_ = Stop::None;
+    QString stopReason_;
+    QString lastRefusal_;
+    std::optional<std::pair<quint64, kelvane::RollShown>> pendingRoll_;
+};
+
+}  // namespace kelvane
