@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 
+#include "PrivateDataFolder.h"
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
 #include "frmAbout.h"

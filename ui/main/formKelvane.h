@@ -8,6 +8,7 @@
 #include "CaptionTarget.h"
 #include "DiceEngine.h"
 #include "Distribution.h"
+#include "KelvaneDatabase.h"
 #include "ListTarget.h"
 #include "Notation.h"
 #include "NotationHistory.h"
@@ -49,6 +50,11 @@ class formKelvane : public QWidget {
     // The odds line for a rolled total, such as "15 or more: 42.13 %  ·  15 or less: 65.33 %
     // ·  average 12.24  ·  3 to 18", in the player's language and number format.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
+
+    // Kelvane's database, opened with the window and shared by everything it keeps.
+    [[nodiscard]] KelvaneDatabase& Database() { return *database_; }
+    // Rolls the text exactly as if it had been typed into the notation box and rolled there.
+    void RollNotationText(const QString& text);
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.
@@ -92,6 +98,7 @@ class formKelvane : public QWidget {
     void SpeakCurrentLine();
 
     std::unique_ptr<Ui::formKelvane> ui;
+    std::unique_ptr<KelvaneDatabase> database_;
     RandomSource& random_;
     RollListModel rollList_;
     QtCaption resultFrame_;

@@ -21,6 +21,7 @@
 #include <QtTest>
 #include <map>
 
+#include "PrivateDataFolder.h"
 #include "ScriptedRandomSource.h"
 
 using kelvane::formKelvane;
