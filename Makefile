@@ -41,6 +41,7 @@ bench: deps
 	./build/release/bench/engine_bench
 	./build/release/bench/notation_bench
 	./build/release/bench/window_bench
+	./build/release/bench/rollbook_bench
 	./bench/startup_and_memory.sh build/release
 
 package: deps

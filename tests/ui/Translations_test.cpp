@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "PrivateDataFolder.h"
+#include "RollBookPanel.h"
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
 #include "frmAbout.h"
@@ -74,12 +75,12 @@ std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
 void VerifyCaptionsFit(const QWidget& top) {
     for (const QLabel* label : top.findChildren<QLabel*>()) {
         const QRect room = label->contentsRect();
-        const int needed = label->wordWrap()
-                               ? label->heightForWidth(room.width())
-                               : label->fontMetrics().horizontalAdvance(
-                                     label->buddy() != nullptr
-                                         ? QString(label->text()).remove(QLatin1Char('&'))
-                                         : label->text());
+        const int needed =
+            label->wordWrap()
+                ? label->heightForWidth(room.width())
+                : label->fontMetrics().horizontalAdvance(
+                      label->buddy() != nullptr ? QString(label->text()).remove(QLatin1Char('&'))
+                                                : label->text());
         QVERIFY2(needed <= (label->wordWrap() ? room.height() : room.width()),
                  qPrintable(label->objectName() + ": " + label->text()));
     }
@@ -181,6 +182,12 @@ private slots:
              code <= kelvane::notation::ErrorCode::ResultOutOfRange;
              code = static_cast<kelvane::notation::ErrorCode>(static_cast<int>(code) + 1)) {
             message.setText(formKelvane::ErrorSentence({code, 1001}));
+            VerifyCaptionsFit(window);
+        }
+        // And every sentence about a roll book that cannot be saved (SQLite's codes for a
+        // full disk, a read-only file, a newer schema and any other error).
+        for (const int code : {13, 8, 17, 1}) {
+            message.setText(kelvane::RollBookPanel::CannotSaveSentence(code));
             VerifyCaptionsFit(window);
         }
         message.clear();

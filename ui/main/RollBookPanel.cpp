@@ -198,10 +198,10 @@ void RollBookPanel::btnRenameCharacter_Click() {
 
 void RollBookPanel::btnDeleteCharacter_Click() {
     const QString name = ui->cboCharacter->currentText();
-    //: %1 is the character's name; %n the number of its saved rolls.
-    const QString question = tr("Delete %1 and the %n saved roll(s) that go with it?", nullptr,
-                                static_cast<int>(rolls_.size()))
-                                 .arg(name);
+    //: %1 is the character's name; %2 the number of its saved rolls.
+    const QString question =
+        tr("Delete %1 together with its saved rolls (%2)?")
+            .arg(name, QLocale().toString(static_cast<qulonglong>(rolls_.size())));
     if (QMessageBox::question(this, tr("Delete character"), question,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes) {

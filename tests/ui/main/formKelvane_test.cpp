@@ -216,11 +216,13 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<int>("tabs");
         QTest::addColumn<QString>("focus");
-        const QStringList chain = {"d4",      "md4",    "d6",          "md6",         "d8",
-                                   "md8",     "d10",    "md10",        "d12",         "md12",
-                                   "d20",     "md20",   "d100",        "md100",       "txtM",
-                                   "txtN",    "btnMdN", "btnClear",    "btnSeed",     "rolloutput",
-                                   "chkClip", "about",  "txtNotation", "btnNotation", "d4"};
+        const QStringList chain = {
+            "d4", "md4", "d6", "md6", "d8", "md8", "d10", "md10", "d12", "md12", "d20", "md20",
+            "d100", "md100", "txtM", "txtN", "btnMdN", "btnClear", "btnSeed", "rolloutput",
+            "chkClip", "about", "txtNotation", "btnNotation",
+            // The roll book to the right of the band.
+            "cboCharacter", "btnNewCharacter", "btnRenameCharacter", "btnDeleteCharacter",
+            "lstRollBook", "btnSaveRoll", "btnImport", "btnExport", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }
@@ -339,10 +341,13 @@ private slots:
         QFETCH(QString, parent);
         QFETCH(QRect, rect);
         Rig rig;
-        // The notation band below the declared controls is all the window gains.
+        // The notation band below the declared controls and the roll book to their right are
+        // all the window gains.
         const auto& band = rig.Find<QWidget>("bandNotation");
         QCOMPARE(band.geometry().topLeft(), QPoint(0, 335));
-        QCOMPARE(rig.window.size(), QSize(436, 335 + band.height()));
+        const auto& book = rig.Find<QWidget>("panelRollBook");
+        QCOMPARE(book.geometry().topLeft(), QPoint(436, 0));
+        QCOMPARE(rig.window.size(), QSize(436 + book.width(), 335 + band.height()));
         const auto& control = rig.Find<QWidget>(name);
         QCOMPARE(control.parentWidget()->objectName(), parent);
         QCOMPARE(control.geometry(), rect);
