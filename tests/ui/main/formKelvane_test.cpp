@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -33,6 +34,12 @@ constexpr float kJustBelowOne = 1.0F - 1.0F / 16777216.0F;
 
 const QStringList kCountBoxes = {"md4",  "md6",   "md8",  "md10", "md12",
                                  "md20", "md100", "txtM", "txtN"};
+
+// The data folder of one window: each rig starts on an empty book and history of its own.
+struct FreshDataFolder {
+    FreshDataFolder() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+    QTemporaryDir folder;
+};
 
 // A window rolling from a known script: draws 0.5, 0 and just below 1, over and over.
 struct Rig {
@@ -72,6 +79,7 @@ struct Rig {
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
+    FreshDataFolder data;
     ScriptedRandomSource random;
     formKelvane window;
 };
@@ -469,14 +477,14 @@ private slots:
         QFETCH(QSize, size);
         Rig rig;
         rig.window.show();
-        std::map<QString, QRect> before;
+        std::map<const QWidget*, QRect> before;
         for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-            before[control->objectName()] = control->geometry();
+            before[control] = control->geometry();
         }
         rig.window.resize(size);
         QTRY_COMPARE(rig.window.size(), size);
         for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-            QCOMPARE(control->geometry(), before[control->objectName()]);
+            QCOMPARE(control->geometry(), before[control]);
         }
     }
 
