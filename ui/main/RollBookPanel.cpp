@@ -353,7 +353,12 @@ QStringList RollBookPanel::History() {
 }
 
 void RollBookPanel::RememberNotation(const QString& notation) {
-    Store([&] { book_->AddToHistory(notation.toStdString()); });
+    try {
+        book_->AddToHistory(notation.toStdString());
+    } catch (const StorageError&) {
+        // Said once when the book was opened; every roll saying it again would drown the
+        // rolls' own announcements.
+    }
 }
 
 void RollBookPanel::btnExport_Click() {
