@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets; see README.md.
-.PHONY: all deps build run test bench package windows-qt windows-app windows-package fuzz clean
+.PHONY: all deps build run test bench package windows-qt windows-sqlite windows-app windows-package fuzz clean
 
 all: build
 
@@ -25,6 +25,7 @@ test: deps
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
+	$(MAKE) windows-sqlite
 	cmake --preset windows
 	cmake --build --preset windows
 	ctest --preset windows
@@ -40,6 +41,7 @@ bench: deps
 	./build/release/bench/engine_bench
 	./build/release/bench/notation_bench
 	./build/release/bench/window_bench
+	./build/release/bench/rollbook_bench
 	./bench/startup_and_memory.sh build/release
 
 package: deps
@@ -51,7 +53,11 @@ package: deps
 windows-qt: deps
 	./scripts/build-qt-windows >/dev/null
 
-windows-app: windows-qt
+# SQLite for Windows, likewise built once into the cache (a few minutes).
+windows-sqlite: deps
+	./scripts/build-sqlite-windows >/dev/null
+
+windows-app: windows-qt windows-sqlite
 	cmake --preset windows-app
 	cmake --build --preset windows-app
 

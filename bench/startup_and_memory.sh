@@ -39,8 +39,8 @@ trap cleanup EXIT
 
 start_xvfb
 unset QT_QPA_PLATFORM
-# A private runtime directory, as the toolkit asks for one.
-export XDG_RUNTIME_DIR=$work/runtime
+# A private runtime directory, as the toolkit asks for one, and a data folder of its own.
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 "$start_timer" "$runs" "$kelvane" "$empty_window" "$text_box_window"

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "ApplicationIcon.h"
+#include "PrivateDataFolder.h"
 #include "formKelvane.h"
 
 extern char** environ;

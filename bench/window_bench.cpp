@@ -27,6 +27,7 @@
 
 #include "EngineBench.h"
 #include "MersenneRandomSource.h"
+#include "PrivateDataFolder.h"
 #include "formKelvane.h"
 
 namespace {

@@ -44,6 +44,9 @@ and where their source is to be had, are in the folder licenses\Qt beside the pr
 install(FILES ${license_file} DESTINATION licenses RENAME Kelvane.txt)
 install(DIRECTORY ${KELVANE_WINDOWS_QT}/LICENSES/ DESTINATION licenses/Qt)
 install(FILES ${KELVANE_WINDOWS_QT}/SOURCE.txt DESTINATION licenses/Qt)
+# SQLite is linked into kelvane.exe (a static library, so no DLL goes with it); it is in the
+# public domain, as Debian's copyright file beside it says.
+install(FILES ${KELVANE_WINDOWS_SQLITE}/LICENSES/sqlite3-copyright.txt DESTINATION licenses/SQLite)
 
 # The MinGW runtime libraries, stripped of the debugging data Debian ships them with.
 set(runtime_dir ${PROJECT_BINARY_DIR}/packaging/runtime)

@@ -9,6 +9,138 @@
     </message>
 </context>
 <context>
+    <name>RollBookFile</name>
+    <message>
+        <source>The file is larger than 10 MB.</source>
+        <translation>Die Datei ist größer als 10 MB.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: line %1, column %2: %3.</source>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <translation>Die Datei ist kein JSON: Zeile %1, Spalte %2: %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvane roll book.</source>
+        <translation>Die Datei ist kein Kelvane-Wurfbuch.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
+        <translation>Version %1 der Datei kann Kelvane nicht lesen (es liest Version %2).</translation>
+    </message>
+    <message>
+        <source>A character in the file has no name.</source>
+        <translation>Eine Figur in der Datei hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rolls.</source>
+        <translation>Die Datei enthält mehr als %1 Würfe.</translation>
+    </message>
+    <message>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <translation>Der Wurf „%1“ von %2 ist nicht lesbar. %3</translation>
+    </message>
+    <message>
+        <source>The roll book could not be written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Das Wurfbuch konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RollBookPanel</name>
+    <message>
+        <source>&amp;Character</source>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Figur</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>The character whose saved rolls the book shows</source>
+        <translation>Die Figur, deren gespeicherte Würfe das Buch zeigt</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <extracomment>Button: add a new character to the roll book.</extracomment>
+        <translation>N&amp;eu</translation>
+    </message>
+    <message>
+        <source>Add a character to the roll book</source>
+        <translation>Dem Wurfbuch eine Figur hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <extracomment>Button: rename the chosen character.</extracomment>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename the character</source>
+        <translation>Die Figur umbenennen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the character and its saved rolls</source>
+        <translation>Die Figur mit ihren gespeicherten Würfen löschen</translation>
+    </message>
+    <message>
+        <source>Roll &amp;book</source>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <translation>&amp;Wurfbuch</translation>
+    </message>
+    <message>
+        <source>Roll book</source>
+        <translation>Wurfbuch</translation>
+    </message>
+    <message>
+        <source>Click, Enter or Space rolls; F2 renames; Alt+Up and Alt+Down move; Delete removes; Ctrl+Z brings back</source>
+        <extracomment>Keys: keep the key names as the keyboard shows them in your language.</extracomment>
+        <translation>Klick, Eingabe oder Leertaste würfelt; F2 benennt um; Alt+Auf und Alt+Ab verschieben; Entf entfernt; Strg+Z holt zurück</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Keep the notation in the book, named by its # label</source>
+        <translation>Die Notation im Buch behalten, benannt nach ihrem #-Etikett</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <extracomment>Button: read characters and rolls from a roll book file.</extracomment>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>Add the characters and rolls of a roll book file</source>
+        <translation>Die Figuren und Würfe einer Wurfbuch-Datei hinzufügen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <extracomment>Button: write the whole roll book to a file.</extracomment>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Write the whole roll book to a file</source>
+        <translation>Das ganze Wurfbuch in eine Datei schreiben</translation>
+    </message>
+</context>
+<context>
     <name>UntrappedErrorHandler</name>
     <message>
         <source>Overflow</source>
@@ -287,6 +419,90 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Verteilung</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollBookPanel</name>
+    <message>
+        <source>Player</source>
+        <extracomment>The one character of a new roll book.</extracomment>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>New character</source>
+        <translation>Neue Figur</translation>
+    </message>
+    <message>
+        <source>Name of the new character:</source>
+        <translation>Name der neuen Figur:</translation>
+    </message>
+    <message>
+        <source>The book already has a character named %1.</source>
+        <translation>Das Buch hat schon eine Figur namens %1.</translation>
+    </message>
+    <message>
+        <source>Rename character</source>
+        <translation>Figur umbenennen</translation>
+    </message>
+    <message>
+        <source>New name of the character:</source>
+        <translation>Neuer Name der Figur:</translation>
+    </message>
+    <message>
+        <source>Delete character</source>
+        <translation>Figur löschen</translation>
+    </message>
+    <message>
+        <source>roll-book</source>
+        <extracomment>The file name offered for an exported roll book; keep it short, without blanks.</extracomment>
+        <translation>wurfbuch</translation>
+    </message>
+    <message>
+        <source>Export the roll book</source>
+        <translation>Wurfbuch exportieren</translation>
+    </message>
+    <message>
+        <source>Roll books (*.json)</source>
+        <translation>Wurfbücher (*.json)</translation>
+    </message>
+    <message>
+        <source>The roll book was written to %1.</source>
+        <translation>Das Wurfbuch wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Import a roll book</source>
+        <translation>Wurfbuch importieren</translation>
+    </message>
+    <message>
+        <source>Imported: %1 new characters, %2 new rolls; %3 rolls were already in the book.</source>
+        <extracomment>%1, %2 and %3 are numbers of characters and rolls.</extracomment>
+        <translation>Importiert: %1 neue Figuren, %2 neue Würfe; %3 Würfe waren schon im Buch.</translation>
+    </message>
+    <message>
+        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>Das Wurfbuch war beschädigt; es wurde nach %1 verschoben und ein neues Buch begonnen.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk is full. Rolling goes on.</source>
+        <translation>Das Buch kann nicht gespeichert werden: Der Datenträger ist voll. Gewürfelt wird weiter.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
+        <translation>Das Buch kann nicht gespeichert werden: Ein neueres Kelvane hat es geschrieben. Gewürfelt wird weiter.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
+        <translation>Das Buch kann nicht gespeichert werden: Sein Ordner ist schreibgeschützt. Gewürfelt wird weiter.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk reports an error. Rolling goes on.</source>
+        <translation>Das Buch kann nicht gespeichert werden: Der Datenträger meldet einen Fehler. Gewürfelt wird weiter.</translation>
+    </message>
+    <message>
+        <source>Delete %1 together with its saved rolls (%2)?</source>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <translation>%1 samt ihren gespeicherten Würfen (%2) löschen?</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,138 @@
     </message>
 </context>
 <context>
+    <name>RollBookFile</name>
+    <message>
+        <source>The file is larger than 10 MB.</source>
+        <translation>El archivo supera los 10 MB.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: line %1, column %2: %3.</source>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <translation>El archivo no es JSON: línea %1, columna %2: %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvane roll book.</source>
+        <translation>El archivo no es un libro de tiradas de Kelvane.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
+        <translation>Kelvane no lee la versión %1 del archivo (lee la versión %2).</translation>
+    </message>
+    <message>
+        <source>A character in the file has no name.</source>
+        <translation>Un personaje del archivo no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rolls.</source>
+        <translation>El archivo contiene más de %1 tiradas.</translation>
+    </message>
+    <message>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <translation>La tirada «%1» de %2 no se puede leer. %3</translation>
+    </message>
+    <message>
+        <source>The roll book could not be written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo escribir el libro de tiradas en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RollBookPanel</name>
+    <message>
+        <source>&amp;Character</source>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Personaje</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Personaje</translation>
+    </message>
+    <message>
+        <source>The character whose saved rolls the book shows</source>
+        <translation>El personaje cuyas tiradas guardadas muestra el libro</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <extracomment>Button: add a new character to the roll book.</extracomment>
+        <translation>Nue&amp;vo</translation>
+    </message>
+    <message>
+        <source>Add a character to the roll book</source>
+        <translation>Añadir un personaje al libro de tiradas</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <extracomment>Button: rename the chosen character.</extracomment>
+        <translation>&amp;Renombrar</translation>
+    </message>
+    <message>
+        <source>Rename the character</source>
+        <translation>Renombrar el personaje</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
+        <translation>Eli&amp;minar</translation>
+    </message>
+    <message>
+        <source>Delete the character and its saved rolls</source>
+        <translation>Eliminar el personaje y sus tiradas guardadas</translation>
+    </message>
+    <message>
+        <source>Roll &amp;book</source>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <translation>&amp;Libro de tiradas</translation>
+    </message>
+    <message>
+        <source>Roll book</source>
+        <translation>Libro de tiradas</translation>
+    </message>
+    <message>
+        <source>Click, Enter or Space rolls; F2 renames; Alt+Up and Alt+Down move; Delete removes; Ctrl+Z brings back</source>
+        <extracomment>Keys: keep the key names as the keyboard shows them in your language.</extracomment>
+        <translation>Clic, Intro o Espacio tira; F2 renombra; Alt+Arriba y Alt+Abajo mueven; Supr quita; Ctrl+Z recupera</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Keep the notation in the book, named by its # label</source>
+        <translation>Guardar la notación en el libro, con el nombre de su etiqueta #</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <extracomment>Button: read characters and rolls from a roll book file.</extracomment>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Add the characters and rolls of a roll book file</source>
+        <translation>Añadir los personajes y tiradas de un archivo de libro de tiradas</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <extracomment>Button: write the whole roll book to a file.</extracomment>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Write the whole roll book to a file</source>
+        <translation>Escribir todo el libro de tiradas en un archivo</translation>
+    </message>
+</context>
+<context>
     <name>UntrappedErrorHandler</name>
     <message>
         <source>Overflow</source>
@@ -287,6 +419,90 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Distribución</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollBookPanel</name>
+    <message>
+        <source>Player</source>
+        <extracomment>The one character of a new roll book.</extracomment>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>New character</source>
+        <translation>Nuevo personaje</translation>
+    </message>
+    <message>
+        <source>Name of the new character:</source>
+        <translation>Nombre del nuevo personaje:</translation>
+    </message>
+    <message>
+        <source>The book already has a character named %1.</source>
+        <translation>El libro ya tiene un personaje llamado %1.</translation>
+    </message>
+    <message>
+        <source>Rename character</source>
+        <translation>Renombrar personaje</translation>
+    </message>
+    <message>
+        <source>New name of the character:</source>
+        <translation>Nuevo nombre del personaje:</translation>
+    </message>
+    <message>
+        <source>Delete character</source>
+        <translation>Eliminar personaje</translation>
+    </message>
+    <message>
+        <source>roll-book</source>
+        <extracomment>The file name offered for an exported roll book; keep it short, without blanks.</extracomment>
+        <translation>libro-de-tiradas</translation>
+    </message>
+    <message>
+        <source>Export the roll book</source>
+        <translation>Exportar el libro de tiradas</translation>
+    </message>
+    <message>
+        <source>Roll books (*.json)</source>
+        <translation>Libros de tiradas (*.json)</translation>
+    </message>
+    <message>
+        <source>The roll book was written to %1.</source>
+        <translation>El libro de tiradas se escribió en %1.</translation>
+    </message>
+    <message>
+        <source>Import a roll book</source>
+        <translation>Importar un libro de tiradas</translation>
+    </message>
+    <message>
+        <source>Imported: %1 new characters, %2 new rolls; %3 rolls were already in the book.</source>
+        <extracomment>%1, %2 and %3 are numbers of characters and rolls.</extracomment>
+        <translation>Importado: %1 personajes nuevos, %2 tiradas nuevas; %3 tiradas ya estaban en el libro.</translation>
+    </message>
+    <message>
+        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>El libro de tiradas estaba dañado; se movió a %1 y se empezó un libro nuevo.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk is full. Rolling goes on.</source>
+        <translation>El libro no se puede guardar: el disco está lleno. Se sigue tirando.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
+        <translation>El libro no se puede guardar: lo escribió un Kelvane más reciente. Se sigue tirando.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
+        <translation>El libro no se puede guardar: su carpeta es de solo lectura. Se sigue tirando.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk reports an error. Rolling goes on.</source>
+        <translation>El libro no se puede guardar: el disco informa de un error. Se sigue tirando.</translation>
+    </message>
+    <message>
+        <source>Delete %1 together with its saved rolls (%2)?</source>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <translation>¿Eliminar %1 junto con sus tiradas guardadas (%2)?</translation>
     </message>
 </context>
 <context>

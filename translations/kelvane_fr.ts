@@ -9,6 +9,138 @@
     </message>
 </context>
 <context>
+    <name>RollBookFile</name>
+    <message>
+        <source>The file is larger than 10 MB.</source>
+        <translation>Le fichier dépasse 10 Mo.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: line %1, column %2: %3.</source>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <translation>Le fichier n&apos;est pas du JSON : ligne %1, colonne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvane roll book.</source>
+        <translation>Le fichier n&apos;est pas un livre de jets Kelvane.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
+        <translation>Kelvane ne lit pas la version %1 du fichier (il lit la version %2).</translation>
+    </message>
+    <message>
+        <source>A character in the file has no name.</source>
+        <translation>Un personnage du fichier n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rolls.</source>
+        <translation>Le fichier contient plus de %1 jets.</translation>
+    </message>
+    <message>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <translation>Le jet « %1 » de %2 est illisible. %3</translation>
+    </message>
+    <message>
+        <source>The roll book could not be written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Le livre de jets n&apos;a pas pu être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>RollBookPanel</name>
+    <message>
+        <source>&amp;Character</source>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Personnage</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Personnage</translation>
+    </message>
+    <message>
+        <source>The character whose saved rolls the book shows</source>
+        <translation>Le personnage dont le livre montre les jets enregistrés</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <extracomment>Button: add a new character to the roll book.</extracomment>
+        <translation>Nou&amp;veau</translation>
+    </message>
+    <message>
+        <source>Add a character to the roll book</source>
+        <translation>Ajouter un personnage au livre de jets</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <extracomment>Button: rename the chosen character.</extracomment>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>Rename the character</source>
+        <translation>Renommer le personnage</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Delete the character and its saved rolls</source>
+        <translation>Supprimer le personnage et ses jets enregistrés</translation>
+    </message>
+    <message>
+        <source>Roll &amp;book</source>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <translation>&amp;Livre de jets</translation>
+    </message>
+    <message>
+        <source>Roll book</source>
+        <translation>Livre de jets</translation>
+    </message>
+    <message>
+        <source>Click, Enter or Space rolls; F2 renames; Alt+Up and Alt+Down move; Delete removes; Ctrl+Z brings back</source>
+        <extracomment>Keys: keep the key names as the keyboard shows them in your language.</extracomment>
+        <translation>Clic, Entrée ou Espace lance ; F2 renomme ; Alt+Haut et Alt+Bas déplacent ; Suppr retire ; Ctrl+Z rétablit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Keep the notation in the book, named by its # label</source>
+        <translation>Garder la notation dans le livre, nommée par son étiquette #</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <extracomment>Button: read characters and rolls from a roll book file.</extracomment>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>Add the characters and rolls of a roll book file</source>
+        <translation>Ajouter les personnages et les jets d&apos;un fichier de livre de jets</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <extracomment>Button: write the whole roll book to a file.</extracomment>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Write the whole roll book to a file</source>
+        <translation>Écrire tout le livre de jets dans un fichier</translation>
+    </message>
+</context>
+<context>
     <name>UntrappedErrorHandler</name>
     <message>
         <source>Overflow</source>
@@ -287,6 +419,90 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Répartition</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollBookPanel</name>
+    <message>
+        <source>Player</source>
+        <extracomment>The one character of a new roll book.</extracomment>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <source>New character</source>
+        <translation>Nouveau personnage</translation>
+    </message>
+    <message>
+        <source>Name of the new character:</source>
+        <translation>Nom du nouveau personnage :</translation>
+    </message>
+    <message>
+        <source>The book already has a character named %1.</source>
+        <translation>Le livre a déjà un personnage nommé %1.</translation>
+    </message>
+    <message>
+        <source>Rename character</source>
+        <translation>Renommer le personnage</translation>
+    </message>
+    <message>
+        <source>New name of the character:</source>
+        <translation>Nouveau nom du personnage :</translation>
+    </message>
+    <message>
+        <source>Delete character</source>
+        <translation>Supprimer le personnage</translation>
+    </message>
+    <message>
+        <source>roll-book</source>
+        <extracomment>The file name offered for an exported roll book; keep it short, without blanks.</extracomment>
+        <translation>livre-de-jets</translation>
+    </message>
+    <message>
+        <source>Export the roll book</source>
+        <translation>Exporter le livre de jets</translation>
+    </message>
+    <message>
+        <source>Roll books (*.json)</source>
+        <translation>Livres de jets (*.json)</translation>
+    </message>
+    <message>
+        <source>The roll book was written to %1.</source>
+        <translation>Le livre de jets a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Import a roll book</source>
+        <translation>Importer un livre de jets</translation>
+    </message>
+    <message>
+        <source>Imported: %1 new characters, %2 new rolls; %3 rolls were already in the book.</source>
+        <extracomment>%1, %2 and %3 are numbers of characters and rolls.</extracomment>
+        <translation>Importé : %1 nouveaux personnages, %2 nouveaux jets ; %3 jets étaient déjà dans le livre.</translation>
+    </message>
+    <message>
+        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>Le livre de jets était endommagé ; il a été déplacé vers %1 et un nouveau livre commencé.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk is full. Rolling goes on.</source>
+        <translation>Le livre ne peut pas être enregistré : le disque est plein. Les jets continuent.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
+        <translation>Le livre ne peut pas être enregistré : un Kelvane plus récent l&apos;a écrit. Les jets continuent.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
+        <translation>Le livre ne peut pas être enregistré : son dossier est en lecture seule. Les jets continuent.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk reports an error. Rolling goes on.</source>
+        <translation>Le livre ne peut pas être enregistré : le disque signale une erreur. Les jets continuent.</translation>
+    </message>
+    <message>
+        <source>Delete %1 together with its saved rolls (%2)?</source>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <translation>Supprimer %1 avec ses jets enregistrés (%2) ?</translation>
     </message>
 </context>
 <context>

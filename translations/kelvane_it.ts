@@ -9,6 +9,138 @@
     </message>
 </context>
 <context>
+    <name>RollBookFile</name>
+    <message>
+        <source>The file is larger than 10 MB.</source>
+        <translation>Il file supera i 10 MB.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: line %1, column %2: %3.</source>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <translation>Il file non è JSON: riga %1, colonna %2: %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvane roll book.</source>
+        <translation>Il file non è un libro dei tiri di Kelvane.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
+        <translation>Kelvane non legge la versione %1 del file (legge la versione %2).</translation>
+    </message>
+    <message>
+        <source>A character in the file has no name.</source>
+        <translation>Un personaggio del file non ha nome.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rolls.</source>
+        <translation>Il file contiene più di %1 tiri.</translation>
+    </message>
+    <message>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <translation>Il tiro «%1» di %2 non è leggibile. %3</translation>
+    </message>
+    <message>
+        <source>The roll book could not be written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile scrivere il libro dei tiri in %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RollBookPanel</name>
+    <message>
+        <source>&amp;Character</source>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Personaggio</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Personaggio</translation>
+    </message>
+    <message>
+        <source>The character whose saved rolls the book shows</source>
+        <translation>Il personaggio di cui il libro mostra i tiri salvati</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <extracomment>Button: add a new character to the roll book.</extracomment>
+        <translation>Nuo&amp;vo</translation>
+    </message>
+    <message>
+        <source>Add a character to the roll book</source>
+        <translation>Aggiungi un personaggio al libro dei tiri</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <extracomment>Button: rename the chosen character.</extracomment>
+        <translation>&amp;Rinomina</translation>
+    </message>
+    <message>
+        <source>Rename the character</source>
+        <translation>Rinomina il personaggio</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Delete the character and its saved rolls</source>
+        <translation>Elimina il personaggio e i suoi tiri salvati</translation>
+    </message>
+    <message>
+        <source>Roll &amp;book</source>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <translation>&amp;Libro dei tiri</translation>
+    </message>
+    <message>
+        <source>Roll book</source>
+        <translation>Libro dei tiri</translation>
+    </message>
+    <message>
+        <source>Click, Enter or Space rolls; F2 renames; Alt+Up and Alt+Down move; Delete removes; Ctrl+Z brings back</source>
+        <extracomment>Keys: keep the key names as the keyboard shows them in your language.</extracomment>
+        <translation>Clic, Invio o Spazio tira; F2 rinomina; Alt+Su e Alt+Giù spostano; Canc rimuove; Ctrl+Z ripristina</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Keep the notation in the book, named by its # label</source>
+        <translation>Tieni la notazione nel libro, col nome della sua etichetta #</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <extracomment>Button: read characters and rolls from a roll book file.</extracomment>
+        <translation>&amp;Importa...</translation>
+    </message>
+    <message>
+        <source>Add the characters and rolls of a roll book file</source>
+        <translation>Aggiungi i personaggi e i tiri di un file di libro dei tiri</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <extracomment>Button: write the whole roll book to a file.</extracomment>
+        <translation>Espor&amp;ta...</translation>
+    </message>
+    <message>
+        <source>Write the whole roll book to a file</source>
+        <translation>Scrivi tutto il libro dei tiri in un file</translation>
+    </message>
+</context>
+<context>
     <name>UntrappedErrorHandler</name>
     <message>
         <source>Overflow</source>
@@ -287,6 +419,90 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Distribuzione</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollBookPanel</name>
+    <message>
+        <source>Player</source>
+        <extracomment>The one character of a new roll book.</extracomment>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>New character</source>
+        <translation>Nuovo personaggio</translation>
+    </message>
+    <message>
+        <source>Name of the new character:</source>
+        <translation>Nome del nuovo personaggio:</translation>
+    </message>
+    <message>
+        <source>The book already has a character named %1.</source>
+        <translation>Il libro ha già un personaggio di nome %1.</translation>
+    </message>
+    <message>
+        <source>Rename character</source>
+        <translation>Rinomina personaggio</translation>
+    </message>
+    <message>
+        <source>New name of the character:</source>
+        <translation>Nuovo nome del personaggio:</translation>
+    </message>
+    <message>
+        <source>Delete character</source>
+        <translation>Elimina personaggio</translation>
+    </message>
+    <message>
+        <source>roll-book</source>
+        <extracomment>The file name offered for an exported roll book; keep it short, without blanks.</extracomment>
+        <translation>libro-dei-tiri</translation>
+    </message>
+    <message>
+        <source>Export the roll book</source>
+        <translation>Esporta il libro dei tiri</translation>
+    </message>
+    <message>
+        <source>Roll books (*.json)</source>
+        <translation>Libri dei tiri (*.json)</translation>
+    </message>
+    <message>
+        <source>The roll book was written to %1.</source>
+        <translation>Il libro dei tiri è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Import a roll book</source>
+        <translation>Importa un libro dei tiri</translation>
+    </message>
+    <message>
+        <source>Imported: %1 new characters, %2 new rolls; %3 rolls were already in the book.</source>
+        <extracomment>%1, %2 and %3 are numbers of characters and rolls.</extracomment>
+        <translation>Importati: %1 nuovi personaggi, %2 nuovi tiri; %3 tiri erano già nel libro.</translation>
+    </message>
+    <message>
+        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>Il libro dei tiri era danneggiato; è stato spostato in %1 ed è stato iniziato un libro nuovo.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk is full. Rolling goes on.</source>
+        <translation>Il libro non può essere salvato: il disco è pieno. Si continua a tirare.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
+        <translation>Il libro non può essere salvato: l&apos;ha scritto un Kelvane più recente. Si continua a tirare.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
+        <translation>Il libro non può essere salvato: la sua cartella è di sola lettura. Si continua a tirare.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk reports an error. Rolling goes on.</source>
+        <translation>Il libro non può essere salvato: il disco segnala un errore. Si continua a tirare.</translation>
+    </message>
+    <message>
+        <source>Delete %1 together with its saved rolls (%2)?</source>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <translation>Eliminare %1 insieme ai suoi tiri salvati (%2)?</translation>
     </message>
 </context>
 <context>

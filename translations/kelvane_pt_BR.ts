@@ -9,6 +9,138 @@
     </message>
 </context>
 <context>
+    <name>RollBookFile</name>
+    <message>
+        <source>The file is larger than 10 MB.</source>
+        <translation>O arquivo passa de 10 MB.</translation>
+    </message>
+    <message>
+        <source>The file is not JSON: line %1, column %2: %3.</source>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <translation>O arquivo não é JSON: linha %1, coluna %2: %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a Kelvane roll book.</source>
+        <translation>O arquivo não é um livro de rolagens do Kelvane.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
+        <translation>O Kelvane não lê a versão %1 do arquivo (ele lê a versão %2).</translation>
+    </message>
+    <message>
+        <source>A character in the file has no name.</source>
+        <translation>Um personagem do arquivo não tem nome.</translation>
+    </message>
+    <message>
+        <source>The file holds more than %1 rolls.</source>
+        <translation>O arquivo contém mais de %1 rolagens.</translation>
+    </message>
+    <message>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <translation>A rolagem &quot;%1&quot; de %2 não pode ser lida. %3</translation>
+    </message>
+    <message>
+        <source>The roll book could not be written to %1: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível gravar o livro de rolagens em %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RollBookPanel</name>
+    <message>
+        <source>&amp;Character</source>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Personagem</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Personagem</translation>
+    </message>
+    <message>
+        <source>The character whose saved rolls the book shows</source>
+        <translation>O personagem cujas rolagens salvas o livro mostra</translation>
+    </message>
+    <message>
+        <source>Ne&amp;w</source>
+        <extracomment>Button: add a new character to the roll book.</extracomment>
+        <translation>No&amp;vo</translation>
+    </message>
+    <message>
+        <source>Add a character to the roll book</source>
+        <translation>Adicionar um personagem ao livro de rolagens</translation>
+    </message>
+    <message>
+        <source>Rena&amp;me</source>
+        <extracomment>Button: rename the chosen character.</extracomment>
+        <translation>&amp;Renomear</translation>
+    </message>
+    <message>
+        <source>Rename the character</source>
+        <translation>Renomear o personagem</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
+        <translation>E&amp;xcluir</translation>
+    </message>
+    <message>
+        <source>Delete the character and its saved rolls</source>
+        <translation>Excluir o personagem e suas rolagens salvas</translation>
+    </message>
+    <message>
+        <source>Roll &amp;book</source>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <translation>&amp;Livro de rolagens</translation>
+    </message>
+    <message>
+        <source>Roll book</source>
+        <translation>Livro de rolagens</translation>
+    </message>
+    <message>
+        <source>Click, Enter or Space rolls; F2 renames; Alt+Up and Alt+Down move; Delete removes; Ctrl+Z brings back</source>
+        <extracomment>Keys: keep the key names as the keyboard shows them in your language.</extracomment>
+        <translation>Clique, Enter ou Espaço rola; F2 renomeia; Alt+Cima e Alt+Baixo movem; Delete remove; Ctrl+Z restaura</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Keep the notation in the book, named by its # label</source>
+        <translation>Guardar a notação no livro, com o nome do seu rótulo #</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <extracomment>Button: read characters and rolls from a roll book file.</extracomment>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Add the characters and rolls of a roll book file</source>
+        <translation>Adicionar os personagens e rolagens de um arquivo de livro de rolagens</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <extracomment>Button: write the whole roll book to a file.</extracomment>
+        <translation>Expor&amp;tar...</translation>
+    </message>
+    <message>
+        <source>Write the whole roll book to a file</source>
+        <translation>Gravar todo o livro de rolagens em um arquivo</translation>
+    </message>
+</context>
+<context>
     <name>UntrappedErrorHandler</name>
     <message>
         <source>Overflow</source>
@@ -287,6 +419,90 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Distribuição</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollBookPanel</name>
+    <message>
+        <source>Player</source>
+        <extracomment>The one character of a new roll book.</extracomment>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>New character</source>
+        <translation>Novo personagem</translation>
+    </message>
+    <message>
+        <source>Name of the new character:</source>
+        <translation>Nome do novo personagem:</translation>
+    </message>
+    <message>
+        <source>The book already has a character named %1.</source>
+        <translation>O livro já tem um personagem chamado %1.</translation>
+    </message>
+    <message>
+        <source>Rename character</source>
+        <translation>Renomear personagem</translation>
+    </message>
+    <message>
+        <source>New name of the character:</source>
+        <translation>Novo nome do personagem:</translation>
+    </message>
+    <message>
+        <source>Delete character</source>
+        <translation>Excluir personagem</translation>
+    </message>
+    <message>
+        <source>roll-book</source>
+        <extracomment>The file name offered for an exported roll book; keep it short, without blanks.</extracomment>
+        <translation>livro-de-rolagens</translation>
+    </message>
+    <message>
+        <source>Export the roll book</source>
+        <translation>Exportar o livro de rolagens</translation>
+    </message>
+    <message>
+        <source>Roll books (*.json)</source>
+        <translation>Livros de rolagens (*.json)</translation>
+    </message>
+    <message>
+        <source>The roll book was written to %1.</source>
+        <translation>O livro de rolagens foi gravado em %1.</translation>
+    </message>
+    <message>
+        <source>Import a roll book</source>
+        <translation>Importar um livro de rolagens</translation>
+    </message>
+    <message>
+        <source>Imported: %1 new characters, %2 new rolls; %3 rolls were already in the book.</source>
+        <extracomment>%1, %2 and %3 are numbers of characters and rolls.</extracomment>
+        <translation>Importado: %1 personagens novos, %2 rolagens novas; %3 rolagens já estavam no livro.</translation>
+    </message>
+    <message>
+        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>O livro de rolagens estava danificado; foi movido para %1 e um livro novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk is full. Rolling goes on.</source>
+        <translation>O livro não pode ser salvo: o disco está cheio. As rolagens continuam.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
+        <translation>O livro não pode ser salvo: um Kelvane mais novo o gravou. As rolagens continuam.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
+        <translation>O livro não pode ser salvo: a pasta dele é somente leitura. As rolagens continuam.</translation>
+    </message>
+    <message>
+        <source>The book cannot be saved: the disk reports an error. Rolling goes on.</source>
+        <translation>O livro não pode ser salvo: o disco informa um erro. As rolagens continuam.</translation>
+    </message>
+    <message>
+        <source>Delete %1 together with its saved rolls (%2)?</source>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <translation>Excluir %1 junto com suas rolagens salvas (%2)?</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,6 @@
 #include <QString>
 
 #include "ApplicationIcon.h"
-#include "KelvaneDatabase.h"
 #include "SqliteTableOutbox.h"
 #include "TableLink.h"
 #include "TableSettings.h"
@@ -33,8 +32,7 @@ int main(int argc, char* argv[]) {
     const kelvane::Translations translations(QLocale::system().uiLanguages());
 
     kelvane::formKelvane window;
-    kelvane::KelvaneDatabase database(DataPath(QStringLiteral("kelvane.sqlite3")).toStdString());
-    kelvane::SqliteTableOutbox outbox(database.Connection());
+    kelvane::SqliteTableOutbox outbox(window.Database().Connection());
     kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
     // A testing aid: a local server that answers as Discord's API does.
     kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),

@@ -18,6 +18,21 @@ namespace {
 StorageError::StorageError(int code, const std::string& message)
     : std::runtime_error(message), code_(code) {}
 
+StorageProblem ProblemOf(int code) {
+    switch (code) {
+        case SQLITE_FULL:
+            return StorageProblem::kDiskFull;
+        case SQLITE_READONLY:
+        case SQLITE_CANTOPEN:
+        case SQLITE_PERM:
+            return StorageProblem::kReadOnly;
+        case SQLITE_SCHEMA:
+            return StorageProblem::kNewerVersion;
+        default:
+            return StorageProblem::kOther;
+    }
+}
+
 SqliteDatabase::SqliteDatabase(const std::string& path, int flags) {
     const int result = sqlite3_open_v2(path.c_str(), &handle_, flags | SQLITE_OPEN_URI, nullptr);
     if (result != SQLITE_OK) {

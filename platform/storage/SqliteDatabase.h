@@ -23,6 +23,10 @@ class StorageError : public std::runtime_error {
     int code_;
 };
 
+// What a StorageError's code means to the player.
+enum class StorageProblem { kDiskFull, kReadOnly, kNewerVersion, kOther };
+[[nodiscard]] StorageProblem ProblemOf(int code);
+
 // One open connection to a database file, closed when it goes.
 class SqliteDatabase {
   public:

@@ -3,7 +3,8 @@
 # with mouse and keyboard only, and checks what a player sees: what a roll puts on the X
 # clipboard (the byte format, the same rolls on every fresh start, different rolls after Seed
 # Generator), the largest roll, the overflow message, after which the program goes on, a roll
-# of dice notation, and the About dialog.
+# of dice notation, the About dialog, and a roll saved in the roll book, found after a restart
+# and rolled from there.
 #
 # Usage: kelvane_e2e.sh <screenshot to write> <command that starts Kelvane> [its arguments]
 #
@@ -174,8 +175,9 @@ print(f"{total} oder mehr: {share(more)}  ·  {total} oder weniger: {share(less)
 END
 }
 
-# A private runtime directory, as the toolkit asks for one.
-export XDG_RUNTIME_DIR=$work/runtime
+# A private runtime directory, as the toolkit asks for one, and a data folder of its own for
+# Kelvane's database, away from the user's.
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
 # Wine's desktop process, started with the prefix before there was a display, would keep the
@@ -300,5 +302,26 @@ if [[ -n ${WINEPREFIX:-} ]]; then
     xdotool windowclose "$tool"
 fi
 
+stop_kelvane
+
+# The roll book: a roll saved with Save (Alt+S) is there after a restart, and Enter on its row
+# (the list is Alt+B) rolls it as if it had been typed.
+start_kelvane
+xdotool windowactivate --sync "$window" key alt+n ctrl+a
+xdotool type --delay 30 'd20+5 # Longsword'
+xdotool key alt+s
+sleep 1
+stop_kelvane
+start_kelvane
+click_clipboard_option
+xdotool windowactivate --sync "$window" key alt+b Return
+deadline=$((SECONDS + wait_seconds))
+book_line='^d20\+5: \[([0-9]+)\]\+5 = ([0-9]+) # Longsword'"$cr"'$'
+until timeout 5 xclip -selection clipboard -o >"$work/clip" 2>/dev/null &&
+    [[ $(cat "$work/clip") =~ $book_line ]]; do
+    ((SECONDS < deadline)) || fail "the saved Longsword rolled '$(head -c 80 "$work/clip")'"
+    sleep 0.2
+done
+((BASH_REMATCH[2] == BASH_REMATCH[1] + 5)) || fail "the saved Longsword rolled '$(cat "$work/clip")'"
 stop_kelvane
 echo "PASS: screenshot in $screenshot"

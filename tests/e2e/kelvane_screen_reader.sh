@@ -34,7 +34,7 @@ start() {
     pids+=($!)
 }
 
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_DATA_HOME=$work/home/.local/share
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 
 start_xvfb

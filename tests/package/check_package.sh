@@ -50,7 +50,7 @@ description=$(dpkg-deb -f "$deb" Description)
 # The package names in Depends, without versions or alternatives; those of the libraries the
 # program links show that dpkg-shlibdeps ran.
 depends=$(dpkg-deb -f "$deb" Depends | tr ',|' '\n' | sed 's/(.*)//; s/ //g' | sort -u)
-for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsqlite3-0; do
     grep -qx "$package" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 
@@ -76,7 +76,7 @@ lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || fail "lintian: $(cat
 cat "$work/lintian.log"
 
 dpkg-deb -x "$deb" "$work/root"
-export XDG_RUNTIME_DIR=$work/runtime
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
 unset QT_QPA_PLATFORM

@@ -78,7 +78,8 @@ kelvane_pid=""
 "$wineserver" -w
 [[ ! -e $program_dir ]] || fail "the uninstaller left: $(cd "$program_dir" && find . | head)"
 "$wine" reg query "$uninstall_key" >/dev/null 2>&1 && fail "the Apps and Features entry is left"
+# The player's roll book, in their own AppData, stays: it is theirs, not the program's.
 left=$(cd "$WINEPREFIX/drive_c" && find . | sort | comm -13 "$work/before" - |
-    grep -i kelvane || true)
+    grep -i kelvane | grep -v '/AppData/Roaming/Kelvane' || true)
 [[ -z $left ]] || fail "the uninstaller left: $left"
 echo "PASS"

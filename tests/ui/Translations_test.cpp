@@ -13,6 +13,8 @@
 #include <map>
 #include <memory>
 
+#include "PrivateDataFolder.h"
+#include "RollBookPanel.h"
 #include "ScriptedRandomSource.h"
 #include "TableSettings.h"
 #include "TableSharing.h"
@@ -185,6 +187,12 @@ private slots:
              code <= kelvane::notation::ErrorCode::ResultOutOfRange;
              code = static_cast<kelvane::notation::ErrorCode>(static_cast<int>(code) + 1)) {
             message.setText(formKelvane::ErrorSentence({code, 1001}));
+            VerifyCaptionsFit(window);
+        }
+        // And every sentence about a roll book that cannot be saved (SQLite's codes for a
+        // full disk, a read-only file, a newer schema and any other error).
+        for (const int code : {13, 8, 17, 1}) {
+            message.setText(kelvane::RollBookPanel::CannotSaveSentence(code));
             VerifyCaptionsFit(window);
         }
         message.clear();

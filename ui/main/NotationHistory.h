@@ -12,6 +12,12 @@ class NotationHistory {
   public:
     static constexpr int kCapacity = 100;
 
+    // The notations of earlier sessions, newest first.
+    void Load(const QStringList& newestFirst) {
+        entries_ = newestFirst.mid(0, kCapacity);
+        position_ = -1;
+    }
+
     void Add(const QString& notation) {
         entries_.removeAll(notation);
         entries_.prepend(notation);

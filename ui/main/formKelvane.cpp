@@ -23,8 +23,10 @@
 #include <variant>
 
 #include "CountConversion.h"
+#include "DatabaseLocation.h"
 #include "DefaultFont.h"
 #include "MersenneRandomSource.h"
+#include "RollBookPanel.h"
 #include "UntrappedErrorHandler.h"
 #include "WholeLineToolTips.h"
 #include "frmAbout.h"
@@ -79,6 +81,7 @@ formKelvane::formKelvane(QWidget* parent) : formKelvane(ProcessRandomSource(), p
 formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     : QWidget(parent),
       ui(BuildLayout(*this)),
+      database_(OpenKelvaneDatabase()),
       random_(random),
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
@@ -130,6 +133,11 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
     connect(ui->btnTable, &QPushButton::clicked, this, &formKelvane::tableRequested);
+
+    connect(ui->panelRollBook, &RollBookPanel::RollRequested, this, &formKelvane::RollNotationText);
+    connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
+    ui->panelRollBook->Open(*database_, *ui->txtNotation);
+    history_.Load(ui->panelRollBook->History());
 }
 
 formKelvane::~formKelvane() = default;
@@ -167,11 +175,17 @@ void formKelvane::btnMdN_Click() {
     });
 }
 
+void formKelvane::RollNotationText(const QString& text) {
+    ui->txtNotation->setText(text);
+    btnNotation_Click();
+}
+
 void formKelvane::btnNotation_Click() {
     UntrappedErrorHandler::Run(this, [&] {
         const QString text = ui->txtNotation->text();
         if (!text.trimmed().isEmpty()) {
             history_.Add(text.trimmed());
+            ui->panelRollBook->RememberNotation(text.trimmed());
         }
         const QByteArray utf8 = text.toUtf8();
         auto shown = engine_.sRollNotation(

@@ -8,6 +8,7 @@
 #include "CaptionTarget.h"
 #include "DiceEngine.h"
 #include "Distribution.h"
+#include "KelvaneDatabase.h"
 #include "ListTarget.h"
 #include "Notation.h"
 #include "NotationHistory.h"
@@ -52,6 +53,11 @@ class formKelvane : public QWidget {
 
     // The band's line on sharing with the table, such as "Shared"; a failure is announced.
     void ShowTableStatus(const QString& text, bool sharing, bool failed);
+
+    // Kelvane's database, opened with the window and shared by everything it keeps.
+    [[nodiscard]] KelvaneDatabase& Database() { return *database_; }
+    // Rolls the text exactly as if it had been typed into the notation box and rolled there.
+    void RollNotationText(const QString& text);
 
   signals:
     // Every roll, from the die buttons, MdN or notation, as soon as its outputs are written;
@@ -105,6 +111,7 @@ class formKelvane : public QWidget {
     void SpeakCurrentLine();
 
     std::unique_ptr<Ui::formKelvane> ui;
+    std::unique_ptr<KelvaneDatabase> database_;
     RandomSource& random_;
     RollListModel rollList_;
     QtCaption resultFrame_;

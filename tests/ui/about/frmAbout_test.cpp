@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PrivateDataFolder.h"
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
 

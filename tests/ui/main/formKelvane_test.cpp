@@ -16,11 +16,13 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 #include <map>
 
+#include "PrivateDataFolder.h"
 #include "ScriptedRandomSource.h"
 
 using kelvane::formKelvane;
@@ -32,6 +34,12 @@ constexpr float kJustBelowOne = 1.0F - 1.0F / 16777216.0F;
 
 const QStringList kCountBoxes = {"md4",  "md6",   "md8",  "md10", "md12",
                                  "md20", "md100", "txtM", "txtN"};
+
+// The data folder of one window: each rig starts on an empty book and history of its own.
+struct FreshDataFolder {
+    FreshDataFolder() { qputenv("XDG_DATA_HOME", folder.path().toLocal8Bit()); }
+    QTemporaryDir folder;
+};
 
 // A window rolling from a known script: draws 0.5, 0 and just below 1, over and over.
 struct Rig {
@@ -71,6 +79,7 @@ struct Rig {
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
+    FreshDataFolder data;
     ScriptedRandomSource random;
     formKelvane window;
 };
@@ -216,10 +225,12 @@ private slots:
         QTest::addColumn<int>("tabs");
         QTest::addColumn<QString>("focus");
         const QStringList chain = {
-            "d4",    "md4",         "d6",          "md6",      "d8",      "md8",        "d10",
-            "md10",  "d12",         "md12",        "d20",      "md20",    "d100",       "md100",
-            "txtM",  "txtN",        "btnMdN",      "btnClear", "btnSeed", "rolloutput", "chkClip",
-            "about", "txtNotation", "btnNotation", "btnTable", "d4"};
+            "d4", "md4", "d6", "md6", "d8", "md8", "d10", "md10", "d12", "md12", "d20", "md20",
+            "d100", "md100", "txtM", "txtN", "btnMdN", "btnClear", "btnSeed", "rolloutput",
+            "chkClip", "about", "txtNotation", "btnNotation", "btnTable",
+            // The roll book to the right of the band.
+            "cboCharacter", "btnNewCharacter", "btnRenameCharacter", "btnDeleteCharacter",
+            "lstRollBook", "btnSaveRoll", "btnImport", "btnExport", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }
@@ -338,10 +349,13 @@ private slots:
         QFETCH(QString, parent);
         QFETCH(QRect, rect);
         Rig rig;
-        // The notation band below the declared controls is all the window gains.
+        // The notation band below the declared controls and the roll book to their right are
+        // all the window gains.
         const auto& band = rig.Find<QWidget>("bandNotation");
         QCOMPARE(band.geometry().topLeft(), QPoint(0, 335));
-        QCOMPARE(rig.window.size(), QSize(436, 335 + band.height()));
+        const auto& book = rig.Find<QWidget>("panelRollBook");
+        QCOMPARE(book.geometry().topLeft(), QPoint(436, 0));
+        QCOMPARE(rig.window.size(), QSize(436 + book.width(), 335 + band.height()));
         const auto& control = rig.Find<QWidget>(name);
         QCOMPARE(control.parentWidget()->objectName(), parent);
         QCOMPARE(control.geometry(), rect);
@@ -463,14 +477,14 @@ private slots:
         QFETCH(QSize, size);
         Rig rig;
         rig.window.show();
-        std::map<QString, QRect> before;
+        std::map<const QWidget*, QRect> before;
         for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-            before[control->objectName()] = control->geometry();
+            before[control] = control->geometry();
         }
         rig.window.resize(size);
         QTRY_COMPARE(rig.window.size(), size);
         for (const QWidget* control : rig.window.findChildren<QWidget*>()) {
-            QCOMPARE(control->geometry(), before[control->objectName()]);
+            QCOMPARE(control->geometry(), before[control]);
         }
     }
 

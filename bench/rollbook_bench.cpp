@@ -1,0 +1,99 @@
+// The roll book at the size of a large campaign, 1,000 characters of 100 rolls each: the panel
+// showing it, the book exported to and imported from a file's text, and one row saved to the
+// database file on disk.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "KelvaneDatabase.h"
+#include "RollBookFile.h"
+#include "RollBookPanel.h"
+#include "SqliteRollBook.h"
+
+namespace {
+
+using kelvane::CharacterRolls;
+using kelvane::KelvaneDatabase;
+using kelvane::RollBookFile;
+using kelvane::SqliteRollBook;
+
+std::vector<CharacterRolls> LargeBook() {
+    std::vector<CharacterRolls> book;
+    for (int character = 0; character < 1000; ++character) {
+        CharacterRolls rolls{"Character " + std::to_string(character), {}};
+        for (int roll = 0; roll < 100; ++roll) {
+            rolls.rolls.push_back(
+                {"Attack " + std::to_string(roll), "d20+" + std::to_string(roll % 12) + " # a"});
+        }
+        book.push_back(std::move(rolls));
+    }
+    return book;
+}
+
+// A database file holding the large book.
+struct LargeDatabase {
+    LargeDatabase() { SqliteRollBook(database.Connection()).Import(LargeBook()); }
+    QTemporaryDir folder;
+    KelvaneDatabase database{(folder.path() + "/kelvane.sqlite3").toStdString()};
+};
+
+LargeDatabase& Large() {
+    static LargeDatabase large;
+    return large;
+}
+
+void ShowBook(benchmark::State& state) {
+    QLineEdit notation;
+    kelvane::RollBookPanel panel;
+    panel.Open(Large().database, notation);
+    for (auto _ : state) {
+        panel.Reload();
+    }
+}
+BENCHMARK(ShowBook)->Unit(benchmark::kMillisecond);
+
+void ExportBook(benchmark::State& state) {
+    SqliteRollBook book(Large().database.Connection());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RollBookFile::Write(book.Export()));
+    }
+}
+BENCHMARK(ExportBook)->Unit(benchmark::kMillisecond);
+
+void ImportBook(benchmark::State& state) {
+    const QByteArray file = RollBookFile::Write(LargeBook());
+    for (auto _ : state) {
+        KelvaneDatabase fresh(":memory:");
+        const auto read = RollBookFile::Read(file);
+        SqliteRollBook(fresh.Connection()).Import(std::get<std::vector<CharacterRolls>>(read));
+    }
+}
+BENCHMARK(ImportBook)->Unit(benchmark::kMillisecond);
+
+void SaveRow(benchmark::State& state) {
+    SqliteRollBook book(Large().database.Connection());
+    const auto character = book.Characters().front().id;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(book.AddRoll(character, "Longsword", "d20+5"));
+    }
+}
+BENCHMARK(SaveRow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

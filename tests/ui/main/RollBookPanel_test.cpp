@@ -1,0 +1,161 @@
+#include "RollBookPanel.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+#include <memory>
+
+#include "PrivateDataFolder.h"
+#include "ScriptedRandomSource.h"
+#include "formKelvane.h"
+
+using kelvane::formKelvane;
+using kelvane::testing::ScriptedRandomSource;
+
+namespace {
+
+// The window on a book of its own, with the rolls Longsword d20+5, Damage 1d8+3 and Sneak
+// attack 3d6 saved through the notation box and Save.
+struct Rig {
+    Rig() {
+        window.show();
+        for (const char* text : {"d20+5 # Longsword", "1d8+3 # Damage", "3d6"}) {
+            Save(text);
+        }
+    }
+    template <typename T>
+    T& Find(const char* name) {
+        return *window.findChild<T*>(name);
+    }
+    void Save(const QString& text) {
+        Find<QLineEdit>("txtNotation").setText(text);
+        QTest::mouseClick(&Find<QPushButton>("btnSaveRoll"), Qt::LeftButton);
+    }
+    // The rows as "name notation", joined by "|".
+    QString Rows() {
+        QStringList rows;
+        auto& list = Find<QTreeWidget>("lstRollBook");
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            rows << list.topLevelItem(row)->text(0) + " " + list.topLevelItem(row)->text(1);
+        }
+        return rows.join('|');
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&Find<QTreeWidget>("lstRollBook"), static_cast<Qt::Key>(key), modifiers);
+    }
+
+    ScriptedRandomSource random{{0.5F}};
+    formKelvane window{random};
+};
+
+}  // namespace
+
+class RollBookPanelTest : public QObject {
+    Q_OBJECT
+
+    // clang-format off
+private slots:
+    // clang-format on
+    // Each test starts on a book of its own.
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", folder_->path().toLocal8Bit());
+    }
+
+    void rollsARowAsIfTyped_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("Space") << "space";
+    }
+
+    void rollsARowAsIfTyped() {
+        QFETCH(QString, how);
+        Rig rig;
+        auto& list = rig.Find<QTreeWidget>("lstRollBook");
+        QCOMPARE(rig.Rows(), "Longsword d20+5|Damage 1d8+3|3d6 3d6");
+        rig.Find<QLineEdit>("txtNotation").clear();
+        if (how == "click") {
+            const QRect row = list.visualItemRect(list.topLevelItem(1));
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row.center());
+        } else {
+            list.setFocus();
+            list.setCurrentItem(list.topLevelItem(0));
+            rig.Key(Qt::Key_Down);  // moves without rolling
+            QCOMPARE(rig.Find<QLabel>("totalresult").text(), "0");
+            rig.Key(how == "enter" ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QCOMPARE(rig.Find<QLineEdit>("txtNotation").text(), "1d8+3 # Damage");
+        // The scripted die shows 5 on a d8: 5 + 3.
+        QCOMPARE(rig.Find<QLabel>("totalresult").text(), "8");
+    }
+
+    void refusesANotationThatCannotBeRolled() {
+        Rig rig;
+        rig.Save("3d6++");
+        QCOMPARE(rig.Rows(), "Longsword d20+5|Damage 1d8+3|3d6 3d6");
+        QCOMPARE(rig.Find<QLabel>("lblNotationMessage").text(),
+                 "Column 6: a number, a die such as d6, or ( should come here.");
+    }
+
+    void editsAndKeepsTheRows_data() {
+        QTest::addColumn<QList<int>>("keys");  // key and modifiers, in pairs
+        QTest::addColumn<QString>("rows");
+        const int alt = Qt::AltModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Alt+Down") << QList<int>{Qt::Key_Down, alt}
+                                  << "Damage 1d8+3|Longsword d20+5|3d6 3d6";
+        QTest::newRow("Alt+Up at the top")
+            << QList<int>{Qt::Key_Up, alt} << "Longsword d20+5|Damage 1d8+3|3d6 3d6";
+        QTest::newRow("Delete") << QList<int>{Qt::Key_Delete, 0} << "Damage 1d8+3|3d6 3d6";
+        QTest::newRow("Delete twice, Ctrl+Z")
+            << QList<int>{Qt::Key_Delete, 0, Qt::Key_Delete, 0, Qt::Key_Z, ctrl}
+            << "Damage 1d8+3|3d6 3d6";
+        QTest::newRow("Delete, Alt+Down, Ctrl+Z")
+            << QList<int>{Qt::Key_Delete, 0, Qt::Key_Down, alt, Qt::Key_Z, ctrl}
+            << "Longsword d20+5|3d6 3d6|Damage 1d8+3";
+        QTest::newRow("F2") << QList<int>{Qt::Key_F2, 0, Qt::Key_A, 0, Qt::Key_Return, 0}
+                            << "a d20+5|Damage 1d8+3|3d6 3d6";
+    }
+
+    void editsAndKeepsTheRows() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, rows);
+        {
+            Rig rig;
+            auto& list = rig.Find<QTreeWidget>("lstRollBook");
+            rig.window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+            list.setFocus();
+            list.setCurrentItem(list.topLevelItem(0));
+            for (qsizetype i = 0; i < keys.size(); i += 2) {
+                // While a row is renamed, the keys go to its editor.
+                QWidget* target = QApplication::focusWidget();
+                QTest::keyClick(target != nullptr ? target : &list, static_cast<Qt::Key>(keys[i]),
+                                static_cast<Qt::KeyboardModifiers>(keys[i + 1]));
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(rig.Find<QTreeWidget>("lstRollBook").topLevelItemCount(), rows.count('|') + 1);
+        }
+        // A new window reads the same rows back from the database.
+        ScriptedRandomSource random({0.5F});
+        formKelvane again(random);
+        QStringList shown;
+        auto& list = *again.findChild<QTreeWidget*>("lstRollBook");
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            shown << list.topLevelItem(row)->text(0) + " " + list.topLevelItem(row)->text(1);
+        }
+        QCOMPARE(shown.join('|'), rows);
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> folder_;
+};
+
+QTEST_MAIN(RollBookPanelTest)
+#include "RollBookPanel_test.moc"
