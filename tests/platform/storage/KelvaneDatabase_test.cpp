@@ -1,0 +1,184 @@
+#include "KelvaneDatabase.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "Schema.h"
+#include "SqliteRollBook.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class StorageFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() / ("kelvane-storage-" + std::to_string(getpid())) /
+                  (std::string(test->name()) + "-" + std::to_string(counter_++));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        fs::permissions(folder_, fs::perms::owner_all);
+        fs::remove_all(folder_.parent_path());
+    }
+    [[nodiscard]] std::string Path() const { return (folder_ / "kelvane.sqlite3").string(); }
+
+    fs::path folder_;
+    static inline int counter_ = 0;
+};
+
+// A file already in place when Kelvane starts, and whether opening it must move it aside.
+struct StartingFile {
+    const char* name;
+    std::optional<std::string> (*contents)();  // none: no file yet
+    bool moved_aside;
+};
+
+void PrintTo(const StartingFile& file, std::ostream* out) { *out << file.name; }
+
+// A real book whose second page, the first of its tables, is overwritten with nonsense.
+std::optional<std::string> DamagedPage() {
+    const auto path = fs::temp_directory_path() / ("kelvane-page-" + std::to_string(getpid()));
+    {
+        KelvaneDatabase database(path.string());
+        SqliteRollBook book(database.Connection());
+        book.AddRoll(book.AddCharacter("Player").value(), "Longsword", "d20+5");
+    }
+    std::string file = Contents(path);
+    fs::remove(path);
+    file.replace(4096, 4096, std::string(4096, '\x5a'));
+    return file;
+}
+
+class OpeningFile : public StorageFolder, public ::testing::WithParamInterface<StartingFile> {};
+
+TEST_P(OpeningFile, EndsAtTheNewestSchemaAndKeepsADamagedFile) {
+    const auto contents = GetParam().contents();
+    if (contents) {
+        std::ofstream(Path(), std::ios::binary) << *contents;
+    }
+    KelvaneDatabase database(Path());
+
+    EXPECT_EQ(database.OpenedState(), GetParam().moved_aside
+                                          ? KelvaneDatabase::State::kStartedAfresh
+                                          : KelvaneDatabase::State::kSaved);
+    EXPECT_EQ(database.Connection().QueryInteger("PRAGMA user_version"),
+              static_cast<std::int64_t>(SchemaSteps().size()));
+    EXPECT_EQ(database.Connection().QueryInteger("PRAGMA foreign_keys"), 1);
+    SqliteStatement mode(database.Connection(), "PRAGMA journal_mode");
+    ASSERT_TRUE(mode.Step());
+    EXPECT_EQ(mode.Text(0), "wal");
+    if (GetParam().moved_aside) {
+        const fs::path aside = database.MovedAsideTo();
+        EXPECT_EQ(aside.parent_path(), folder_);
+        EXPECT_EQ(aside.filename().string().rfind("kelvane.damaged-", 0), 0U) << aside;
+        EXPECT_EQ(aside.extension(), ".sqlite3");
+        EXPECT_EQ(Contents(aside), *contents);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpeningFile,
+    ::testing::Values(
+        StartingFile{"none", [] { return std::optional<std::string>(); }, false},
+        StartingFile{"empty", [] { return std::optional<std::string>(""); }, false},
+        StartingFile{"text", [] { return std::optional<std::string>("Longsword d20+5\n"); }, true},
+        StartingFile{"zeros", [] { return std::optional(std::string(8192, '\0')); }, true},
+        StartingFile{"damaged_header",
+                     [] {
+                         return std::optional(std::string("SQLite format 3") + '\0' +
+                                              std::string(8176, '\x5a'));
+                     },
+                     true},
+        StartingFile{"damaged_page", DamagedPage, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+using Storage = StorageFolder;
+
+TEST_F(Storage, TwoConnectionsSeeEachOthersChanges) {
+    KelvaneDatabase first(Path());
+    KelvaneDatabase second(Path());
+    SqliteRollBook first_book(first.Connection());
+    SqliteRollBook second_book(second.Connection());
+
+    const auto player = first_book.AddCharacter("Player").value();
+    second_book.AddRoll(player, "Longsword", "d20+5");
+    first_book.AddRoll(player, "Damage", "1d8+3");
+
+    const auto rolls = second_book.Rolls(player);
+    ASSERT_EQ(rolls.size(), 2U);
+    EXPECT_EQ(rolls[0].name, "Longsword");
+    EXPECT_EQ(rolls[1].notation, "1d8+3");
+    EXPECT_FALSE(second_book.AddCharacter("Player")) << "the name is taken in the other window";
+}
+
+TEST_F(Storage, AFullDiskChangesNothing) {
+    KelvaneDatabase database(Path());
+    SqliteRollBook book(database.Connection());
+    const auto player = book.AddCharacter("Player").value();
+    book.AddRoll(player, "Longsword", "d20+5");
+    database.Connection().Execute("PRAGMA max_page_count = 8");
+
+    CharacterRolls huge{"Player", {}};
+    for (int row = 0; row < 2000; ++row) {
+        huge.rolls.push_back({"Roll " + std::to_string(row), "d20+" + std::to_string(row)});
+    }
+    try {
+        book.Import({huge});
+        FAIL() << "the import fitted";
+    } catch (const StorageError& error) {
+        EXPECT_EQ(error.Code(), SQLITE_FULL);
+    }
+    ASSERT_EQ(book.Rolls(player).size(), 1U);
+    EXPECT_EQ(book.Rolls(player)[0].name, "Longsword");
+}
+
+#ifndef _WIN32
+// The folder cannot be written: what was saved shows, and every change is refused whole.
+TEST_F(Storage, AReadOnlyFolderShowsTheBookAndRefusesChanges) {
+    {
+        KelvaneDatabase database(Path());
+        SqliteRollBook book(database.Connection());
+        book.AddRoll(book.AddCharacter("Player").value(), "Longsword", "d20+5");
+    }
+    using fs::perms;
+    fs::permissions(folder_, perms::owner_read | perms::owner_exec | perms::group_read |
+                                 perms::group_exec | perms::others_read | perms::others_exec);
+    // Root writes anywhere: the test acts as another user while it opens the file.
+    struct Unprivileged {
+        const bool root = geteuid() == 0;
+        Unprivileged() { EXPECT_TRUE(!root || seteuid(65534) == 0); }
+        ~Unprivileged() { EXPECT_TRUE(!root || seteuid(0) == 0); }
+    };
+    {
+        const Unprivileged unprivileged;
+        KelvaneDatabase database(Path());
+        SqliteRollBook book(database.Connection());
+        EXPECT_EQ(database.OpenedState(), KelvaneDatabase::State::kCannotSave);
+        const auto characters = book.Characters();
+        ASSERT_EQ(characters.size(), 1U);
+        EXPECT_EQ(book.Rolls(characters[0].id).at(0).notation, "d20+5");
+        EXPECT_THROW(book.AddRoll(characters[0].id, "Damage", "1d8+3"), StorageError);
+        EXPECT_EQ(book.Rolls(characters[0].id).size(), 1U);
+    }
+}
+#endif
+
+}  // namespace
+}  // namespace kelvane
