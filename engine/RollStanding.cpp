@@ -38,21 +38,21 @@ int TenthOf(double share) { return std::clamp(static_cast<int>(share * 10.0), 0,
 
 double NormalCumulative(double z) { return 0.5 * std::erfc(-z / std::numbers::sqrt2); }
 
-Luck LuckOf(const StandingSums& sums) {
+Luck LuckOf(const RollLogSums& sums) {
     Luck luck;
-    luck.counted = sums.counted;
-    luck.withoutOdds = sums.withoutOdds;
-    if (sums.counted == 0) {
+    luck.counted = sums.withStanding;
+    luck.withoutOdds = sums.withoutStanding;
+    if (sums.withStanding == 0) {
         return luck;
     }
-    const auto n = static_cast<double>(sums.counted);
-    luck.averageStanding = sums.shares / n;
+    const auto n = static_cast<double>(sums.withStanding);
+    luck.averageStanding = sums.standings / n;
     luck.high = luck.averageStanding > 0.5;
     if (sums.spreads <= 0.0) {
         // Rolls that can show one total only: nothing could have gone otherwise.
         return luck;
     }
-    luck.z = (sums.shares - n / 2.0) / std::sqrt(sums.spreads);
+    luck.z = (sums.standings - n / 2.0) / std::sqrt(sums.spreads);
     luck.chance = luck.high ? NormalCumulative(-luck.z) : NormalCumulative(luck.z);
     return luck;
 }

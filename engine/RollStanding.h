@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
 #include "Distribution.h"
+#include "RollLog.h"
 
 namespace kelvane {
 
@@ -24,15 +24,6 @@ struct Standing {
 // integral of its density cubed, 1 / (2√3 π σ²), no more than 1.
 [[nodiscard]] double SumOfCubedChances(const Distribution& odds);
 
-// The running sums that the luck of a set of rolls is read from.
-struct StandingSums {
-    std::int64_t counted = 0;      // rolls with odds
-    std::int64_t withoutOdds = 0;  // rolls left out
-    double shares = 0.0;           // Σ uᵢ
-    double spreads = 0.0;          // Σ (1 - Σₖ pₖ³) / 12
-    std::array<std::int64_t, 10> tenths{};  // standings by tenth, bottom first
-};
-
 // Which tenth a standing falls in, 0 to 9; a standing of exactly 1 is in the top one.
 [[nodiscard]] int TenthOf(double share);
 
@@ -48,7 +39,7 @@ struct Luck {
     double chance = 1.0;
 };
 
-[[nodiscard]] Luck LuckOf(const StandingSums& sums);
+[[nodiscard]] Luck LuckOf(const RollLogSums& sums);
 
 // The standard normal curve's cumulative chance.
 [[nodiscard]] double NormalCumulative(double z);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -36,7 +37,7 @@ struct RollLogSums {
     std::int64_t withoutStanding = 0;
     double standings = 0.0;
     double spreads = 0.0;
-    std::int64_t tenths[10] = {};  // standings by tenth, bottom first
+    std::array<std::int64_t, 10> tenths{};  // standings by tenth, bottom first
 };
 
 // Every roll kept across sessions, newest first. Each change is one committed transaction, so a
@@ -63,6 +64,10 @@ class RollLog {
 
     virtual void Remove(std::span<const std::int64_t> ids) = 0;
     virtual void Clear() = 0;
+
+    // The log window's size and place, as the toolkit saves them; empty before it is first kept.
+    [[nodiscard]] virtual std::string WindowPlace() = 0;
+    virtual void SetWindowPlace(const std::string& place) = 0;
 };
 
 }  // namespace kelvane

@@ -31,9 +31,29 @@ CREATE TABLE setting (
 ) WITHOUT ROWID;
 )sql";
 
+// Every roll shown, newest last: its time in milliseconds since 1970 (UTC), its texts as the
+// window showed them, and its standing among the totals it could show once its odds are known.
+constexpr const char* kRollLog = R"sql(
+CREATE TABLE roll_log (
+    id INTEGER PRIMARY KEY,
+    rolled_at INTEGER NOT NULL,
+    character TEXT NOT NULL,
+    label TEXT NOT NULL,
+    notation TEXT NOT NULL,
+    dice TEXT NOT NULL,
+    total INTEGER NOT NULL,
+    standing REAL,
+    standing_spread REAL,
+    approximate INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX roll_log_by_time ON roll_log (rolled_at);
+CREATE INDEX roll_log_by_character ON roll_log (character, id);
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
+    kRollLog,
 };
 
 }  // namespace

@@ -129,6 +129,7 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->btnNotation, &QPushButton::clicked, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
+    connect(ui->btnLog, &QPushButton::clicked, this, &formKelvane::logRequested);
 }
 
 formKelvane::~formKelvane() = default;
@@ -186,6 +187,16 @@ void formKelvane::btnNotation_Click() {
             return DistributionOf(expression);
         });
     });
+}
+
+void formKelvane::RollNotationText(const QString& text) {
+    ui->txtNotation->setText(text);
+    btnNotation_Click();
+}
+
+void formKelvane::ShowLogMessage(const QString& sentence) {
+    ui->lblLogMessage->setText(sentence);
+    ui->btnLog->setAccessibleDescription(sentence);
 }
 
 void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {

@@ -50,6 +50,14 @@ class formKelvane : public QWidget {
     // ·  average 12.24  ·  3 to 18", in the player's language and number format.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
 
+    // Says in the band what became of the roll log, such as that rolls are not being kept;
+    // an empty sentence clears it.
+    void ShowLogMessage(const QString& sentence);
+
+  public slots:
+    // Rolls a notation as if it had been typed into the notation box and Enter pressed.
+    void RollNotationText(const QString& text);
+
   signals:
     // Every roll, from the die buttons, MdN or notation, as soon as its outputs are written;
     // rollNumber counts the window's rolls from 1.
@@ -57,6 +65,8 @@ class formKelvane : public QWidget {
     // The odds of the roll rollNumber, once they are worked out. A roll made before they are
     // ready may replace them, so not every roll gets its odds.
     void oddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
+    // The band's Log button asks for the Roll log window.
+    void logRequested();
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.

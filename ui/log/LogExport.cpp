@@ -1,0 +1,73 @@
+#include "LogExport.h"
+
+#include <QDateTime>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "LogText.h"
+
+namespace kelvane {
+
+namespace {
+
+std::string StandingField(const LoggedRoll& roll) {
+    if (!roll.standing) {
+        return {};
+    }
+    std::string field = roll.approximate ? "~" : "";
+    return field + QString::number(*roll.standing * 100.0, 'f', 2).toStdString();
+}
+
+template <typename Writer>
+void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
+    const std::vector<std::string> header = {
+        //: Export's column headers: when, who, the label, the notation, the dice, the total,
+        //: and the standing in percent (0 is the bottom, 100 the top).
+        LogExport::tr("Time").toStdString(),     LogExport::tr("Character").toStdString(),
+        LogExport::tr("Label").toStdString(),    LogExport::tr("Notation").toStdString(),
+        LogExport::tr("Dice").toStdString(),     LogExport::tr("Total").toStdString(),
+        LogExport::tr("Standing %").toStdString()};
+    writer.WriteRow(header);
+    std::vector<std::string> fields(header.size());
+    log.ForEach(filter, [&](const LoggedRoll& roll) {
+        fields[0] = QDateTime::fromMSecsSinceEpoch(roll.rolledAt)
+                        .toLocalTime()
+                        .toString(Qt::ISODate)
+                        .toStdString();
+        fields[1] = roll.character;
+        fields[2] = roll.label;
+        fields[3] = roll.notation;
+        fields[4] = roll.dice;
+        fields[5] = std::to_string(roll.total);
+        fields[6] = StandingField(roll);
+        writer.WriteRow(fields);
+    });
+}
+
+}  // namespace
+
+bool LogExport::Write(RollLog& log, const RollLogFilter& filter, const QString& path,
+                      Format format) {
+    std::ofstream out(std::filesystem::path(path.toStdU16String()),
+                      std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    try {
+        if (format == Format::kCsv) {
+            CsvWriter writer(out);
+            WriteRows(log, filter, writer);
+        } else {
+            MarkdownWriter writer(out);
+            WriteRows(log, filter, writer);
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    out.close();
+    return static_cast<bool>(out);
+}
+
+}  // namespace kelvane

@@ -1,0 +1,48 @@
+#include "LuckLine.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+#include "RollStanding.h"
+
+namespace kelvane {
+
+QString LuckLine::Percent(double chance) {
+    const QLocale locale;
+    const double percent = chance * 100.0;
+    //: A share in percent, %1 being a number such as 8 or 0.25.
+    const QString form = tr("%1 %");
+    if (percent >= 1.0 || percent == 0.0) {
+        return form.arg(locale.toString(std::round(percent), 'f', 0));
+    }
+    if (percent >= 0.01) {
+        return form.arg(locale.toString(percent, 'f', 2));
+    }
+    return QStringLiteral("< ") + form.arg(locale.toString(0.01, 'f', 2));
+}
+
+QString LuckLine::Text(const RollLogSums& sums) {
+    const Luck luck = LuckOf(sums);
+    QStringList parts;
+    //: The number of rolls the luck line weighs.
+    parts << tr("%n roll(s)", nullptr, static_cast<int>(luck.counted));
+    if (luck.counted > 0) {
+        //: The mean of the rolls' standings, such as "average standing 41 %".
+        parts << tr("average standing %1").arg(Percent(luck.averageStanding));
+        parts << (luck.high
+                      //: How often fair dice would do as well: %1 is a share such as 8 %.
+                      ? tr("fair dice roll this high or higher %1 of the time")
+                      //: How often fair dice would do as badly: %1 is a share such as 8 %.
+                      : tr("fair dice roll this low or lower %1 of the time"))
+                     .arg(Percent(luck.chance));
+    }
+    if (luck.withoutOdds > 0) {
+        //: Rolls whose odds were never worked out, and so are not weighed.
+        parts << tr("%n roll(s) without odds left out", nullptr,
+                    static_cast<int>(luck.withoutOdds));
+    }
+    return parts.join(QStringLiteral(" · "));
+}
+
+}  // namespace kelvane
