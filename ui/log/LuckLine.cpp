@@ -22,11 +22,19 @@ QString LuckLine::Percent(double chance) {
     return QStringLiteral("< ") + form.arg(locale.toString(0.01, 'f', 2));
 }
 
+QString LuckLine::RollCount(std::int64_t count) {
+    if (count == 1) {
+        //: The luck line's count of rolls, for exactly one.
+        return tr("1 roll");
+    }
+    //: The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).
+    return tr("%n rolls", nullptr, static_cast<int>(count));
+}
+
 QString LuckLine::Text(const RollLogSums& sums) {
     const Luck luck = LuckOf(sums);
     QStringList parts;
-    //: The number of rolls the luck line weighs.
-    parts << tr("%n roll(s)", nullptr, static_cast<int>(luck.counted));
+    parts << RollCount(luck.counted);
     if (luck.counted > 0) {
         //: The mean of the rolls' standings, such as "average standing 41 %".
         parts << tr("average standing %1").arg(Percent(luck.averageStanding));
@@ -38,9 +46,9 @@ QString LuckLine::Text(const RollLogSums& sums) {
                      .arg(Percent(luck.chance));
     }
     if (luck.withoutOdds > 0) {
-        //: Rolls whose odds were never worked out, and so are not weighed.
-        parts << tr("%n roll(s) without odds left out", nullptr,
-                    static_cast<int>(luck.withoutOdds));
+        //: Rolls whose odds were never worked out, and so are not weighed: %1 is a number of
+        //: rolls, such as "3 rolls".
+        parts << tr("%1 without odds left out").arg(RollCount(luck.withoutOdds));
     }
     return parts.join(QStringLiteral(" · "));
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <cstdint>
 
 #include "RollLog.h"
 
@@ -16,6 +17,8 @@ class LuckLine {
     [[nodiscard]] static QString Text(const RollLogSums& sums);
     // A chance as a percentage: whole above 1 %, two places above 0.01 %, "< 0.01 %" below.
     [[nodiscard]] static QString Percent(double chance);
+    // "1 roll", "57 rolls".
+    [[nodiscard]] static QString RollCount(std::int64_t count);
 };
 
 }  // namespace kelvane

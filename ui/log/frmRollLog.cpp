@@ -26,6 +26,8 @@ namespace kelvane {
 
 namespace {
 
+constexpr int kRowPadding = 6;
+
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -52,6 +54,7 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
     ui->tblLog->horizontalHeader()->setSectionResizeMode(RollLogModel::kDice,
                                                          QHeaderView::Stretch);
     ui->tblLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblLog->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     FillPeriods();
     FillCharacters();
 
@@ -92,6 +95,10 @@ void frmRollLog::ShowWindow() {
     }
     FillCharacters();
     Refresh();
+    for (const int column : {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll,
+                             RollLogModel::kTotal, RollLogModel::kStanding}) {
+        ui->tblLog->resizeColumnToContents(column);
+    }
     show();
     raise();
     activateWindow();
