@@ -172,8 +172,9 @@ print(f"{total} oder mehr: {share(more)}  ·  {total} oder weniger: {share(less)
 END
 }
 
-# A private runtime directory, as the toolkit asks for one.
-export XDG_RUNTIME_DIR=$work/runtime
+# A private runtime directory, as the toolkit asks for one, and a data folder of the test's
+# own, so that the user's roll log is never touched.
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 start_xvfb
 # Wine's desktop process, started with the prefix before there was a display, would keep the

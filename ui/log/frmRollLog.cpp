@@ -102,6 +102,11 @@ void frmRollLog::ShowWindow() {
     show();
     raise();
     activateWindow();
+    // The newest roll is current, so that Ctrl+R and Ctrl+C act on it at once.
+    ui->tblLog->setFocus();
+    if (!ui->tblLog->selectionModel()->hasSelection() && model_.rowCount() > 0) {
+        ui->tblLog->selectRow(0);
+    }
 }
 
 bool frmRollLog::event(QEvent* event) {
@@ -187,6 +192,9 @@ std::vector<int> frmRollLog::SelectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : ui->tblLog->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
+    }
+    if (rows.empty() && ui->tblLog->currentIndex().isValid()) {
+        rows.push_back(ui->tblLog->currentIndex().row());
     }
     std::sort(rows.begin(), rows.end());
     return rows;
