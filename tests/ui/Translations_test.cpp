@@ -9,13 +9,16 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 #include <memory>
 
+#include "RollLogger.h"
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
 #include "frmAbout.h"
+#include "frmRollLog.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
@@ -47,9 +50,9 @@ const QStringList kData = {"Windows Kelvane",
 
 // Every text a person sees or hears on both windows, by control and kind, after a roll with
 // the longest name the boxes allow.
-std::map<QString, QString> Texts(QWidget& window, QWidget& dialog) {
+std::map<QString, QString> Texts(std::initializer_list<QWidget*> windows) {
     std::map<QString, QString> texts;
-    for (QWidget* top : {&window, &dialog}) {
+    for (QWidget* top : windows) {
         texts[top->objectName() + " caption"] = top->windowTitle();
         for (const QWidget* control : top->findChildren<QWidget*>()) {
             const QString name = control->objectName();
@@ -161,7 +164,7 @@ private slots:
     }
 
   private:
-    // Shows both windows in the language in force, checks that every caption is whole and
+    // Shows the windows in the language in force, checks that every caption is whole and
     // returns their texts.
     std::map<QString, QString> Shown() {
         // A change of language reaches the shared About dialog as a posted event.
@@ -183,11 +186,20 @@ private slots:
             VerifyCaptionsFit(window);
         }
         message.clear();
+        // The band's sentence for a roll log that cannot be written fits too.
+        window.ShowLogMessage(kelvane::RollLogger::NotKeptSentence());
+        VerifyCaptionsFit(window);
         frmAbout& dialog = frmAbout::Instance();
         dialog.ShowDialog();
         VerifyCaptionsFit(window);
         VerifyCaptionsFit(dialog);
-        return Texts(window, dialog);
+        // The Roll log window, on an empty log of its own.
+        const QTemporaryDir data;
+        kelvane::RollLogger logger(data.filePath("kelvane.sqlite3").toStdString());
+        kelvane::frmRollLog log(logger, [](const QString&) {});
+        log.ShowWindow();
+        VerifyCaptionsFit(log);
+        return Texts({&window, &dialog, &log});
     }
 
     std::map<QString, QString> english_;

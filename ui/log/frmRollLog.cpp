@@ -228,9 +228,12 @@ void frmRollLog::DeleteRows() {
     if (rows.empty() || logger_.Log() == nullptr) {
         return;
     }
-    //: Asked before rows leave the roll log; the roll book keeps its saved rolls.
-    const QString question = tr("Remove %n roll(s) from the log?", nullptr,
-                                static_cast<int>(rows.size()));
+    const QString question =
+        rows.size() == 1
+            //: Asked before a row leaves the roll log; the roll book keeps its saved rolls.
+            ? tr("Remove this roll from the log?")
+            //: Asked before rows leave the roll log; %n is how many (never one).
+            : tr("Remove %n rolls from the log?", nullptr, static_cast<int>(rows.size()));
     if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes) {
         return;
     }
