@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "ApplicationIcon.h"
-#include "Translations.h"
 #include "RollLogger.h"
+#include "Translations.h"
 #include "formKelvane.h"
 #include "frmRollLog.h"
 

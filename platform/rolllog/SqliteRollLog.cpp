@@ -101,8 +101,7 @@ std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
     return database_.LastInsertRowId();
 }
 
-void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread,
-                                bool approximate) {
+void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread, bool approximate) {
     setStanding_->Bind(1, standing)
         .Bind(2, spread)
         .Bind(3, std::int64_t{approximate ? 1 : 0})
@@ -111,8 +110,7 @@ void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread,
 }
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
-                                            std::optional<std::int64_t> before,
-                                            std::size_t limit) {
+                                            std::optional<std::int64_t> before, std::size_t limit) {
     SqliteStatement query(database_, std::string(kColumns) + WhereOf(filter, before.has_value()) +
                                          " ORDER BY id DESC LIMIT ?");
     int next = Bind(query, filter);

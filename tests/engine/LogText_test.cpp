@@ -35,17 +35,21 @@ TEST_P(TableTextTest, QuotesAndEscapes) {
 INSTANTIATE_TEST_SUITE_P(
     LogText, TableTextTest,
     testing::Values(
-        TextCase{"plain", {"d20+5", "Longsword", "22"}, "d20+5,Longsword,22\r\n",
+        TextCase{"plain",
+                 {"d20+5", "Longsword", "22"},
+                 "d20+5,Longsword,22\r\n",
                  "| d20+5 | Longsword | 22 |\n"},
-        TextCase{"comma", {"Hit, then run", "3"}, "\"Hit, then run\",3\r\n",
-                 "| Hit, then run | 3 |\n"},
-        TextCase{"quotes", {"The \"big\" one"}, "\"The \"\"big\"\" one\"\r\n",
-                 "| The \"big\" one |\n"},
-        TextCase{"line_breaks", {"one\r\ntwo", "a\nb"}, "\"one\r\ntwo\",\"a\nb\"\r\n",
+        TextCase{
+            "comma", {"Hit, then run", "3"}, "\"Hit, then run\",3\r\n", "| Hit, then run | 3 |\n"},
+        TextCase{
+            "quotes", {"The \"big\" one"}, "\"The \"\"big\"\" one\"\r\n", "| The \"big\" one |\n"},
+        TextCase{"line_breaks",
+                 {"one\r\ntwo", "a\nb"},
+                 "\"one\r\ntwo\",\"a\nb\"\r\n",
                  "| one<br>two | a<br>b |\n"},
         TextCase{"pipes", {"a|b", "c\\|d"}, "a|b,c\\|d\r\n", "| a\\|b | c\\\\\\|d |\n"},
-        TextCase{"utf8_and_empty", {"Zauberstab ✨", ""}, "Zauberstab ✨,\r\n",
-                 "| Zauberstab ✨ |  |\n"}),
+        TextCase{
+            "utf8_and_empty", {"Zauberstab ✨", ""}, "Zauberstab ✨,\r\n", "| Zauberstab ✨ |  |\n"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LogText, MarkdownHeaderHasItsRule) {

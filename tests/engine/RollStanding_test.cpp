@@ -14,9 +14,7 @@ Distribution Uniform(std::int64_t sides) {
 }
 
 // 2d6, counted by hand: 1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1 ways in 36.
-Distribution TwoD6() {
-    return Distribution::Exact(2, {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1});
-}
+Distribution TwoD6() { return Distribution::Exact(2, {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}); }
 
 struct StandingCase {
     std::string name;
@@ -98,11 +96,23 @@ INSTANTIATE_TEST_SUITE_P(
     RollStanding, LuckTest,
     testing::Values(
         // z = 0.475 / √(399/4800) = 1.64750894; fair dice do this well 4.97 % of the time.
-        LuckCase{"d20_rolled_20", {0.975}, kD20Spread, 0, 0.975, 1.6475089420958278, true,
+        LuckCase{"d20_rolled_20",
+                 {0.975},
+                 kD20Spread,
+                 0,
+                 0.975,
+                 1.6475089420958278,
+                 true,
                  0.049726739874154435},
         // Σu = 1/2 + 71/72; z = 0.486111 / √(2 × 0.0821438) = 1.19931487.
-        LuckCase{"2d6_of_7_and_12", {0.5, 71.0 / 72}, k2d6Spread, 2, 0.7430555555555556,
-                 1.1993148729101804, true, 0.11520276704347787},
+        LuckCase{"2d6_of_7_and_12",
+                 {0.5, 71.0 / 72},
+                 k2d6Spread,
+                 2,
+                 0.7430555555555556,
+                 1.1993148729101804,
+                 true,
+                 0.11520276704347787},
         // Ten d20 all showing 1: z = (0.25 - 5) / √(10 × 399/4800) = -5.2098807.
         LuckCase{"night_of_ones", std::vector<double>(10, 0.025), kD20Spread, 0, 0.025,
                  -5.209880722517276, false, 9.448103646458339e-08},

@@ -25,9 +25,9 @@ void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
     const std::vector<std::string> header = {
         //: Export's column headers: when, who, the label, the notation, the dice, the total,
         //: and the standing in percent (0 is the bottom, 100 the top).
-        LogExport::tr("Time").toStdString(),     LogExport::tr("Character").toStdString(),
-        LogExport::tr("Label").toStdString(),    LogExport::tr("Notation").toStdString(),
-        LogExport::tr("Dice").toStdString(),     LogExport::tr("Total").toStdString(),
+        LogExport::tr("Time").toStdString(),      LogExport::tr("Character").toStdString(),
+        LogExport::tr("Label").toStdString(),     LogExport::tr("Notation").toStdString(),
+        LogExport::tr("Dice").toStdString(),      LogExport::tr("Total").toStdString(),
         LogExport::tr("Standing %").toStdString()};
     writer.WriteRow(header);
     std::vector<std::string> fields(header.size());

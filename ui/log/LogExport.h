@@ -17,8 +17,8 @@ class LogExport {
     enum class Format { kCsv, kMarkdown };
 
     // False when the file cannot be written.
-    [[nodiscard]] static bool Write(RollLog& log, const RollLogFilter& filter,
-                                    const QString& path, Format format);
+    [[nodiscard]] static bool Write(RollLog& log, const RollLogFilter& filter, const QString& path,
+                                    Format format);
 };
 
 }  // namespace kelvane

@@ -51,8 +51,7 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
     ui->setupUi(this);
     ui->tblLog->setModel(&model_);
     ui->tblLog->horizontalHeader()->setStretchLastSection(false);
-    ui->tblLog->horizontalHeader()->setSectionResizeMode(RollLogModel::kDice,
-                                                         QHeaderView::Stretch);
+    ui->tblLog->horizontalHeader()->setSectionResizeMode(RollLogModel::kDice, QHeaderView::Stretch);
     ui->tblLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     ui->tblLog->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     FillPeriods();
@@ -71,8 +70,8 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
             &QAction::triggered, this, &frmRollLog::RollAgain);
     connect(&AddAction(*ui->tblLog, QKeySequence::Copy, Qt::WidgetShortcut), &QAction::triggered,
             this, &frmRollLog::CopyRows);
-    connect(&AddAction(*ui->tblLog, QKeySequence::Delete, Qt::WidgetShortcut),
-            &QAction::triggered, this, &frmRollLog::DeleteRows);
+    connect(&AddAction(*ui->tblLog, QKeySequence::Delete, Qt::WidgetShortcut), &QAction::triggered,
+            this, &frmRollLog::DeleteRows);
     connect(&logger_, &RollLogger::logChanged, this, [this] {
         if (isVisible()) {
             Refresh();
@@ -278,9 +277,9 @@ void frmRollLog::Export() {
     const QString markdown = tr("Markdown table (*.md)");
     QString type = csv;
     //: Title of the export's save dialog.
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export the roll log"), tr("roll-log") + QStringLiteral(".csv"),
-        csv + QStringLiteral(";;") + markdown, &type);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the roll log"),
+                                                      tr("roll-log") + QStringLiteral(".csv"),
+                                                      csv + QStringLiteral(";;") + markdown, &type);
     if (path.isEmpty()) {
         return;
     }

@@ -28,37 +28,30 @@ void LogPeriodTest::StartsAtTheZonesMidnight_data() {
     QTest::addColumn<QDateTime>("lastSevenDays");
 
     // Berlin is UTC+1 in winter, UTC+2 in summer.
-    QTest::newRow("winter midnight itself") << QByteArray("Europe/Berlin")
-                                            << Utc("2026-12-08T23:00:00.000Z")
-                                            << Utc("2026-12-08T23:00:00.000Z")
-                                            << Utc("2026-12-02T23:00:00.000Z");
-    QTest::newRow("a millisecond before midnight") << QByteArray("Europe/Berlin")
-                                                   << Utc("2026-12-08T22:59:59.999Z")
-                                                   << Utc("2026-12-07T23:00:00.000Z")
-                                                   << Utc("2026-12-01T23:00:00.000Z");
+    QTest::newRow("winter midnight itself")
+        << QByteArray("Europe/Berlin") << Utc("2026-12-08T23:00:00.000Z")
+        << Utc("2026-12-08T23:00:00.000Z") << Utc("2026-12-02T23:00:00.000Z");
+    QTest::newRow("a millisecond before midnight")
+        << QByteArray("Europe/Berlin") << Utc("2026-12-08T22:59:59.999Z")
+        << Utc("2026-12-07T23:00:00.000Z") << Utc("2026-12-01T23:00:00.000Z");
     // 29 March 2026 has 23 hours: 02:00 CET becomes 03:00 CEST.
-    QTest::newRow("noon on the spring change") << QByteArray("Europe/Berlin")
-                                               << Utc("2026-03-29T10:00:00.000Z")
-                                               << Utc("2026-03-28T23:00:00.000Z")
-                                               << Utc("2026-03-22T23:00:00.000Z");
-    QTest::newRow("the night after the spring change") << QByteArray("Europe/Berlin")
-                                                       << Utc("2026-03-29T22:30:00.000Z")
-                                                       << Utc("2026-03-29T22:00:00.000Z")
-                                                       << Utc("2026-03-23T23:00:00.000Z");
+    QTest::newRow("noon on the spring change")
+        << QByteArray("Europe/Berlin") << Utc("2026-03-29T10:00:00.000Z")
+        << Utc("2026-03-28T23:00:00.000Z") << Utc("2026-03-22T23:00:00.000Z");
+    QTest::newRow("the night after the spring change")
+        << QByteArray("Europe/Berlin") << Utc("2026-03-29T22:30:00.000Z")
+        << Utc("2026-03-29T22:00:00.000Z") << Utc("2026-03-23T23:00:00.000Z");
     // 25 October 2026 has 25 hours: 03:00 CEST becomes 02:00 CET.
-    QTest::newRow("last moment of the autumn change") << QByteArray("Europe/Berlin")
-                                                      << Utc("2026-10-25T22:59:59.999Z")
-                                                      << Utc("2026-10-24T22:00:00.000Z")
-                                                      << Utc("2026-10-18T22:00:00.000Z");
-    QTest::newRow("inside the repeated hour") << QByteArray("Europe/Berlin")
-                                              << Utc("2026-10-25T00:30:00.000Z")
-                                              << Utc("2026-10-24T22:00:00.000Z")
-                                              << Utc("2026-10-18T22:00:00.000Z");
+    QTest::newRow("last moment of the autumn change")
+        << QByteArray("Europe/Berlin") << Utc("2026-10-25T22:59:59.999Z")
+        << Utc("2026-10-24T22:00:00.000Z") << Utc("2026-10-18T22:00:00.000Z");
+    QTest::newRow("inside the repeated hour")
+        << QByteArray("Europe/Berlin") << Utc("2026-10-25T00:30:00.000Z")
+        << Utc("2026-10-24T22:00:00.000Z") << Utc("2026-10-18T22:00:00.000Z");
     // In Santiago, 6 September 2026 has no midnight: the day starts at 01:00, UTC-3.
-    QTest::newRow("a day without its midnight") << QByteArray("America/Santiago")
-                                                << Utc("2026-09-06T15:00:00.000Z")
-                                                << Utc("2026-09-06T04:00:00.000Z")
-                                                << Utc("2026-08-31T04:00:00.000Z");
+    QTest::newRow("a day without its midnight")
+        << QByteArray("America/Santiago") << Utc("2026-09-06T15:00:00.000Z")
+        << Utc("2026-09-06T04:00:00.000Z") << Utc("2026-08-31T04:00:00.000Z");
 }
 
 void LogPeriodTest::StartsAtTheZonesMidnight() {
