@@ -27,6 +27,7 @@ namespace kelvane {
 namespace {
 
 constexpr int kRowPadding = 6;
+constexpr int kRefreshDelayMilliseconds = 100;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -72,11 +73,15 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
             this, &frmRollLog::CopyRows);
     connect(&AddAction(*ui->tblLog, QKeySequence::Delete, Qt::WidgetShortcut), &QAction::triggered,
             this, &frmRollLog::DeleteRows);
-    connect(&logger_, &RollLogger::logChanged, this, [this] {
+    // Read again a moment after a burst of rolls, and after the rolls are painted.
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(kRefreshDelayMilliseconds);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
         if (isVisible()) {
             Refresh();
         }
     });
+    connect(&logger_, &RollLogger::logChanged, &refreshTimer_, qOverload<>(&QTimer::start));
     Refresh();
 }
 

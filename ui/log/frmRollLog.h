@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -55,6 +56,7 @@ class frmRollLog : public QWidget {
     RollLogger& logger_;
     std::function<void(const QString&)> rollAgain_;
     RollLogModel model_;
+    QTimer refreshTimer_;
     bool placed_ = false;
 };
 
