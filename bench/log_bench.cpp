@@ -85,6 +85,17 @@ void OpenMillion(benchmark::State& state) {
 }
 BENCHMARK(OpenMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The same on a connection already open, without the file's check at opening.
+void ShowMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    SqliteRollLog log(database.Connection());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(log.Sums({}));
+        benchmark::DoNotOptimize(log.Page({}, std::nullopt, 256));
+    }
+}
+BENCHMARK(ShowMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 // Scrolling: the next page below a row deep in the log.
 void NextPage(benchmark::State& state) {
     KelvaneDatabase database(MillionRollLog());

@@ -33,6 +33,8 @@ CREATE TABLE setting (
 
 // Every roll shown, newest last: its time in milliseconds since 1970 (UTC), its texts as the
 // window showed them, and its standing among the totals it could show once its odds are known.
+// The indexes carry the standings, so that the luck of a period, a character or the whole log
+// is summed from an index alone.
 constexpr const char* kRollLog = R"sql(
 CREATE TABLE roll_log (
     id INTEGER PRIMARY KEY,
@@ -46,8 +48,9 @@ CREATE TABLE roll_log (
     standing_spread REAL,
     approximate INTEGER NOT NULL DEFAULT 0
 );
-CREATE INDEX roll_log_by_time ON roll_log (rolled_at);
-CREATE INDEX roll_log_by_character ON roll_log (character, id);
+CREATE INDEX roll_log_by_time ON roll_log (rolled_at, standing, standing_spread);
+CREATE INDEX roll_log_by_character ON roll_log (character, id, standing, standing_spread);
+CREATE INDEX roll_log_by_standing ON roll_log (standing, standing_spread);
 )sql";
 
 // Append new steps at the end, one line each.
