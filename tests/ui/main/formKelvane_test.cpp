@@ -219,7 +219,8 @@ private slots:
                                    "md8",     "d10",    "md10",        "d12",         "md12",
                                    "d20",     "md20",   "d100",        "md100",       "txtM",
                                    "txtN",    "btnMdN", "btnClear",    "btnSeed",     "rolloutput",
-                                   "chkClip", "about",  "txtNotation", "btnNotation", "d4"};
+                                   "chkClip", "about",  "txtNotation", "btnNotation", "btnLog",
+                                   "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
             QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
         }
