@@ -2,6 +2,78 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>LogExport</name>
+    <message>
+        <source>Time</source>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Postać</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etykieta</translation>
+    </message>
+    <message>
+        <source>Notation</source>
+        <translation>Notacja</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <translation>Kości</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Standing %</source>
+        <translation>Pozycja %</translation>
+    </message>
+</context>
+<context>
+    <name>LuckLine</name>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share in percent, %1 being a number such as 8 or 0.25.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>1 roll</source>
+        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
+        <translation>1 rzut</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rolls</source>
+        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <translation>
+            <numerusform>%n rzut</numerusform>
+            <numerusform>%n rzuty</numerusform>
+            <numerusform>%n rzutów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>average standing %1</source>
+        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
+        <translation>średnia pozycja %1</translation>
+    </message>
+    <message>
+        <source>fair dice roll this high or higher %1 of the time</source>
+        <translation>uczciwe kości rzucają tyle lub więcej w %1 przypadków</translation>
+    </message>
+    <message>
+        <source>fair dice roll this low or lower %1 of the time</source>
+        <translation>uczciwe kości rzucają tyle lub mniej w %1 przypadków</translation>
+    </message>
+    <message>
+        <source>%1 without odds left out</source>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
+        <translation>pominięte bez szans: %1</translation>
+    </message>
+</context>
+<context>
     <name>QtMessageDisplay</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -86,7 +158,7 @@
         <translation>Zmień nazwę postaci</translation>
     </message>
     <message>
-        <source>De&amp;lete</source>
+        <source>&amp;Delete</source>
         <extracomment>Button: delete the chosen character with its saved rolls.</extracomment>
         <translation>&amp;Usuń</translation>
     </message>
@@ -347,11 +419,20 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>&amp;Table…</source>
         <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Stół…</translation>
+        <translation>S&amp;tół…</translation>
     </message>
     <message>
         <source>Share rolls with the group&apos;s Discord channel</source>
         <translation>Udostępniaj rzuty na kanale Discord drużyny</translation>
+    </message>
+    <message>
+        <source>&amp;Log…</source>
+        <extracomment>Button: open the Roll log window, every roll kept across sessions. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Dziennik…</translation>
+    </message>
+    <message>
+        <source>Every roll kept across sessions, with the night&apos;s luck</source>
+        <translation>Każdy rzut zachowany między sesjami, ze szczęściem wieczoru</translation>
     </message>
 </context>
 <context>
@@ -371,6 +452,70 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>&amp;System Info...</source>
         <translation>Info &amp;systemu...</translation>
+    </message>
+</context>
+<context>
+    <name>frmRollLog</name>
+    <message>
+        <source>Roll log</source>
+        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
+        <translation>Dziennik rzutów</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter</source>
+        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Postać</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Postać</translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Okres</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Szukaj</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Shows the rolls whose label or notation holds this text</source>
+        <translation>Pokazuje rzuty, których etykieta lub notacja zawiera ten tekst</translation>
+    </message>
+    <message>
+        <source>Roll &amp;again</source>
+        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <translation>&amp;Rzuć ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
+        <translation>&amp;Usuń…</translation>
+    </message>
+    <message>
+        <source>C&amp;lear log…</source>
+        <extracomment>Button: remove every row from the log, after asking.</extracomment>
+        <translation>&amp;Wyczyść dziennik…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
+        <translation>&amp;Eksportuj…</translation>
     </message>
 </context>
 <context>
@@ -419,6 +564,29 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Distribution</source>
         <extracomment>Accessible name of the bar chart of the chances of each total of the last roll.</extracomment>
         <translation>Rozkład</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::LuckChart</name>
+    <message>
+        <source>Standings</source>
+        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
+        <translation>Pozycje</translation>
+    </message>
+    <message>
+        <source>Rolls by standing, bottom tenth to top tenth: %1</source>
+        <extracomment>Read by screen readers: how many rolls stood in each tenth, from the lowest tenth to the highest. %1 is the list of ten numbers.</extracomment>
+        <translation>Rzuty według pozycji, od najniższej do najwyższej dziesiątej części: %1</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <extracomment>Below the drawing of standings: its left end, the bottom of the range.</extracomment>
+        <translation>dół</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <extracomment>Below the drawing of standings: its right end, the top of the range.</extracomment>
+        <translation>góra</translation>
     </message>
 </context>
 <context>
@@ -503,6 +671,57 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Delete %1 together with its saved rolls (%2)?</source>
         <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
         <translation>Usunąć %1 razem z jej zapisanymi rzutami (%2)?</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogModel</name>
+    <message>
+        <source>top %1 %</source>
+        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <translation>górne %1 %</translation>
+    </message>
+    <message>
+        <source>bottom %1 %</source>
+        <extracomment>Only 30 % of rolls go lower. %1 is the number.</extracomment>
+        <translation>dolne %1 %</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column of the roll log: when the roll was made.</extracomment>
+        <translation>Czas</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
+        <translation>Postać</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
+        <translation>Rzut</translation>
+    </message>
+    <message>
+        <source>Dice</source>
+        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
+        <translation>Kości</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Standing</source>
+        <extracomment>Column of the roll log: how the total stands among the totals the roll can show.</extracomment>
+        <translation>Pozycja</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogger</name>
+    <message>
+        <source>Rolls are not being kept: the roll log cannot be written.</source>
+        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <translation>Rzuty nie są zachowywane: nie można zapisać dziennika rzutów.</translation>
     </message>
 </context>
 <context>
@@ -759,6 +978,81 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Wersja %1.%2.%3</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::frmRollLog</name>
+    <message>
+        <source>This session</source>
+        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
+        <translation>Ta sesja</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
+        <translation>Dziś</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
+        <translation>Ostatnie 7 dni</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Period of the roll log: every roll kept.</extracomment>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
+        <translation>Wszyscy</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
+        <translation>Bez postaci</translation>
+    </message>
+    <message>
+        <source>Remove every roll from the log? The roll book stays as it is.</source>
+        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
+        <translation>Usunąć wszystkie rzuty z dziennika? Księga rzutów zostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabela Markdown (*.md)</translation>
+    </message>
+    <message>
+        <source>Export the roll log</source>
+        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <translation>Eksportuj dziennik rzutów</translation>
+    </message>
+    <message>
+        <source>roll-log</source>
+        <translation>dziennik-rzutow</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>Remove this roll from the log?</source>
+        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
+        <translation>Usunąć ten rzut z dziennika?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n rolls from the log?</source>
+        <translation>
+            <numerusform>Usunąć %n rzut z dziennika?</numerusform>
+            <numerusform>Usunąć %n rzuty z dziennika?</numerusform>
+            <numerusform>Usunąć %n rzutów z dziennika?</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -3,15 +3,18 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QString>
+#include <memory>
 
 #include "ApplicationIcon.h"
 #include "SqliteTableOutbox.h"
 #include "TableLink.h"
 #include "TableSettings.h"
 #include "TableSharing.h"
+#include "RollLogger.h"
 #include "Translations.h"
 #include "WebhookPoster.h"
 #include "formKelvane.h"
+#include "frmRollLog.h"
 
 namespace {
 
@@ -38,6 +41,16 @@ int main(int argc, char* argv[]) {
     kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
                                   DataPath(QStringLiteral("table-posting.lock")));
     kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
+    kelvane::RollLogger logger(kelvane::DatabasePath());
+    logger.Attach(window);
+    std::unique_ptr<kelvane::frmRollLog> logWindow;
+    QObject::connect(&window, &kelvane::formKelvane::logRequested, &window, [&] {
+        if (!logWindow) {
+            logWindow = std::make_unique<kelvane::frmRollLog>(
+                logger, [&window](const QString& text) { window.RollNotationText(text); });
+        }
+        logWindow->ShowWindow();
+    });
     window.show();
     return QApplication::exec();
 }

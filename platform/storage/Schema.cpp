@@ -31,6 +31,28 @@ CREATE TABLE setting (
 ) WITHOUT ROWID;
 )sql";
 
+// Every roll shown, newest last: its time in milliseconds since 1970 (UTC), its texts as the
+// window showed them, and its standing among the totals it could show once its odds are known.
+// The indexes carry the standings, so that the luck of a period, a character or the whole log
+// is summed from an index alone.
+constexpr const char* kRollLog = R"sql(
+CREATE TABLE roll_log (
+    id INTEGER PRIMARY KEY,
+    rolled_at INTEGER NOT NULL,
+    character TEXT NOT NULL,
+    label TEXT NOT NULL,
+    notation TEXT NOT NULL,
+    dice TEXT NOT NULL,
+    total INTEGER NOT NULL,
+    standing REAL,
+    standing_spread REAL,
+    approximate INTEGER NOT NULL DEFAULT 0
+);
+CREATE INDEX roll_log_by_time ON roll_log (rolled_at, standing, standing_spread);
+CREATE INDEX roll_log_by_character ON roll_log (character, id, standing, standing_spread);
+CREATE INDEX roll_log_by_standing ON roll_log (standing, standing_spread);
+)sql";
+
 // Messages waiting to be posted to the table, oldest first.
 constexpr const char* kTableOutbox = R"sql(
 CREATE TABLE table_outbox (
@@ -43,6 +65,7 @@ CREATE TABLE table_outbox (
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
+    kRollLog,
     kTableOutbox,
 };
 

@@ -3,24 +3,28 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <map>
 #include <memory>
 
 #include "PrivateDataFolder.h"
 #include "RollBookPanel.h"
+#include "RollLogger.h"
 #include "ScriptedRandomSource.h"
 #include "TableSettings.h"
 #include "TableSharing.h"
 #include "formKelvane.h"
 #include "frmAbout.h"
 #include "frmTable.h"
+#include "frmRollLog.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
@@ -111,6 +115,27 @@ void VerifyCaptionsFit(const QWidget& top) {
     }
 }
 
+// Whether no two controls of a window answer the same Alt key.
+void VerifyMnemonicsDistinct(const QWidget& top) {
+    std::map<QKeySequence, QString> owners;
+    const auto claim = [&owners](const QString& text, const QString& owner) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (key.isEmpty()) {
+            return;
+        }
+        const auto [at, added] = owners.emplace(key, owner);
+        QVERIFY2(added, qPrintable(at->second + " and " + owner + " both take " + key.toString()));
+    };
+    for (const QAbstractButton* button : top.findChildren<QAbstractButton*>()) {
+        claim(button->text(), button->objectName());
+    }
+    for (const QLabel* label : top.findChildren<QLabel*>()) {
+        if (label->buddy() != nullptr) {
+            claim(label->text(), label->objectName());
+        }
+    }
+}
+
 }  // namespace
 
 class TranslationsTest : public QObject {
@@ -168,7 +193,7 @@ private slots:
     }
 
   private:
-    // Shows both windows in the language in force, checks that every caption is whole and
+    // Shows the windows in the language in force, checks that every caption is whole and
     // returns their texts.
     std::map<QString, QString> Shown() {
         // A change of language reaches the shared About dialog as a posted event.
@@ -196,10 +221,14 @@ private slots:
             VerifyCaptionsFit(window);
         }
         message.clear();
+        // The band's sentence for a roll log that cannot be written fits too.
+        window.ShowLogMessage(kelvane::RollLogger::NotKeptSentence());
+        VerifyCaptionsFit(window);
         frmAbout& dialog = frmAbout::Instance();
         dialog.ShowDialog();
         VerifyCaptionsFit(window);
         VerifyCaptionsFit(dialog);
+        VerifyMnemonicsDistinct(window);
 
         // The band's line on sharing, and the Table dialog with each of its sentences.
         auto& tableStatus = *window.findChild<QLabel*>("lblTableStatus");
@@ -221,7 +250,15 @@ private slots:
         }
         tableMessage.setText(TableSharing::NameSentence("Clyde"));
         VerifyCaptionsFit(table);
-        return Texts({&window, &dialog, &table});
+        // The Roll log window, on an empty log of its own.
+        const QTemporaryDir data;
+        kelvane::RollLogger logger(data.filePath("kelvane.sqlite3").toStdString());
+        kelvane::frmRollLog log(logger, [](const QString&) {});
+        log.ShowWindow();
+        VerifyCaptionsFit(log);
+        VerifyMnemonicsDistinct(table);
+        VerifyMnemonicsDistinct(log);
+        return Texts({&window, &dialog, &table, &log});
     }
 
     std::map<QString, QString> english_;

@@ -133,6 +133,7 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
     connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
     connect(ui->btnTable, &QPushButton::clicked, this, &formKelvane::tableRequested);
+    connect(ui->btnLog, &QPushButton::clicked, this, &formKelvane::logRequested);
 
     connect(ui->panelRollBook, &RollBookPanel::RollRequested, this, &formKelvane::RollNotationText);
     connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
@@ -201,6 +202,11 @@ void formKelvane::btnNotation_Click() {
             return DistributionOf(expression);
         });
     });
+}
+
+void formKelvane::ShowLogMessage(const QString& sentence) {
+    ui->lblLogMessage->setText(sentence);
+    ui->btnLog->setAccessibleDescription(sentence);
 }
 
 void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {

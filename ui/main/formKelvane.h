@@ -53,9 +53,14 @@ class formKelvane : public QWidget {
 
     // The band's line on sharing with the table, such as "Shared"; a failure is announced.
     void ShowTableStatus(const QString& text, bool sharing, bool failed);
+    // Says in the band what became of the roll log, such as that rolls are not being kept;
+    // an empty sentence clears it.
+    void ShowLogMessage(const QString& sentence);
 
     // Kelvane's database, opened with the window and shared by everything it keeps.
     [[nodiscard]] KelvaneDatabase& Database() { return *database_; }
+
+  public slots:
     // Rolls the text exactly as if it had been typed into the notation box and rolled there.
     void RollNotationText(const QString& text);
 
@@ -68,6 +73,8 @@ class formKelvane : public QWidget {
     void oddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
     // The player asked for the Table dialog.
     void tableRequested();
+    // The band's Log button asks for the Roll log window.
+    void logRequested();
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.

@@ -227,7 +227,7 @@ private slots:
         const QStringList chain = {
             "d4", "md4", "d6", "md6", "d8", "md8", "d10", "md10", "d12", "md12", "d20", "md20",
             "d100", "md100", "txtM", "txtN", "btnMdN", "btnClear", "btnSeed", "rolloutput",
-            "chkClip", "about", "txtNotation", "btnNotation", "btnTable",
+            "chkClip", "about", "txtNotation", "btnNotation", "btnLog", "btnTable",
             // The roll book to the right of the band.
             "cboCharacter", "btnNewCharacter", "btnRenameCharacter", "btnDeleteCharacter",
             "lstRollBook", "btnSaveRoll", "btnImport", "btnExport", "d4"};

@@ -1,0 +1,154 @@
+// The roll log on disk: writing one roll as the window does (the row, then its standing), and
+// a log of a million rolls opened, filtered and exported. The million-roll file is made once
+// in the temporary folder and its size on disk reported as the counter "bytes_on_disk".
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "KelvaneDatabase.h"
+#include "LogExport.h"
+#include "SqliteRollLog.h"
+
+namespace {
+
+using namespace kelvane;
+namespace fs = std::filesystem;
+
+constexpr std::int64_t kMillion = 1'000'000;
+
+fs::path Folder() {
+    static const fs::path folder = [] {
+        auto path = fs::temp_directory_path() / ("kelvane-log-bench-" + std::to_string(getpid()));
+        fs::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
+
+LoggedRoll Roll(std::int64_t i) {
+    LoggedRoll roll;
+    roll.rolledAt = 1'765'000'000'000 + i * 20'000;
+    roll.character = i % 4 == 0 ? "Brom" : "Aria";
+    roll.label = i % 3 == 0 ? "Longsword" : "";
+    roll.notation = i % 2 == 0 ? "d20+5" : "4d6dl1";
+    roll.dice = i % 2 == 0 ? "[13]+5" : "[4, 5, 4, 1d]";
+    roll.total = i % 2 == 0 ? 18 : 13;
+    return roll;
+}
+
+// The million-roll log, written once in one transaction.
+const std::string& MillionRollLog() {
+    static const std::string path = [] {
+        const std::string file = (Folder() / "million.sqlite3").string();
+        KelvaneDatabase database(file);
+        SqliteRollLog log(database.Connection());
+        SqliteTransaction transaction(database.Connection());
+        for (std::int64_t i = 0; i < kMillion; ++i) {
+            const std::int64_t id = log.Add(Roll(i));
+            if (i % 50 != 0) {
+                log.SetStanding(id, static_cast<double>(i % 997) / 997.0, 0.08, false);
+            }
+        }
+        transaction.Commit();
+        database.Connection().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
+        return file;
+    }();
+    return path;
+}
+
+void WriteRoll(benchmark::State& state) {
+    KelvaneDatabase database((Folder() / "write.sqlite3").string());
+    SqliteRollLog log(database.Connection());
+    std::int64_t i = 0;
+    for (auto _ : state) {
+        const std::int64_t id = log.Add(Roll(i++));
+        log.SetStanding(id, 0.5, 0.08, false);
+    }
+}
+BENCHMARK(WriteRoll)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// What the window reads on opening: the luck sums and the first page.
+void OpenMillion(benchmark::State& state) {
+    const std::string& path = MillionRollLog();
+    for (auto _ : state) {
+        KelvaneDatabase database(path);
+        SqliteRollLog log(database.Connection());
+        benchmark::DoNotOptimize(log.Sums({}));
+        benchmark::DoNotOptimize(log.Page({}, std::nullopt, 256));
+    }
+    state.counters["bytes_on_disk"] = static_cast<double>(fs::file_size(path));
+}
+BENCHMARK(OpenMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same on a connection already open, without the file's check at opening.
+void ShowMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    SqliteRollLog log(database.Connection());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(log.Sums({}));
+        benchmark::DoNotOptimize(log.Page({}, std::nullopt, 256));
+    }
+}
+BENCHMARK(ShowMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Scrolling: the next page below a row deep in the log.
+void NextPage(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    SqliteRollLog log(database.Connection());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(log.Page({}, kMillion / 2, 256));
+    }
+}
+BENCHMARK(NextPage)->Unit(benchmark::kMicrosecond);
+
+// A filter: 0 a character, 1 today's rolls, 2 a search, each with its sums and first page.
+void FilterMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    SqliteRollLog log(database.Connection());
+    RollLogFilter filter;
+    switch (state.range(0)) {
+        case 0:
+            filter.character = "Brom";
+            break;
+        case 1:
+            filter.since = Roll(kMillion - 4'000).rolledAt;
+            break;
+        default:
+            filter.search = "sword";
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(log.Sums(filter));
+        benchmark::DoNotOptimize(log.Page(filter, std::nullopt, 256));
+    }
+}
+BENCHMARK(FilterMillion)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void ExportMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    SqliteRollLog log(database.Connection());
+    const auto format =
+        state.range(0) == 0 ? LogExport::Format::kCsv : LogExport::Format::kMarkdown;
+    const QString path = QString::fromStdString((Folder() / "export").string());
+    for (auto _ : state) {
+        if (!LogExport::Write(log, {}, path, format)) {
+            state.SkipWithError("export failed");
+        }
+    }
+}
+BENCHMARK(ExportMillion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    fs::remove_all(Folder());
+    return 0;
+}

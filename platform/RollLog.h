@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// One roll as the log keeps it. Times are milliseconds since 1970 in UTC.
+struct LoggedRoll {
+    std::int64_t id = 0;
+    std::int64_t rolledAt = 0;
+    std::string character;
+    std::string label;
+    std::string notation;  // canonical form, such as 4d6dl1+2
+    std::string dice;      // as on the clipboard line, such as [4, 5, 4, 1d]+2
+    std::int64_t total = 0;
+    std::optional<double> standing;
+    double spread = 0.0;  // the standing's variance under fair dice
+    bool approximate = false;
+};
+
+// Which rows a view of the log shows: all of them where a field is left empty.
+struct RollLogFilter {
+    std::optional<std::string> character;
+    std::optional<std::int64_t> since;  // rolled at or after this time
+    std::string search;                 // in the label or the notation, any case of ASCII letters
+};
+
+// The sums the luck of the rows in a filter is read from.
+struct RollLogSums {
+    std::int64_t withStanding = 0;
+    std::int64_t withoutStanding = 0;
+    double standings = 0.0;
+    double spreads = 0.0;
+    std::array<std::int64_t, 10> tenths{};  // standings by tenth, bottom first
+};
+
+// Every roll kept across sessions, newest first. Each change is one committed transaction, so a
+// roll written is kept even if the program is killed right after. Calls throw on a log that
+// cannot be written or read.
+class RollLog {
+  public:
+    virtual ~RollLog() = default;
+
+    // Keeps a roll, its standing left for SetStanding; returns its id.
+    virtual std::int64_t Add(const LoggedRoll& roll) = 0;
+    virtual void SetStanding(std::int64_t id, double standing, double spread, bool approximate) = 0;
+
+    // Up to limit rows of the filter, newest first, older than the row `before` when given.
+    [[nodiscard]] virtual std::vector<LoggedRoll> Page(const RollLogFilter& filter,
+                                                       std::optional<std::int64_t> before,
+                                                       std::size_t limit) = 0;
+    [[nodiscard]] virtual RollLogSums Sums(const RollLogFilter& filter) = 0;
+    // Every row of the filter, newest first, one at a time.
+    virtual void ForEach(const RollLogFilter& filter,
+                         const std::function<void(const LoggedRoll&)>& visit) = 0;
+    // The characters that have rolls in the log, in name order.
+    [[nodiscard]] virtual std::vector<std::string> Characters() = 0;
+
+    virtual void Remove(std::span<const std::int64_t> ids) = 0;
+    virtual void Clear() = 0;
+
+    // The log window's size and place, as the toolkit saves them; empty before it is first kept.
+    [[nodiscard]] virtual std::string WindowPlace() = 0;
+    virtual void SetWindowPlace(const std::string& place) = 0;
+};
+
+}  // namespace kelvane

@@ -1,0 +1,169 @@
+#include "SqliteRollLog.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "KelvaneDatabase.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+LoggedRoll Roll(std::int64_t at, std::string character, std::string label, std::string notation,
+                std::int64_t total) {
+    LoggedRoll roll;
+    roll.rolledAt = at;
+    roll.character = std::move(character);
+    roll.label = std::move(label);
+    roll.notation = std::move(notation);
+    roll.dice = "[" + std::to_string(total) + "]";
+    roll.total = total;
+    return roll;
+}
+
+class RollLogFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("kelvane-log-" + std::to_string(getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    [[nodiscard]] std::string Path() const { return (folder_ / "kelvane.sqlite3").string(); }
+
+    // Five rolls at times 100 to 500, ids 1 to 5; the first four with standings.
+    static void FillNight(RollLog& log) {
+        const std::vector<LoggedRoll> night = {
+            Roll(100, "Aria", "Longsword", "d20+5", 22), Roll(200, "Aria", "", "1d8+3", 4),
+            Roll(300, "Brom", "50%_off", "3d6", 11), Roll(400, "Brom", "Sneak attack", "3d6", 3),
+            Roll(500, "", "", "d4", 2)};
+        const double standings[] = {0.975, 0.0625, 0.5, 0.00231};
+        for (std::size_t i = 0; i < night.size(); ++i) {
+            const std::int64_t id = log.Add(night[i]);
+            if (i < 4) {
+                log.SetStanding(id, standings[i], 0.08, i == 2);
+            }
+        }
+    }
+
+    fs::path folder_;
+};
+
+struct FilterCase {
+    const char* name;
+    RollLogFilter filter;
+    std::vector<std::int64_t> ids;  // newest first
+    std::int64_t withStanding;
+    std::int64_t withoutStanding;
+};
+
+void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.name; }
+
+class FilterTest : public RollLogFile, public testing::WithParamInterface<FilterCase> {};
+
+TEST_P(FilterTest, ShowsItsRowsAndSumsThem) {
+    KelvaneDatabase database(Path());
+    SqliteRollLog log(database.Connection());
+    FillNight(log);
+    const FilterCase& c = GetParam();
+    std::vector<std::int64_t> paged;
+    std::optional<std::int64_t> before;
+    for (auto page = log.Page(c.filter, before, 2); !page.empty();
+         page = log.Page(c.filter, before, 2)) {
+        for (const LoggedRoll& roll : page) {
+            paged.push_back(roll.id);
+        }
+        before = page.back().id;
+    }
+    EXPECT_EQ(paged, c.ids);
+    std::vector<std::int64_t> visited;
+    log.ForEach(c.filter, [&](const LoggedRoll& roll) { visited.push_back(roll.id); });
+    EXPECT_EQ(visited, c.ids);
+    const RollLogSums sums = log.Sums(c.filter);
+    EXPECT_EQ(sums.withStanding, c.withStanding);
+    EXPECT_EQ(sums.withoutStanding, c.withoutStanding);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SqliteRollLog, FilterTest,
+    testing::Values(FilterCase{"all", {}, {5, 4, 3, 2, 1}, 4, 1},
+                    FilterCase{"character", {"Brom", {}, ""}, {4, 3}, 2, 0},
+                    FilterCase{"no_character", {"", {}, ""}, {5}, 0, 1},
+                    FilterCase{"since", {{}, 300, ""}, {5, 4, 3}, 2, 1},
+                    FilterCase{"search_label_any_case", {{}, {}, "longSWORD"}, {1}, 1, 0},
+                    FilterCase{"search_notation", {{}, {}, "3d6"}, {4, 3}, 2, 0},
+                    FilterCase{"search_wildcards_literal", {{}, {}, "0%_"}, {3}, 1, 0},
+                    FilterCase{"search_percent_alone", {{}, {}, "%"}, {3}, 1, 0},
+                    FilterCase{"all_three", {"Aria", 150, "d8"}, {2}, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RollLogFile, KeepsStandingsByTenthAndRemovesRows) {
+    KelvaneDatabase database(Path());
+    SqliteRollLog log(database.Connection());
+    FillNight(log);
+    RollLogSums sums = log.Sums({});
+    EXPECT_DOUBLE_EQ(sums.standings, 0.975 + 0.0625 + 0.5 + 0.00231);
+    EXPECT_DOUBLE_EQ(sums.spreads, 4 * 0.08);
+    const std::array<std::int64_t, 10> tenths = {2, 0, 0, 0, 0, 1, 0, 0, 0, 1};
+    EXPECT_EQ(sums.tenths, tenths);
+    EXPECT_TRUE(log.Page({}, std::nullopt, 5)[2].approximate);
+
+    const std::int64_t removed[] = {2, 4};
+    log.Remove(removed);
+    EXPECT_EQ(log.Page({}, std::nullopt, 10).size(), 3U);
+    EXPECT_EQ(log.Characters(), (std::vector<std::string>{"", "Aria", "Brom"}));
+    log.Clear();
+    EXPECT_TRUE(log.Page({}, std::nullopt, 10).empty());
+}
+
+TEST_F(RollLogFile, TwoConnectionsBothKeepEveryRoll) {
+    KelvaneDatabase first(Path());
+    KelvaneDatabase second(Path());
+    SqliteRollLog one(first.Connection());
+    SqliteRollLog other(second.Connection());
+    for (int i = 0; i < 50; ++i) {
+        one.Add(Roll(i, "one", "", "d6", 1));
+        other.Add(Roll(i, "other", "", "d6", 2));
+    }
+    EXPECT_EQ(one.Sums({}).withoutStanding, 100);
+    EXPECT_EQ(other.Sums({"one", {}, ""}).withoutStanding, 50);
+}
+
+TEST_F(RollLogFile, ARollWrittenIsThereForTheNextConnection) {
+    std::string place;
+    {
+        KelvaneDatabase database(Path());
+        SqliteRollLog log(database.Connection());
+        log.Add(Roll(7, "Aria", "Longsword", "d20+5", 22));
+        log.SetWindowPlace("AdnQywADAAA=");
+    }
+    KelvaneDatabase database(Path());
+    SqliteRollLog log(database.Connection());
+    const auto rows = log.Page({}, std::nullopt, 10);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_EQ(rows[0].label, "Longsword");
+    EXPECT_EQ(rows[0].dice, "[22]");
+    EXPECT_FALSE(rows[0].standing.has_value());
+    EXPECT_EQ(log.WindowPlace(), "AdnQywADAAA=");
+}
+
+TEST_F(RollLogFile, AFileThatCannotBeWrittenRefusesEveryRollAndStillReads) {
+    {
+        KelvaneDatabase created(Path());
+        SqliteRollLog(created.Connection()).Add(Roll(1, "", "", "d6", 3));
+    }
+    SqliteDatabase readOnly(Path(), SQLITE_OPEN_READONLY);
+    SqliteRollLog log(readOnly);
+    EXPECT_THROW(log.Add(Roll(2, "", "", "d6", 4)), StorageError);
+    EXPECT_EQ(log.Page({}, std::nullopt, 10).size(), 1U);
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,158 @@
+#include "RollLogModel.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <cmath>
+#include <exception>
+
+namespace kelvane {
+
+namespace {
+
+// Rows read at a time: a few screens, read in well under a frame.
+constexpr std::size_t kPageSize = 256;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+RollLogModel::RollLogModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void RollLogModel::Show(RollLog* log, const RollLogFilter& filter) {
+    log_ = log;
+    filter_ = filter;
+    Reload();
+}
+
+void RollLogModel::Reload() {
+    beginResetModel();
+    rows_.clear();
+    complete_ = log_ == nullptr;
+    endResetModel();
+    if (canFetchMore({})) {
+        fetchMore({});
+    }
+}
+
+int RollLogModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int RollLogModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+bool RollLogModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && !complete_;
+}
+
+void RollLogModel::fetchMore(const QModelIndex& parent) {
+    if (parent.isValid() || complete_) {
+        return;
+    }
+    std::vector<LoggedRoll> page;
+    try {
+        page = log_->Page(filter_, rows_.empty() ? std::nullopt : std::optional(rows_.back().id),
+                          kPageSize);
+    } catch (const std::exception&) {
+        // An unreadable log shows what was read of it.
+    }
+    complete_ = page.size() < kPageSize;
+    if (page.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(page.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(page.begin()),
+                 std::make_move_iterator(page.end()));
+    endInsertRows();
+}
+
+QString RollLogModel::StandingText(const LoggedRoll& roll) {
+    if (!roll.standing) {
+        return {};
+    }
+    const QLocale locale;
+    const double share = *roll.standing;
+    const bool top = share > 0.5;
+    const long percent = std::lround((top ? 1.0 - share : share) * 100.0);
+    const QString figure =
+        percent < 1 ? QStringLiteral("< ") + locale.toString(1) : locale.toString(percent);
+    //: A rolled total's standing among the totals its roll can show: only 12 % of rolls go
+    //: higher. %1 is the number.
+    QString text = top ? tr("top %1 %").arg(figure)
+                       //: Only 30 % of rolls go lower. %1 is the number.
+                       : tr("bottom %1 %").arg(figure);
+    return roll.approximate ? QStringLiteral("≈ ") + text : text;
+}
+
+QString RollLogModel::Line(const LoggedRoll& roll) {
+    return QStringLiteral("%1: %2 = %3")
+        .arg(FromUtf8(roll.notation), FromUtf8(roll.dice), QString::number(roll.total));
+}
+
+QString RollLogModel::TimeText(const LoggedRoll& roll) {
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(roll.rolledAt).toLocalTime();
+    return QLocale().toString(local, QLocale::ShortFormat);
+}
+
+QVariant RollLogModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const LoggedRoll& roll = Row(index.row());
+    if (role == Qt::TextAlignmentRole && index.column() == kTotal) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
+        return {};
+    }
+    switch (index.column()) {
+        case kTime:
+            return TimeText(roll);
+        case kCharacter:
+            return FromUtf8(roll.character);
+        case kRoll:
+            return FromUtf8(roll.label.empty() ? roll.notation : roll.label);
+        case kDice:
+            return FromUtf8(roll.dice);
+        case kTotal:
+            return QLocale().toString(static_cast<qlonglong>(roll.total));
+        case kStanding:
+            return StandingText(roll);
+        default:
+            return {};
+    }
+}
+
+QVariant RollLogModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    switch (section) {
+        case kTime:
+            //: Column of the roll log: when the roll was made.
+            return tr("Time");
+        case kCharacter:
+            //: Column of the roll log: the roll book's character who rolled.
+            return tr("Character");
+        case kRoll:
+            //: Column of the roll log: the roll's label, or its dice notation.
+            return tr("Roll");
+        case kDice:
+            //: Column of the roll log: each die's value, as on the clipboard.
+            return tr("Dice");
+        case kTotal:
+            //: Column of the roll log: the roll's total.
+            return tr("Total");
+        case kStanding:
+            //: Column of the roll log: how the total stands among the totals the roll can show.
+            return tr("Standing");
+        default:
+            return {};
+    }
+}
+
+}  // namespace kelvane

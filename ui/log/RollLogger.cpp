@@ -1,0 +1,99 @@
+#include "RollLogger.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QStandardPaths>
+#include <exception>
+
+#include "KelvaneDatabase.h"
+#include "LogText.h"
+#include "RollStanding.h"
+#include "SqliteRollLog.h"
+#include "formKelvane.h"
+
+namespace kelvane {
+
+RollLogger::RollLogger(const std::string& path, QObject* parent)
+    : QObject(parent), sessionStart_(QDateTime::currentMSecsSinceEpoch()) {
+    try {
+        database_ = std::make_unique<KelvaneDatabase>(path);
+        log_ = std::make_unique<SqliteRollLog>(database_->Connection());
+        keeping_ = database_->OpenedState() != KelvaneDatabase::State::kCannotSave;
+    } catch (const std::exception&) {
+        log_.reset();
+        keeping_ = false;
+    }
+}
+
+RollLogger::~RollLogger() = default;
+
+void RollLogger::Attach(formKelvane& window) {
+    window_ = &window;
+    connect(&window, &formKelvane::rollShown, this, &RollLogger::Write);
+    connect(&window, &formKelvane::oddsShown, this, &RollLogger::WriteStanding);
+    if (!keeping_) {
+        window.ShowLogMessage(NotKeptSentence());
+    }
+}
+
+void RollLogger::SetCharacter(const QString& character) { character_ = character.toStdString(); }
+
+QString RollLogger::NotKeptSentence() {
+    //: In the main window's band when the roll log's file cannot be written.
+    return tr("Rolls are not being kept: the roll log cannot be written.");
+}
+
+void RollLogger::Write(quint64 rollNumber, const RollShown& roll) {
+    lastRollNumber_ = rollNumber;
+    lastRowId_ = 0;
+    lastTotal_ = roll.total;
+    if (!log_ || !keeping_) {
+        return;
+    }
+    LoggedRoll row;
+    row.rolledAt = QDateTime::currentMSecsSinceEpoch();
+    row.character = character_;
+    row.label = roll.label;
+    row.notation = roll.name;
+    row.dice = CutDiceText(roll.dice);
+    row.total = roll.total;
+    try {
+        lastRowId_ = log_->Add(row);
+    } catch (const std::exception&) {
+        StopKeeping();
+        return;
+    }
+    emit logChanged();
+}
+
+void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
+    if (rollNumber != lastRollNumber_ || lastRowId_ == 0 || !keeping_) {
+        return;
+    }
+    const std::optional<Standing> standing = StandingOf(odds, lastTotal_);
+    if (!standing) {
+        return;
+    }
+    try {
+        log_->SetStanding(lastRowId_, standing->share, standing->spread, standing->approximate);
+    } catch (const std::exception&) {
+        StopKeeping();
+        return;
+    }
+    emit logChanged();
+}
+
+void RollLogger::StopKeeping() {
+    keeping_ = false;
+    if (window_ != nullptr) {
+        window_->ShowLogMessage(NotKeptSentence());
+    }
+}
+
+std::string DatabasePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(QStringLiteral("kelvane.sqlite3")).toStdString();
+}
+
+}  // namespace kelvane

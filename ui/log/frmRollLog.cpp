@@ -1,0 +1,300 @@
+#include "frmRollLog.h"
+
+#include <QAction>
+#include <QByteArray>
+#include <QClipboard>
+#include <QDateTime>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTimeZone>
+#include <algorithm>
+#include <exception>
+
+#include "LogExport.h"
+#include "LogPeriod.h"
+#include "LuckLine.h"
+#include "RollLogger.h"
+#include "ui_frmRollLog.h"
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kRowPadding = 6;
+constexpr int kRefreshDelayMilliseconds = 100;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction& AddAction(QWidget& owner, const QKeySequence& keys, Qt::ShortcutContext context) {
+    auto* action = new QAction(&owner);
+    action->setShortcut(keys);
+    action->setShortcutContext(context);
+    owner.addAction(action);
+    return *action;
+}
+
+}  // namespace
+
+frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> rollAgain,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      ui(std::make_unique<Ui::frmRollLog>()),
+      logger_(logger),
+      rollAgain_(std::move(rollAgain)) {
+    ui->setupUi(this);
+    ui->tblLog->setModel(&model_);
+    ui->tblLog->horizontalHeader()->setStretchLastSection(false);
+    ui->tblLog->horizontalHeader()->setSectionResizeMode(RollLogModel::kDice, QHeaderView::Stretch);
+    ui->tblLog->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ui->tblLog->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+    FillPeriods();
+    FillCharacters();
+
+    connect(ui->cboCharacter, &QComboBox::currentIndexChanged, this, &frmRollLog::Refresh);
+    connect(ui->cboPeriod, &QComboBox::currentIndexChanged, this, &frmRollLog::Refresh);
+    connect(ui->txtSearch, &QLineEdit::textChanged, this, &frmRollLog::Refresh);
+    connect(ui->btnRollAgain, &QPushButton::clicked, this, &frmRollLog::RollAgain);
+    connect(ui->btnCopy, &QPushButton::clicked, this, &frmRollLog::CopyRows);
+    connect(ui->btnDelete, &QPushButton::clicked, this, &frmRollLog::DeleteRows);
+    connect(ui->btnClearLog, &QPushButton::clicked, this, &frmRollLog::ClearLog);
+    connect(ui->btnExport, &QPushButton::clicked, this, &frmRollLog::Export);
+    connect(ui->tblLog, &QTableView::activated, this, &frmRollLog::RollAgain);
+    connect(&AddAction(*this, QKeySequence(Qt::CTRL | Qt::Key_R), Qt::WindowShortcut),
+            &QAction::triggered, this, &frmRollLog::RollAgain);
+    connect(&AddAction(*ui->tblLog, QKeySequence::Copy, Qt::WidgetShortcut), &QAction::triggered,
+            this, &frmRollLog::CopyRows);
+    connect(&AddAction(*ui->tblLog, QKeySequence::Delete, Qt::WidgetShortcut), &QAction::triggered,
+            this, &frmRollLog::DeleteRows);
+    // Read again a moment after a burst of rolls, and after the rolls are painted.
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setInterval(kRefreshDelayMilliseconds);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
+        if (isVisible()) {
+            Refresh();
+        }
+    });
+    connect(&logger_, &RollLogger::logChanged, &refreshTimer_, qOverload<>(&QTimer::start));
+    Refresh();
+}
+
+frmRollLog::~frmRollLog() = default;
+
+void frmRollLog::ShowWindow() {
+    if (!placed_ && logger_.Log() != nullptr) {
+        placed_ = true;
+        try {
+            const std::string place = logger_.Log()->WindowPlace();
+            restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(place)));
+        } catch (const std::exception&) {
+            // The window opens at its own size.
+        }
+    }
+    FillCharacters();
+    Refresh();
+    for (const int column : {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll,
+                             RollLogModel::kTotal, RollLogModel::kStanding}) {
+        ui->tblLog->resizeColumnToContents(column);
+    }
+    show();
+    raise();
+    activateWindow();
+    // The newest roll is current, so that Ctrl+R and Ctrl+C act on it at once.
+    ui->tblLog->setFocus();
+    if (!ui->tblLog->selectionModel()->hasSelection() && model_.rowCount() > 0) {
+        ui->tblLog->selectRow(0);
+    }
+}
+
+bool frmRollLog::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && isVisible()) {
+        Refresh();
+    }
+    if (event->type() == QEvent::Hide && logger_.Log() != nullptr) {
+        try {
+            logger_.Log()->SetWindowPlace(saveGeometry().toBase64().toStdString());
+        } catch (const std::exception&) {
+            // A log that cannot be written keeps no place either.
+        }
+    }
+    return QWidget::event(event);
+}
+
+void frmRollLog::FillPeriods() {
+    //: Period of the roll log: the rolls since Kelvane started.
+    ui->cboPeriod->addItem(tr("This session"), static_cast<int>(LogPeriod::kSession));
+    //: Period of the roll log: the rolls since midnight.
+    ui->cboPeriod->addItem(tr("Today"), static_cast<int>(LogPeriod::kToday));
+    //: Period of the roll log: today and the six days before it.
+    ui->cboPeriod->addItem(tr("Last 7 days"), static_cast<int>(LogPeriod::kLastSevenDays));
+    //: Period of the roll log: every roll kept.
+    ui->cboPeriod->addItem(tr("All"), static_cast<int>(LogPeriod::kAll));
+    ui->cboPeriod->setCurrentIndex(ui->cboPeriod->count() - 1);
+}
+
+void frmRollLog::FillCharacters() {
+    const QSignalBlocker blocker(ui->cboCharacter);
+    const QVariant chosen = ui->cboCharacter->currentData();
+    ui->cboCharacter->clear();
+    //: Character filter of the roll log: rolls of every character.
+    ui->cboCharacter->addItem(tr("Everyone"));
+    if (logger_.Log() != nullptr) {
+        try {
+            for (const std::string& name : logger_.Log()->Characters()) {
+                ui->cboCharacter->addItem(
+                    //: Character filter: rolls made with no character chosen.
+                    name.empty() ? tr("No character") : FromUtf8(name), FromUtf8(name));
+            }
+        } catch (const std::exception&) {
+            // Only "Everyone" then.
+        }
+    }
+    const int index = chosen.isValid() ? ui->cboCharacter->findData(chosen) : 0;
+    ui->cboCharacter->setCurrentIndex(std::max(index, 0));
+}
+
+RollLogFilter frmRollLog::Filter() const {
+    RollLogFilter filter;
+    const QVariant character = ui->cboCharacter->currentData();
+    if (character.isValid()) {
+        filter.character = character.toString().toStdString();
+    }
+    filter.since = PeriodStart(static_cast<LogPeriod>(ui->cboPeriod->currentData().toInt()),
+                               QDateTime::currentDateTime(), QTimeZone::systemTimeZone(),
+                               logger_.SessionStart());
+    filter.search = ui->txtSearch->text().trimmed().toStdString();
+    return filter;
+}
+
+void frmRollLog::Refresh() {
+    model_.Show(logger_.Log(), Filter());
+    ShowLuck();
+}
+
+void frmRollLog::ShowLuck() {
+    RollLogSums sums;
+    if (logger_.Log() != nullptr) {
+        try {
+            sums = logger_.Log()->Sums(Filter());
+        } catch (const std::exception&) {
+            // Nothing to weigh.
+        }
+    }
+    ui->lblLuck->setText(LuckLine::Text(sums));
+    ui->lblLuck->setAccessibleName(ui->lblLuck->text());
+    ui->chartLuck->SetTenths(sums.tenths);
+}
+
+std::vector<int> frmRollLog::SelectedRows() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : ui->tblLog->selectionModel()->selectedRows()) {
+        rows.push_back(index.row());
+    }
+    if (rows.empty() && ui->tblLog->currentIndex().isValid()) {
+        rows.push_back(ui->tblLog->currentIndex().row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void frmRollLog::RollAgain() {
+    const QModelIndex current = ui->tblLog->currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    const LoggedRoll& roll = model_.Row(current.row());
+    QString notation = FromUtf8(roll.notation);
+    if (!roll.label.empty()) {
+        notation += QStringLiteral(" # ") + FromUtf8(roll.label);
+    }
+    rollAgain_(notation);
+}
+
+void frmRollLog::CopyRows() {
+    QStringList lines;
+    for (const int row : SelectedRows()) {
+        lines << RollLogModel::Line(model_.Row(row));
+    }
+    if (!lines.isEmpty()) {
+        QGuiApplication::clipboard()->setText(lines.join('\n'));
+    }
+}
+
+void frmRollLog::DeleteRows() {
+    const std::vector<int> rows = SelectedRows();
+    if (rows.empty() || logger_.Log() == nullptr) {
+        return;
+    }
+    const QString question =
+        rows.size() == 1
+            //: Asked before a row leaves the roll log; the roll book keeps its saved rolls.
+            ? tr("Remove this roll from the log?")
+            //: Asked before rows leave the roll log; %n is how many (never one).
+            : tr("Remove %n rolls from the log?", nullptr, static_cast<int>(rows.size()));
+    if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes) {
+        return;
+    }
+    std::vector<std::int64_t> ids;
+    for (const int row : rows) {
+        ids.push_back(model_.Row(row).id);
+    }
+    try {
+        logger_.Log()->Remove(ids);
+    } catch (const std::exception&) {
+        QMessageBox::warning(this, windowTitle(), RollLogger::NotKeptSentence());
+    }
+    FillCharacters();
+    Refresh();
+}
+
+void frmRollLog::ClearLog() {
+    if (logger_.Log() == nullptr) {
+        return;
+    }
+    //: Asked before the whole roll log is emptied; the roll book keeps its saved rolls.
+    const QString question = tr("Remove every roll from the log? The roll book stays as it is.");
+    if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        logger_.Log()->Clear();
+    } catch (const std::exception&) {
+        QMessageBox::warning(this, windowTitle(), RollLogger::NotKeptSentence());
+    }
+    FillCharacters();
+    Refresh();
+}
+
+void frmRollLog::Export() {
+    if (logger_.Log() == nullptr) {
+        return;
+    }
+    //: File type in the export's save dialog.
+    const QString csv = tr("CSV table (*.csv)");
+    //: File type in the export's save dialog.
+    const QString markdown = tr("Markdown table (*.md)");
+    QString type = csv;
+    //: Title of the export's save dialog.
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export the roll log"),
+                                                      tr("roll-log") + QStringLiteral(".csv"),
+                                                      csv + QStringLiteral(";;") + markdown, &type);
+    if (path.isEmpty()) {
+        return;
+    }
+    const auto format = type == markdown || path.endsWith(QStringLiteral(".md"))
+                            ? LogExport::Format::kMarkdown
+                            : LogExport::Format::kCsv;
+    if (!LogExport::Write(*logger_.Log(), Filter(), path, format)) {
+        //: The export could not be written; %1 is the file's name.
+        QMessageBox::warning(this, windowTitle(), tr("Could not write %1.").arg(path));
+    }
+}
+
+}  // namespace kelvane

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "RollLog.h"
+#include "RollLogModel.h"
+
+class QEvent;
+
+namespace Ui {
+class frmRollLog;
+}
+
+namespace kelvane {
+
+class RollLogger;
+
+// The "Roll log" window: every kept roll, newest first, narrowed by character, period and a
+// search; the luck of the rows shown; and rolling again, copying, removing and exporting them.
+class frmRollLog : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmRollLog)
+
+  public:
+    // rollAgain rolls a notation in the main window, as if typed into its notation box.
+    frmRollLog(RollLogger& logger, std::function<void(const QString&)> rollAgain,
+               QWidget* parent = nullptr);
+    ~frmRollLog() override;
+
+    // Shows the window where it was last, brought to the front.
+    void ShowWindow();
+
+  protected:
+    // Reads the log again when activated, for the rolls of other Kelvane windows, and keeps
+    // the window's size and place when it is hidden.
+    bool event(QEvent* event) override;
+
+  private:
+    void FillCharacters();
+    void FillPeriods();
+    [[nodiscard]] RollLogFilter Filter() const;
+    void Refresh();
+    void ShowLuck();
+    [[nodiscard]] std::vector<int> SelectedRows() const;
+    void RollAgain();
+    void CopyRows();
+    void DeleteRows();
+    void ClearLog();
+    void Export();
+
+    std::unique_ptr<Ui::frmRollLog> ui;
+    RollLogger& logger_;
+    std::function<void(const QString&)> rollAgain_;
+    RollLogModel model_;
+    QTimer refreshTimer_;
+    bool placed_ = false;
+};
+
+}  // namespace kelvane
