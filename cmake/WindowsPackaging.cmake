@@ -3,7 +3,8 @@
 # translations and licence, and the MinGW runtime the Qt libraries were built against. CPack
 # makes a 64-bit NSIS installer of that folder, and a zip of it for users who may not install
 # programs: `cmake --build <dir> --target package`.
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets RUNTIME DESTINATION .)
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Concurrent
+    RUNTIME DESTINATION .)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsIntegrationPlugin LIBRARY DESTINATION platforms)
 install(IMPORTED_RUNTIME_ARTIFACTS Qt6::QWindowsVistaStylePlugin LIBRARY DESTINATION styles)
 
@@ -32,8 +33,8 @@ file(CONFIGURE OUTPUT ${license_file} @ONLY CONTENT [[
 Kelvane @PROJECT_VERSION@
 
 @license@
-Kelvane uses the Qt libraries (Qt Core, Qt Gui and Qt Widgets and their Windows plugins),
-which are licensed under the GNU Lesser General Public License version 3. Their licence,
+Kelvane uses the Qt libraries (Qt Core, Qt Gui, Qt Widgets, Qt Concurrent and their Windows
+plugins), which are licensed under the GNU Lesser General Public License version 3. Their licence,
 and where their source is to be had, are in the folder licenses\Qt beside the program.
 ]])
 install(FILES ${license_file} DESTINATION licenses RENAME Kelvane.txt)
