@@ -308,6 +308,16 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>kein Ergebnis: %1</translation>
     </message>
     <message>
+        <source>%1 and up</source>
+        <extracomment>The least total of a roll whose dice explode and so has no most, such as &quot;3 and up&quot;.</extracomment>
+        <translation>%1 und mehr</translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as &quot;too many dice: 0.02 %&quot;.</extracomment>
+        <translation>zu viele Würfel: %1</translation>
+    </message>
+    <message>
         <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
         <translation>Würfelnotation wie 3d6, d20+5 oder 4d6dl1 eingeben, dann Eingabe drücken.</translation>
     </message>
