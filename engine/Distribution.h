@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -8,8 +9,9 @@
 namespace kelvane {
 
 // The chances of the totals a roll can show. Exact when they can be worked out within a fixed
-// amount of work; otherwise a normal curve with the roll's mean and variance, confined to the
-// totals the roll can show.
+// amount of work; otherwise approximate: the shares of many rolls simulated with the roller,
+// or for rolls too large to simulate a normal curve with the roll's mean and variance,
+// confined to the totals the roll can show.
 //
 // A roll can also fail (a division by zero, a result beyond 64 bits): FailureChance() is the
 // chance of that, and every other figure is about the rolls that do not fail. A roll that
@@ -24,6 +26,12 @@ class Distribution {
                                             double failure = 0.0);
     [[nodiscard]] static Distribution Approximate(double mean, double variance, std::int64_t least,
                                                   std::int64_t most, double failure = 0.0);
+    // Approximate, from the chance of a total of at most totals[i], atMost[i], at ascending
+    // totals, the last at 1; straight lines between them, 0 below the first.
+    [[nodiscard]] static Distribution Cumulative(std::int64_t least, std::int64_t most,
+                                                 std::vector<std::int64_t> totals,
+                                                 std::vector<double> atMost, double mean,
+                                                 double variance, double failure = 0.0);
 
     [[nodiscard]] bool IsExact() const noexcept { return exact_; }
     [[nodiscard]] std::int64_t Least() const noexcept { return least_; }
@@ -41,8 +49,9 @@ class Distribution {
         return probabilities_;
     }
 
-    // The chance of a total from low to high. An approximate one takes the normal curve with
-    // continuity correction, its tails beyond the least and most totals added to those totals.
+    // The chance of a total from low to high; exactly 1 from Least() to Most(). A normal curve
+    // is taken with continuity correction, its tails beyond the least and most totals added to
+    // those totals.
     [[nodiscard]] double Between(std::int64_t low, std::int64_t high) const;
     [[nodiscard]] double AtLeast(std::int64_t total) const { return Between(total, most_); }
     [[nodiscard]] double AtMost(std::int64_t total) const { return Between(least_, total); }
@@ -54,6 +63,8 @@ class Distribution {
 
     // The normal curve's chance of a total of at most `total`, with continuity correction.
     [[nodiscard]] double NormalAtMost(std::int64_t total) const;
+    // The cumulative table's chance of a total of at most `total`.
+    [[nodiscard]] double CumulativeAtMost(std::int64_t total) const;
 
     bool exact_ = true;
     std::int64_t least_ = 0;
@@ -64,12 +75,19 @@ class Distribution {
     double diceLimit_ = 0.0;
     bool openEnded_ = false;
     std::vector<double> probabilities_;
+    std::vector<std::int64_t> knotTotals_;  // Cumulative only
+    std::vector<double> knotAtMost_;
 
-    friend Distribution DistributionOf(const notation::Expression& expression);
+    friend Distribution DistributionOf(const notation::Expression& expression,
+                                       std::chrono::milliseconds simulationBudget);
 };
 
-// The distribution of an expression's total, for an expression as Parse gives it.
-[[nodiscard]] Distribution DistributionOf(const notation::Expression& expression);
+// The distribution of an expression's total, for an expression as Parse gives it. A roll
+// simulated takes as many rolls as the budget allows, and never fewer than 20,000; the rolls
+// come from a fixed seed, so that a notation always shows the same odds on a given machine.
+[[nodiscard]] Distribution DistributionOf(
+    const notation::Expression& expression,
+    std::chrono::milliseconds simulationBudget = std::chrono::milliseconds{20});
 
 // The distribution of the total of the die buttons' roll of m dice of n sides: any m below 2
 // throws one die, and each die follows DiceEngine::RollDie over the 2^24 draws it can take.

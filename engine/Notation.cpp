@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "NumberText.h"
+#include "odds/Throws.h"
 
 namespace kelvane::notation {
 
@@ -155,6 +156,8 @@ class Reader {
     std::string label_;
 };
 
+std::string TermNotation(const DiceTerm& term);
+
 class Parser {
   public:
     explicit Parser(std::string_view text) : reader_(text) {}
@@ -164,6 +167,9 @@ class Parser {
             return Error{ErrorCode::Empty, 1};
         }
         if (!ParseExpression()) {
+            return error_;
+        }
+        if (!CheckCanonicalLength() || !CheckDiceLimit()) {
             return error_;
         }
         expression_.label = reader_.TakeLabel();
@@ -285,6 +291,7 @@ class Parser {
         if (!ParseSides(term) || !ParseModifiers(term) || !CheckTerm(term)) {
             return false;
         }
+        typedWidths_.push_back(reader_.Column() - column);
         expression_.postfix.push_back(
             {NodeKind::Dice, static_cast<std::int64_t>(expression_.dice.size()), column});
         expression_.dice.push_back(term);
@@ -423,15 +430,64 @@ class Parser {
             EveryFaceMatches(*term.reroll, term.LowestFace(), term.HighestFace())) {
             return Fail(ErrorCode::NeverStops, rerollColumn_);
         }
-        diceSoFar_ += term.count;
-        if (term.count > kMaxDice || diceSoFar_ > kMaxDice) {
+        // Compared before adding, so that a huge count cannot overflow the sum.
+        if (term.count > kMaxDice || diceSoFar_ + term.count > kMaxDice) {
             return Fail(ErrorCode::TooManyDice, term.column);
+        }
+        diceSoFar_ += term.count;
+        return true;
+    }
+
+    // The canonical form is what a roll is written and read again as, so it must fit too. It
+    // grows where a term is written out in full (k as kh1, d% as d100); the column is that of
+    // the term where it passes the limit, counting each term's growth at its place.
+    bool CheckCanonicalLength() {
+        const std::size_t length = expression_.Normalised().size();
+        if (length <= kMaxTextLength) {
+            return true;
+        }
+        std::int64_t grown = 0;
+        int column = 1;
+        for (std::size_t i = 0; i < expression_.dice.size(); ++i) {
+            const DiceTerm& term = expression_.dice[i];
+            const auto written = static_cast<std::int64_t>(TermNotation(term).size());
+            const std::int64_t growth = written - typedWidths_[i];
+            if (growth > 0) {
+                column = term.column;
+            }
+            grown += growth;
+            if (term.column - 1 + grown > static_cast<std::int64_t>(kMaxTextLength)) {
+                return Fail(ErrorCode::TooLong, term.column);
+            }
+        }
+        return Fail(ErrorCode::TooLong, column);
+    }
+
+    // A roll whose explosions and rerolls all but surely pass the most dice one roll may
+    // throw is refused before it is rolled; the column is that of the term where the dice
+    // thrown on average pass the limit.
+    bool CheckDiceLimit() {
+        odds::Throws all;
+        int column = 1;
+        for (const DiceTerm& term : expression_.dice) {
+            const odds::Throws throws = odds::ThrowsOf(term);
+            if (all.mean <= static_cast<double>(kMaxDice)) {
+                column = term.column;
+            }
+            all.mean += throws.mean;
+            all.variance += throws.variance;
+            all.most += throws.most;
+        }
+        constexpr double kAlmostNever = 1e-9;
+        if (1.0 - odds::ChanceOverDiceLimit(all) < kAlmostNever) {
+            return Fail(ErrorCode::TooManyDice, column);
         }
         return true;
     }
 
     Reader reader_;
     Expression expression_;
+    std::vector<std::int64_t> typedWidths_;  // of each term, in columns
     Error error_{ErrorCode::Empty, 1};
     std::int64_t diceSoFar_ = 0;
     int rerollColumn_ = 1;

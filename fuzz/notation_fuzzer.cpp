@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -7,6 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "Distribution.h"
+#include "EngineBench.h"
 #include "NotationRoll.h"
 #include "ScriptedRandomSource.h"
 
@@ -20,8 +23,9 @@ void Fail(const char* what, std::string_view text) {
 }  // namespace
 
 // Any bytes as the notation box's text: the parser reads it or names a column within it; what
-// it reads, written back in canonical form, reads as the same expression; and rolling it ends
-// with a total or an error, never a crash, an overflow or a hang.
+// it reads, written back in canonical form, reads as the same expression with the same dice
+// terms; its odds hold together; and rolling it, alone or through the engine's list and
+// clipboard, ends with a total or an error, never a crash, an overflow or a hang.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kelvane::notation;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -37,13 +41,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = Parse(normalised);
     // The same operations on the same operands; only the columns may differ.
     const auto sameNodes = [&expression](const Expression& other) {
-        return std::equal(expression.postfix.begin(), expression.postfix.end(),
-                          other.postfix.begin(), other.postfix.end(),
-                          [](const Node& a, const Node& b) {
-                              return a.kind == b.kind && a.number == b.number;
+        return std::equal(
+            expression.postfix.begin(), expression.postfix.end(), other.postfix.begin(),
+            other.postfix.end(),
+            [](const Node& a, const Node& b) { return a.kind == b.kind && a.number == b.number; });
+    };
+    // The same dice terms, but for where they stand in the text.
+    const auto sameTerms = [&expression](const Expression& other) {
+        return std::equal(expression.dice.begin(), expression.dice.end(), other.dice.begin(),
+                          other.dice.end(), [](DiceTerm a, DiceTerm b) {
+                              a.column = b.column;
+                              return a == b;
                           });
     };
     if (!std::holds_alternative<Expression>(again) || !sameNodes(std::get<Expression>(again)) ||
+        !sameTerms(std::get<Expression>(again)) ||
         std::get<Expression>(again).Normalised() != normalised) {
         Fail("canonical form reads differently", normalised);
     }
@@ -52,6 +64,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (expression.DiceBeforeRethrows() <= 1000) {
         kelvane::testing::ScriptedRandomSource random({0.999F, 0.0F, 0.5F});
         (void)RollExpression(expression, random);
+        kelvane::testing::EngineBench bench(random);
+        (void)bench.engine.sRollNotation(text, bench.list, bench.total);
+    }
+    // Simulated odds take thousands of rolls: only small rolls have theirs worked out here.
+    if (expression.DiceBeforeRethrows() <= 20) {
+        const kelvane::Distribution odds =
+            kelvane::DistributionOf(expression, std::chrono::milliseconds{0});
+        const double failure = odds.FailureChance();
+        if (!(failure >= 0.0 && failure <= 1.0) || odds.Least() > odds.Most() ||
+            (failure < 1.0 && odds.Between(odds.Least(), odds.Most()) != 1.0)) {
+            Fail("odds do not hold together", normalised);
+        }
     }
     return 0;
 }

@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <ostream>
+#include <random>
 #include <string>
+#include <variant>
 #include <vector>
+
+#include "MersenneRandomSource.h"
+#include "NotationRoll.h"
 
 namespace kelvane {
 namespace {
@@ -62,9 +70,9 @@ void ExpectWhole(const Distribution& distribution) {
         return;
     }
     EXPECT_LE(distribution.Least(), distribution.Most());
-    EXPECT_NEAR(distribution.Between(distribution.Least(), distribution.Most()), 1.0, 1e-12);
-    EXPECT_NEAR(distribution.AtLeast(distribution.Least()), 1.0, 1e-12);
-    EXPECT_NEAR(distribution.AtMost(distribution.Most()), 1.0, 1e-12);
+    EXPECT_EQ(distribution.Between(distribution.Least(), distribution.Most()), 1.0);
+    EXPECT_EQ(distribution.AtLeast(distribution.Least()), 1.0);
+    EXPECT_EQ(distribution.AtMost(distribution.Most()), 1.0);
     if (distribution.IsExact()) {
         EXPECT_EQ(distribution.Probabilities().size(),
                   static_cast<std::size_t>(distribution.Most() - distribution.Least() + 1));
@@ -233,12 +241,119 @@ INSTANTIATE_TEST_SUITE_P(
                        term.success = ComparePoint{Compare::GreaterOrEqual, 8};
                        term.failure = ComparePoint{Compare::Equal, 1};
                        return Of(term); }, true, -10, 10, 2.0, 3.6},
+        SpreadCase{"Difference", [] {
+                       return Of({Dice(1, 20), Dice(1, 4)}, {Term(0), Term(1), Operator(NodeKind::Subtract)}); },
+                   true, -3, 19, 8.0, 34.5},
+        SpreadCase{"NegatedDropLowest", [] {
+                       return Of({With(Dice(4, 6), {false, false, 1})}, {Term(0), Operator(NodeKind::Negate)}); },
+                   true, -18, -3, -15869.0 / 1296, 13612487.0 / 1679616},
+        // A compounded d6 is 8 or more when a 6 is followed by anything but a 1: 5/36.
+        SpreadCase{"CompoundCounted", [] {
+                       DiceTerm term = Exploding(Dice(3, 6), true);
+                       term.success = ComparePoint{Compare::GreaterOrEqual, 8};
+                       return Of(term); }, true, 0, 3, 15.0 / 36, 465.0 / 1296},
         SpreadCase{"ManyDice", [] { return Of(Dice(32000, 100)); }, false, 32000, 3200000, 1616000.0,
                    26664000.0},
         SpreadCase{"ManyDiceNegated", [] { return Of({Dice(32000, 100)}, {Term(0), Operator(NodeKind::Negate)}); },
                    false, -3200000, -32000, -1616000.0, 26664000.0}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A notation of one or two terms with random modifiers, from the generator.
+std::string RandomNotation(std::mt19937& generator) {
+    const auto pick = [&](const std::vector<std::string>& options) {
+        return options[std::uniform_int_distribution<std::size_t>(0,
+                                                                  options.size() - 1)(generator)];
+    };
+    // Empty choices leave a modifier out most of the time.
+    const auto term = [&] {
+        return pick({"1", "2", "3", "5"}) + "d" + pick({"2", "3", "4", "6", "10", "20", "F"}) +
+               pick({"", "", "", "r", "ro", "r<3"}) + pick({"", "", "!", "!!", "!>=4"}) +
+               pick({"", "", "kh1", "kl2", "dh1", "dl2"}) + pick({"", "", "", ">=4", "=2", ">5f1"});
+    };
+    const std::string first = term();
+    return first + pick({"", "", "+3", "-1", "*2", "/2", "+" + term(), "-" + term(), "/" + term()});
+}
+
+// Random notations, and those whose odds once strayed from their rolls, each rolled against
+// its odds: every total where the odds allow it, the failures and the mean within five
+// standard errors, and an exact table by Pearson's chi-square at a one-in-a-million level.
+TEST(DistributionProperty, RandomNotationsRollAsTheirOddsSay) {
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr int kNotations = 40;
+#else
+    constexpr int kNotations = 200;
+#endif
+    constexpr int kRolls = 2000;
+    std::vector<std::string> notations{"3d6!4dl1", "1d12!11dl2", "d20!!>2=15", "4/(3d4!<4dh4)",
+                                       "4d6r1dl1", "d6r1!",      "3d6>=8!!",   "d20-d4"};
+    std::mt19937 generator(23);
+    while (notations.size() < static_cast<std::size_t>(kNotations)) {
+        notations.push_back(RandomNotation(generator));
+    }
+    MersenneRandomSource random;
+    for (int i = 0; i < 100003; ++i) {
+        (void)random.Next();  // away from the draws the simulated odds take
+    }
+    for (const std::string& text : notations) {
+        SCOPED_TRACE(text);
+        const auto parsed = notation::Parse(text);
+        if (!std::holds_alternative<notation::Expression>(parsed)) {
+            continue;
+        }
+        const auto& expression = std::get<notation::Expression>(parsed);
+        const Distribution odds = DistributionOf(expression, std::chrono::milliseconds{0});
+        ExpectWhole(odds);
+        std::map<std::int64_t, int> counts;
+        int failures = 0;
+        double sum = 0.0;
+        for (int i = 0; i < kRolls; ++i) {
+            const auto roll = notation::RollExpression(expression, random);
+            if (!std::holds_alternative<notation::Roll>(roll)) {
+                ++failures;
+                continue;
+            }
+            const std::int64_t total = std::get<notation::Roll>(roll).total;
+            ASSERT_TRUE(odds.IsExact() ? odds.Between(total, total) > 0.0
+                                       : total >= odds.Least() && total <= odds.Most())
+                << total;
+            ++counts[total];
+            sum += static_cast<double>(total);
+        }
+        const double p = odds.FailureChance();
+        EXPECT_NEAR(failures / double{kRolls}, p, 5.0 * std::sqrt(p * (1.0 - p) / kRolls) + 0.005);
+        const int stood = kRolls - failures;
+        if (stood == 0) {
+            continue;
+        }
+        EXPECT_NEAR(sum / stood, odds.Mean(), 5.0 * std::sqrt(odds.Variance() / stood) + 1e-9);
+        if (!odds.IsExact()) {
+            continue;
+        }
+        // Totals pooled from the least up until at least 5 rolls are expected in each group.
+        double chiSquare = 0.0;
+        int groups = 0;
+        double expected = 0.0;
+        int observed = 0;
+        for (std::int64_t total = odds.Least(); total <= odds.Most(); ++total) {
+            expected += stood * odds.Between(total, total);
+            const auto found = counts.find(total);
+            observed += found == counts.end() ? 0 : found->second;
+            if (expected >= 5.0 || total == odds.Most()) {
+                chiSquare +=
+                    (observed - expected) * (observed - expected) / std::max(expected, 1e-300);
+                ++groups;
+                expected = 0.0;
+                observed = 0;
+            }
+        }
+        // Wilson and Hilferty's quantile for a chance of one in a million.
+        const double freedom = std::max(1, groups - 1);
+        const double spread = std::sqrt(2.0 / (9.0 * freedom));
+        EXPECT_LT(chiSquare,
+                  freedom * std::pow(1.0 - 2.0 / (9.0 * freedom) + 4.75 * spread, 3.0) + 10.0);
+    }
+}
 
 }  // namespace
 }  // namespace kelvane

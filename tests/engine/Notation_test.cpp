@@ -159,6 +159,36 @@ INSTANTIATE_TEST_SUITE_P(
                      "Result: 3d6!<2kh1=1",
                      "0",
                      "3d6!<2kh1=1: [1!d, 4, 2d, 3d] = 0\r\n"},
+        // A success target after "!" is written after an explicit explosion point, so that
+        // the canonical form does not read it as the faces that explode.
+        NotationCase{"3d6>=5!",
+                     {Face(6, 6), Face(2, 6), Face(5, 6), Face(1, 6)},
+                     {"d6-1 = 6 (exploded, success)", "d6-2 = 2", "d6-3 = 5 (success)", "d6-4 = 1",
+                      "3d6!6>=5 = 2"},
+                     "Result: 3d6!6>=5",
+                     "2",
+                     "3d6!6>=5: [6!*, 2, 5*, 1] = 2\r\n"},
+        NotationCase{
+            "4dF!",
+            {0.9F, 0.1F, 0.5F, 0.5F, 0.5F},
+            {"dF-1 = 1 (exploded)", "dF-2 = -1", "dF-3 = 0", "dF-4 = 0", "dF-5 = 0", "4dF! = 0"},
+            "Result: 4dF!",
+            "0",
+            "4dF!: [1!, -1, 0, 0, 0] = 0\r\n"},
+        // Rerolled dice take no part in keep and drop; an explosion's extra die is rerolled.
+        NotationCase{"4d6r1dl1",
+                     {Face(1, 6), Face(4, 6), Face(5, 6), Face(2, 6), Face(3, 6)},
+                     {"d6-1 = 1 (rerolled)", "d6-2 = 4", "d6-3 = 5", "d6-4 = 2 (dropped)",
+                      "d6-5 = 3", "4d6r1dl1 = 12"},
+                     "Result: 4d6r1dl1",
+                     "12",
+                     "4d6r1dl1: [1r, 4, 5, 2d, 3] = 12\r\n"},
+        NotationCase{"d6r1!",
+                     {Face(6, 6), Face(1, 6), Face(3, 6)},
+                     {"d6-1 = 6 (exploded)", "d6-2 = 1 (rerolled)", "d6-3 = 3", "d6r1! = 9"},
+                     "Result: d6r1!",
+                     "9",
+                     "d6r1!: [6!, 1r, 3] = 9\r\n"},
         NotationCase{"d20+5 # attack on the troll ",
                      {Face(9, 20)},
                      {"earlier", "d20 = 9", "d20+5 = 14 # attack on the troll"},
@@ -181,6 +211,16 @@ struct ErrorCase {
 void PrintTo(const ErrorCase& error, std::ostream* out) { *out << error.text; }
 
 class NotationErrors : public ::testing::TestWithParam<ErrorCase> {};
+
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+const std::string kManyKeeps = Repeated("d6k+", 200) + "1";
 
 // Nothing is written: the list, the caption, the total and the clipboard stay as they were.
 TEST_P(NotationErrors, NameTheColumnAndWriteNothing) {
@@ -222,6 +262,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCase{"99999999999999999999", ErrorCode::NumberTooLarge, 1},
                       ErrorCase{"1000001d6", ErrorCode::TooManyDice, 1},
                       ErrorCase{"600000d6+400001d4", ErrorCode::TooManyDice, 10},
+                      ErrorCase{"d6+9223372036854775807d6", ErrorCode::TooManyDice, 4},
+                      // Explosions and rerolls that all but surely pass the limit.
+                      ErrorCase{"1000000d6!", ErrorCode::TooManyDice, 1},
+                      ErrorCase{"999999d6!", ErrorCode::TooManyDice, 1},
+                      ErrorCase{"1000000d6r1", ErrorCode::TooManyDice, 1},
+                      ErrorCase{"500000d6!+500000d6", ErrorCode::TooManyDice, 11},
+                      // 801 characters typed, 1201 written out in canonical form (k as kh1);
+                      // the 168th term, at column 669, passes 1000.
+                      ErrorCase{kManyKeeps.c_str(), ErrorCode::TooLong, 669},
                       ErrorCase{"d0", ErrorCode::SidesOutOfRange, 2},
                       ErrorCase{"d1000000001", ErrorCode::SidesOutOfRange, 2},
                       ErrorCase{"d1!", ErrorCode::NeverStops, 3},
@@ -239,9 +288,20 @@ TEST(NotationLimits, ExplosionsStopAtTheLimitAndEveryThrowCountsTowardTheDice) {
     EXPECT_EQ(std::get<notation::Roll>(roll).diceThrown, notation::kMaxRethrowsPerDie + 1);
     EXPECT_EQ(std::get<notation::Roll>(roll).total, 6 * (notation::kMaxRethrowsPerDie + 1));
 
-    const auto many = notation::Parse("999000d6!");
+    const auto many = notation::Parse("800000d6!");
     const auto tooMany = notation::RollExpression(std::get<notation::Expression>(many), sixes);
     EXPECT_EQ(std::get<notation::Error>(tooMany), (notation::Error{ErrorCode::TooManyDice, 1}));
+
+    // A die that keeps showing a reroll's face stands after its thousandth rethrow.
+    testing::ScriptedRandomSource ones({Face(1, 6)});
+    const auto rerolled =
+        notation::RollExpression(std::get<notation::Expression>(notation::Parse("d6r1")), ones);
+    EXPECT_EQ(std::get<notation::Roll>(rerolled).diceThrown, notation::kMaxRethrowsPerDie + 1);
+
+    // The limit itself may be thrown.
+    const auto atLimit = notation::RollExpression(
+        std::get<notation::Expression>(notation::Parse("500000d6+500000d1")), ones);
+    EXPECT_EQ(std::get<notation::Roll>(atLimit).total, 1'000'000);
 }
 
 // Pearson's chi-square of many fixed-seed rolls against the exact distribution, counted by
@@ -315,7 +375,7 @@ INSTANTIATE_TEST_SUITE_P(EveryModifier, OddsAgreeWithRolls,
                          ::testing::Values("3d6+d4*2-5", "2d20kh1+5", "4d6dl1", "3d6kl2", "5d6dh2",
                                            "3d6!", "2d10!>=9", "3d6!!", "4d6r<3", "4d6ro1",
                                            "10d10>=8f1", "4dF+1", "4dFr=-1", "(2d6+1)/3", "-d8*d4",
-                                           "4d6!kh3"));
+                                           "4d6!kh3", "3d6>=8!!", "d6r1!", "4d6r1dl1"));
 
 }  // namespace
 }  // namespace kelvane

@@ -1,0 +1,165 @@
+// The normal curve and the moments that stand in for exact tables.
+#include "odds/Approximation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "Distribution.h"
+#include "odds/Pool.h"
+
+namespace kelvane::odds {
+
+double NormalCdf(double z) { return 0.5 * std::erfc(-z / std::numbers::sqrt2); }
+
+// Points on a normal curve between low and high, each taking the chance of its stretch.
+Atoms NormalAtoms(const Moments& moments, Int low, Int high) {
+    constexpr int kPoints = 256;
+    constexpr double kReach = 8.0;  // standard deviations either side
+    Atoms atoms;
+    atoms.exact = false;
+    atoms.moments = moments;
+    const double spread = std::sqrt(moments.variance);
+    const double from = std::max(static_cast<double>(low), moments.mean - kReach * spread);
+    const double to =
+        std::max(from, std::min(static_cast<double>(high), moments.mean + kReach * spread));
+    const auto points =
+        static_cast<int>(std::min(static_cast<double>(kPoints), std::floor(to - from) + 1.0));
+    const double step = points > 1 ? (to - from) / (points - 1) : 0.0;
+    double below = 0.0;
+    Int blockLow = low;
+    for (int i = 0; i < points; ++i) {
+        const double at = from + i * step;
+        const bool lastPoint = i + 1 == points;
+        const double edge = at + step / 2.0;
+        const double upTo = lastPoint ? 1.0 : NormalCdf((edge - moments.mean) / spread);
+        const Int blockHigh = lastPoint ? high : static_cast<Int>(std::floor(edge));
+        atoms.AddBlock(std::llround(at), upTo - below, blockLow, blockHigh);
+        below = upTo;
+        blockLow = blockHigh + 1;
+    }
+    return atoms;
+}
+
+// For many dice: the kept ones are nearly all those beyond the face where the kept share of
+// the chance runs out, made up to `kept` with dice showing that face (a trimmed sum's limit).
+Moments KeepLimit(const Atoms& die, const Scorer& score, Int count, Int kept, bool highest) {
+    const double share = static_cast<double>(kept) / static_cast<double>(count);
+    const std::size_t faces = die.Size();
+    const auto at = [&](std::size_t i) { return highest ? faces - 1 - i : i; };
+    std::size_t edge = 0;
+    double beyond = 0.0;
+    while (edge + 1 < faces && beyond + die.p[at(edge)] < share) {
+        beyond += die.p[at(edge)];
+        ++edge;
+    }
+    const auto edgeScore = static_cast<double>(score(die.value[at(edge)]));
+    double mean = 0.0;
+    double square = 0.0;
+    for (std::size_t i = 0; i < edge; ++i) {
+        const double gain = static_cast<double>(score(die.value[at(i)])) - edgeScore;
+        mean += die.p[at(i)] * gain;
+        square += die.p[at(i)] * gain * gain;
+    }
+    const auto dice = static_cast<double>(count);
+    return {dice * mean + static_cast<double>(kept) * edgeScore, dice * (square - mean * mean)};
+}
+
+// Exploding dice whose extra dice are kept or dropped one by one, roughly: one pool of the dice
+// the chains throw on average, each showing a face with the chance it has in the pool.
+Value RoughExplodingPool(const DiceTerm& term, const Atoms& faces, const Scorer& score,
+                         Budget& budget) {
+    const ComparePoint& explode = *term.explode;
+    const double p = Sum(Matching(faces, explode, true).p);
+    const double cutOff = std::pow(p, kMaxRethrows);
+    // Per die thrown: explosions, p (1 - p^1000) / (1 - p); dice that end a chain, 1 - p^1000;
+    // and at the limit one die of any face.
+    const double explosions = p >= 1.0 ? kMaxRethrows : p * (1.0 - cutOff) / (1.0 - p);
+    const double perDie = explosions + 1.0;
+    Atoms pool = Reweighted(faces, [&](Int face) {
+        const double share = explode.Matches(face) ? explosions / p : (1.0 - cutOff) / (1.0 - p);
+        return (share + cutOff) / perDie;
+    });
+    const Int dice =
+        std::max<Int>(term.count, std::llround(static_cast<double>(term.count) * perDie));
+    const auto [kept, highest] = Kept(*term.keepDrop, dice);
+
+    const Int longest = LongestChain(p);
+    const Int fewestKept = Kept(*term.keepDrop, term.count).first;
+    const Int mostKept = Kept(*term.keepDrop, SaturatingMultiply(term.count, longest + 1)).first;
+    const auto [low, high] = ScoreRange(faces, score);
+    const Int least =
+        std::min(SaturatingMultiply(fewestKept, low), SaturatingMultiply(mostKept, low));
+    const Int most =
+        std::max(SaturatingMultiply(fewestKept, high), SaturatingMultiply(mostKept, high));
+    if (kept == 0) {
+        return Roughly({}, least, most);
+    }
+    if (kept < dice) {
+        return Roughly(KeepMoments(pool, score, dice, kept, highest, budget), least, most);
+    }
+    const Moments one = MomentsOf(pool, score);
+    const auto all = static_cast<double>(dice);
+    return Roughly({all * one.mean, all * one.variance}, least, most);
+}
+
+// floor(X / y) for a wide-spread X is about X / y less a fraction that is even over
+// 0, 1/|y| ... (|y| - 1)/|y|. A divisor known only by its mean and variance is taken to
+// first order about its mean.
+Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure) {
+    if (divisor.table) {
+        const Pmf& table = *divisor.table;
+        double mass = 0.0;
+        double first = 0.0;
+        double second = 0.0;
+        for (std::size_t i = 0; i < table.p.size(); ++i) {
+            const auto y = static_cast<double>(table.least + static_cast<Int>(i));
+            if (y == 0.0) {
+                failure = table.p[i];
+                continue;
+            }
+            const double size = std::abs(y);
+            // A dividend that cannot vary has no spread of fractions: its quotient is floored.
+            const bool fixed = x.variance <= 0.0;
+            const double mean = fixed ? std::floor(std::round(x.mean) / y)
+                                      : x.mean / y - (size - 1.0) / (2.0 * size);
+            const double variance =
+                fixed ? 0.0 : x.variance / (y * y) + (size * size - 1.0) / (12.0 * size * size);
+            mass += table.p[i];
+            first += table.p[i] * mean;
+            second += table.p[i] * (variance + mean * mean);
+        }
+        if (mass <= 0.0) {
+            return {};
+        }
+        const double mean = first / mass;
+        return {mean, std::max(0.0, second / mass - mean * mean)};
+    }
+    const Moments y = divisor.moments;
+    const Distribution curve =
+        Distribution::Approximate(y.mean, y.variance, divisor.least, divisor.most);
+    failure = curve.Between(0, 0);
+    if (y.mean == 0.0) {
+        // Near a zero divisor the ratio's spread has no bound: take the dividend's size for it.
+        const double half = std::abs(x.mean) + std::sqrt(x.variance);
+        return {0.0, half * half};
+    }
+    const double mean = x.mean / y.mean + x.mean * y.variance / (y.mean * y.mean * y.mean) - 0.5;
+    const double squared = y.mean * y.mean;
+    return {mean,
+            x.variance / squared + x.mean * x.mean * y.variance / (squared * squared) + 1.0 / 12.0};
+}
+
+// The chance that a result known by its mean and variance lies beyond 64 bits, from its normal
+// curve.
+double BeyondRange(const Moments& moments) {
+    constexpr double kLimit = 9.223372036854775807e18;
+    const double spread = std::sqrt(moments.variance);
+    if (spread == 0.0) {
+        return std::abs(moments.mean) >= kLimit ? 1.0 : 0.0;
+    }
+    return NormalCdf((-kLimit - moments.mean) / spread) +
+           NormalCdf((moments.mean - kLimit) / spread);
+}
+
+}  // namespace kelvane::odds

@@ -1,0 +1,34 @@
+#pragma once
+
+// The approximations for what exact tables cannot hold within the work: the normal curve,
+// moments of trimmed sums and quotients, and rough pools of exploding dice.
+
+#include "odds/Die.h"
+#include "odds/Value.h"
+
+namespace kelvane::odds {
+
+double NormalCdf(double z);
+
+// Points on a normal curve between low and high, each taking the chance of its stretch.
+Atoms NormalAtoms(const Moments& moments, Int low, Int high);
+
+// For many dice: the kept ones are nearly all those beyond the face where the kept share of
+// the chance runs out, made up to `kept` with dice showing that face (a trimmed sum's limit).
+Moments KeepLimit(const Atoms& die, const Scorer& score, Int count, Int kept, bool highest);
+
+// Exploding dice whose extra dice are kept or dropped one by one, roughly: one pool of the dice
+// the chains throw on average, each showing a face with the chance it has in the pool.
+Value RoughExplodingPool(const DiceTerm& term, const Atoms& faces, const Scorer& score,
+                         Budget& budget);
+
+// floor(X / y) for a wide-spread X is about X / y less a fraction that is even over
+// 0, 1/|y| ... (|y| - 1)/|y|. A divisor known only by its mean and variance is taken to
+// first order about its mean.
+Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure);
+
+// The chance that a result known by its mean and variance lies beyond 64 bits, from its normal
+// curve.
+double BeyondRange(const Moments& moments);
+
+}  // namespace kelvane::odds
