@@ -74,8 +74,9 @@ pids+=("$xvfb_pid")
 
 start /usr/libexec/at-spi-bus-launcher --launch-immediately
 # Speech off: Orca still logs every utterance as "SPEECH OUTPUT", and needs no sound device.
+# Without the lock: an Orca that outlived the test would hold it.
 orca --disable speech --user-prefs "$work/orca" --debug-file "$work/orca.log" \
-    >"$work/orca.out" 2>&1 &
+    >"$work/orca.out" 2>&1 {orca_lock}>&- &
 orca_pid=$!
 pids+=("$orca_pid")
 sleep 2
