@@ -3,7 +3,7 @@
 # translations and licence, and the MinGW runtime the Qt libraries were built against. CPack
 # makes a 64-bit NSIS installer of that folder, and a zip of it for users who may not install
 # programs: `cmake --build <dir> --target package`.
-install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Network Qt6::Widgets
+install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Network Qt6::Widgets Qt6::Concurrent
     RUNTIME DESTINATION .)
 # TLS for sharing rolls with the table, through Schannel, Windows' own, which Qt Network loads
 # as a plugin on the first https request.
@@ -36,10 +36,9 @@ file(CONFIGURE OUTPUT ${license_file} @ONLY CONTENT [[
 Kelvane @PROJECT_VERSION@
 
 @license@
-Kelvane uses the Qt libraries (Qt Core, Qt Gui, Qt Network and Qt Widgets and their Windows
-plugins),
-which are licensed under the GNU Lesser General Public License version 3. Their licence,
-and where their source is to be had, are in the folder licenses\Qt beside the program.
+Kelvane uses the Qt libraries (Qt Core, Qt Gui, Qt Network, Qt Widgets, Qt Concurrent and their
+Windows plugins), which are licensed under the GNU Lesser General Public License version 3.
+Their licence, and where their source is to be had, are in the folder licenses\Qt beside the program.
 ]])
 install(FILES ${license_file} DESTINATION licenses RENAME Kelvane.txt)
 install(DIRECTORY ${KELVANE_WINDOWS_QT}/LICENSES/ DESTINATION licenses/Qt)

@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
@@ -42,12 +42,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
         <translation>1 Wurf</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n Würfe</numerusform>
             <numerusform>%n Würfe</numerusform>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
+        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
         <translation>Stand im Mittel %1</translation>
     </message>
     <message>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
         <translation>%1 ohne Chancen nicht mitgezählt</translation>
     </message>
 </context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
         <translation>Die Datei ist kein JSON: Zeile %1, Spalte %2: %3.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
         <translation>Die Datei ist kein Kelvane-Wurfbuch.</translation>
     </message>
     <message>
-        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Version %1 der Datei kann Kelvane nicht lesen (es liest Version %2).</translation>
     </message>
@@ -108,18 +108,18 @@
         <translation>Die Datei enthält mehr als %1 Würfe.</translation>
     </message>
     <message>
-        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll "%1" of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Der Wurf „%1“ von %2 ist nicht lesbar. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>Das Wurfbuch konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
@@ -127,7 +127,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Figur</translation>
     </message>
     <message>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
         <translation>&amp;Wurfbuch</translation>
     </message>
     <message>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
         <translation>Ergebnis</translation>
     </message>
     <message>
@@ -377,7 +377,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
@@ -417,11 +417,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Tisch…</translation>
     </message>
     <message>
-        <source>Share rolls with the group&apos;s Discord channel</source>
+        <source>Share rolls with the group's Discord channel</source>
         <translation>Würfe mit dem Discord-Kanal der Gruppe teilen</translation>
     </message>
     <message>
@@ -430,7 +430,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Protokoll…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night&apos;s luck</source>
+        <source>Every roll kept across sessions, with the night's luck</source>
         <translation>Jeder Wurf über alle Sitzungen, mit dem Glück des Abends</translation>
     </message>
 </context>
@@ -493,12 +493,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
         <translation>&amp;Nochmals würfeln</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
@@ -521,12 +521,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>frmTable</name>
     <message>
         <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
         <translation>Tisch</translation>
     </message>
     <message>
         <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Webhook-URL</translation>
     </message>
     <message>
@@ -534,7 +534,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Webhook-URL</translation>
     </message>
     <message>
-        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
         <translation>Die Webhook-URL aus den Einstellungen des Discord-Kanals, unter Integrationen. Wer sie kennt, kann in den Kanal schreiben; darum bleibt sie verdeckt.</translation>
     </message>
     <message>
@@ -569,7 +569,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
         <translation>Stände</translation>
     </message>
     <message>
@@ -668,7 +668,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
         <translation>%1 samt ihren gespeicherten Würfen (%2) löschen?</translation>
     </message>
 </context>
@@ -676,7 +676,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>oberste %1 %</translation>
     </message>
     <message>
@@ -691,22 +691,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
         <translation>Figur</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
         <translation>Wurf</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
         <translation>Würfel</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
+        <extracomment>Column of the roll log: the roll's total.</extracomment>
         <translation>Summe</translation>
     </message>
     <message>
@@ -719,18 +719,18 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
         <translation>Würfe werden nicht aufbewahrt: das Wurfprotokoll lässt sich nicht schreiben.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table&apos;s settings cannot be saved</source>
+        <source>The table's settings cannot be saved</source>
         <translation>Die Einstellungen für den Tisch können nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
         <translation>Fügen Sie die Webhook-URL aus den Einstellungen des Kanals ein, unter Integrationen.</translation>
     </message>
@@ -752,26 +752,26 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord nimmt Namen mit höchstens 80 Zeichen.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
-        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain "discord" or "clyde".</source>
+        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord lehnt Namen ab, die „discord“ oder „clyde“ enthalten.</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
         <translation>Discord hat einen Wurf abgelehnt: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>%1 is Discord's own reason, in English.</extracomment>
         <translation>Discord lehnt den Anzeigenamen ab: %1</translation>
     </message>
     <message>
-        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <source>The table's webhook is gone: paste a new one</source>
         <translation>Der Webhook des Tischs ist weg: fügen Sie einen neuen ein</translation>
     </message>
     <message>
-        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <source>Not shared: the table's server could not prove it is Discord</source>
         <translation>Nicht geteilt: der Server konnte nicht nachweisen, dass er Discord ist</translation>
     </message>
     <message>
@@ -784,7 +784,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
         <translation>Geteilt</translation>
     </message>
     <message>
@@ -793,7 +793,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <extracomment>Posted to the channel by "Send a test message".</extracomment>
         <translation>Kelvane teilt Würfe hier.</translation>
     </message>
     <message>
@@ -810,12 +810,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
         <translation>1 Wurf wartet darauf, geteilt zu werden</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n Wurf wartet darauf, geteilt zu werden</numerusform>
             <numerusform>%n Würfe warten darauf, geteilt zu werden</numerusform>
@@ -831,27 +831,27 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
         <translation>verworfen</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>explodiert</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>neu gewürfelt</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
         <translation>Erfolg</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>Fehlschlag</translation>
     </message>
     <message>
@@ -861,22 +861,21 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
         <translation>%1 oder mehr: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
         <translation>%1 oder weniger: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
         <translation>Mittel %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
         <translation>%1 bis %2</translation>
     </message>
     <message>
@@ -888,6 +887,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>no result: %1</source>
         <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
         <translation>kein Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>%1 and up</source>
+        <translation>%1 und mehr</translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <translation>zu viele Würfel: %1</translation>
     </message>
     <message>
         <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
@@ -962,7 +970,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Ergebnis: %1</translation>
     </message>
 </context>
@@ -970,7 +978,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
@@ -1017,17 +1025,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>CSV-Tabelle (*.csv)</translation>
     </message>
     <message>
         <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Markdown-Tabelle (*.md)</translation>
     </message>
     <message>
         <source>Export the roll log</source>
-        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <extracomment>Title of the export's save dialog.</extracomment>
         <translation>Wurfprotokoll exportieren</translation>
     </message>
     <message>
@@ -1036,7 +1044,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
         <translation>%1 ließ sich nicht schreiben.</translation>
     </message>
     <message>

@@ -876,7 +876,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -887,6 +886,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>no result: %1</source>
         <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as &quot;too many dice: 0.02 %&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

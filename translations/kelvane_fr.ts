@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
         <translation>Heure</translation>
     </message>
     <message>
@@ -42,12 +42,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
         <translation>1 lancer</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n lancer</numerusform>
             <numerusform>%n lancers</numerusform>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
+        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
         <translation>rang moyen %1</translation>
     </message>
     <message>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
         <translation>%1 sans probabilités non comptés</translation>
     </message>
 </context>
@@ -87,47 +87,47 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
-        <translation>Le fichier n&apos;est pas du JSON : ligne %1, colonne %2 : %3.</translation>
+        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
+        <translation>Le fichier n'est pas du JSON : ligne %1, colonne %2 : %3.</translation>
     </message>
     <message>
         <source>The file is not a Kelvane roll book.</source>
-        <translation>Le fichier n&apos;est pas un livre de jets Kelvane.</translation>
+        <translation>Le fichier n'est pas un livre de jets Kelvane.</translation>
     </message>
     <message>
-        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Kelvane ne lit pas la version %1 du fichier (il lit la version %2).</translation>
     </message>
     <message>
         <source>A character in the file has no name.</source>
-        <translation>Un personnage du fichier n&apos;a pas de nom.</translation>
+        <translation>Un personnage du fichier n'a pas de nom.</translation>
     </message>
     <message>
         <source>The file holds more than %1 rolls.</source>
         <translation>Le fichier contient plus de %1 jets.</translation>
     </message>
     <message>
-        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll "%1" of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Le jet « %1 » de %2 est illisible. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
-        <translation>Le livre de jets n&apos;a pas pu être écrit dans %1 : %2</translation>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <translation>Le livre de jets n'a pas pu être écrit dans %1 : %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
-        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <translation>%1 n'a pas pu être lu : %2</translation>
     </message>
 </context>
 <context>
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Personnage</translation>
     </message>
     <message>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
         <translation>&amp;Livre de jets</translation>
     </message>
     <message>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>Add the characters and rolls of a roll book file</source>
-        <translation>Ajouter les personnages et les jets d&apos;un fichier de livre de jets</translation>
+        <translation>Ajouter les personnages et les jets d'un fichier de livre de jets</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>Kelvane could not use a value this command needs. Check the boxes and try again.</source>
-        <translation>Kelvane n&apos;a pas pu utiliser une valeur dont cette commande a besoin. Vérifiez les cases et réessayez.</translation>
+        <translation>Kelvane n'a pas pu utiliser une valeur dont cette commande a besoin. Vérifiez les cases et réessayez.</translation>
     </message>
     <message>
         <source>File not found</source>
@@ -243,7 +243,7 @@
     </message>
     <message>
         <source>There was not enough memory to finish this command. Roll fewer dice or close other programs, then try again.</source>
-        <translation>La mémoire n&apos;a pas suffi pour terminer cette commande. Lancez moins de dés ou fermez d&apos;autres programmes, puis réessayez.</translation>
+        <translation>La mémoire n'a pas suffi pour terminer cette commande. Lancez moins de dés ou fermez d'autres programmes, puis réessayez.</translation>
     </message>
     <message>
         <source>Something went wrong</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Kelvane could not finish this command. You can go on using it; if this happens again, restart Kelvane.</source>
-        <translation>Kelvane n&apos;a pas pu terminer cette commande. Vous pouvez continuer à l&apos;utiliser ; si cela se reproduit, redémarrez Kelvane.</translation>
+        <translation>Kelvane n'a pas pu terminer cette commande. Vous pouvez continuer à l'utiliser ; si cela se reproduit, redémarrez Kelvane.</translation>
     </message>
 </context>
 <context>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
         <translation>Résultat</translation>
     </message>
     <message>
@@ -377,12 +377,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
         <translation>Copier</translation>
     </message>
     <message>
         <source>Check to send future rolls to the clipboard for pasting in other documents</source>
-        <translation>Cocher pour copier les prochains lancers dans le presse-papiers et les coller dans d&apos;autres documents</translation>
+        <translation>Cocher pour copier les prochains lancers dans le presse-papiers et les coller dans d'autres documents</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -417,11 +417,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Table…</translation>
     </message>
     <message>
-        <source>Share rolls with the group&apos;s Discord channel</source>
+        <source>Share rolls with the group's Discord channel</source>
         <translation>Partager les jets avec le salon Discord du groupe</translation>
     </message>
     <message>
@@ -430,19 +430,19 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Journal…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night&apos;s luck</source>
-        <translation>Chaque lancer gardé d&apos;une session à l&apos;autre, avec la chance de la soirée</translation>
+        <source>Every roll kept across sessions, with the night's luck</source>
+        <translation>Chaque lancer gardé d'une session à l'autre, avec la chance de la soirée</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Kelvane provides the fantasy roll player and game master with all the rolling excitement they can handle.</source>
-        <translation>Kelvane offre aux rôlistes et aux meneurs de jeu de fantasy tout le frisson des dés qu&apos;ils peuvent supporter.</translation>
+        <translation>Kelvane offre aux rôlistes et aux meneurs de jeu de fantasy tout le frisson des dés qu'ils peuvent supporter.</translation>
     </message>
     <message>
         <source>Pause your mouse over each item on the screen to get pop-up tool-tips on how to use the program...trust me its pretty simple.</source>
-        <translation>Laissez la souris sur un élément pour voir une bulle d&apos;aide... croyez-moi, c&apos;est tout simple.</translation>
+        <translation>Laissez la souris sur un élément pour voir une bulle d'aide... croyez-moi, c'est tout simple.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -489,16 +489,16 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shows the rolls whose label or notation holds this text</source>
-        <translation>Montre les lancers dont l&apos;étiquette ou la notation contient ce texte</translation>
+        <translation>Montre les lancers dont l'étiquette ou la notation contient ce texte</translation>
     </message>
     <message>
         <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
         <translation>&amp;Relancer</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
         <translation>&amp;Copier</translation>
     </message>
     <message>
@@ -521,12 +521,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>frmTable</name>
     <message>
         <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
         <translation>Table</translation>
     </message>
     <message>
         <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
         <translation>URL du &amp;webhook</translation>
     </message>
     <message>
@@ -534,8 +534,8 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>URL du webhook</translation>
     </message>
     <message>
-        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation>L&apos;URL du webhook, dans les paramètres du salon Discord, sous Intégrations. Quiconque la détient peut publier dans le salon : elle reste donc masquée.</translation>
+        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>L'URL du webhook, dans les paramètres du salon Discord, sous Intégrations. Quiconque la détient peut publier dans le salon : elle reste donc masquée.</translation>
     </message>
     <message>
         <source>Na&amp;me</source>
@@ -569,7 +569,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
         <translation>Rangs</translation>
     </message>
     <message>
@@ -656,7 +656,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
-        <translation>Le livre ne peut pas être enregistré : un Kelvane plus récent l&apos;a écrit. Les jets continuent.</translation>
+        <translation>Le livre ne peut pas être enregistré : un Kelvane plus récent l'a écrit. Les jets continuent.</translation>
     </message>
     <message>
         <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
@@ -668,7 +668,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
         <translation>Supprimer %1 avec ses jets enregistrés (%2) ?</translation>
     </message>
 </context>
@@ -676,7 +676,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>%1 % du haut</translation>
     </message>
     <message>
@@ -691,22 +691,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
         <translation>Personnage</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
         <translation>Lancer</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
         <translation>Dés</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
+        <extracomment>Column of the roll log: the roll's total.</extracomment>
         <translation>Total</translation>
     </message>
     <message>
@@ -719,64 +719,64 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
         <translation>Les lancers ne sont pas gardés : le journal ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table&apos;s settings cannot be saved</source>
+        <source>The table's settings cannot be saved</source>
         <translation>Les réglages de la table ne peuvent pas être enregistrés</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
-        <translation>Collez l&apos;URL du webhook depuis les paramètres du salon, sous Intégrations.</translation>
+        <translation>Collez l'URL du webhook depuis les paramètres du salon, sous Intégrations.</translation>
     </message>
     <message>
         <source>The webhook URL must start with https://.</source>
-        <translation>L&apos;URL du webhook doit commencer par https://.</translation>
+        <translation>L'URL du webhook doit commencer par https://.</translation>
     </message>
     <message>
         <source>The webhook URL must be on discord.com.</source>
-        <translation>L&apos;URL du webhook doit être sur discord.com.</translation>
+        <translation>L'URL du webhook doit être sur discord.com.</translation>
     </message>
     <message>
         <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
         <extracomment>Keep the example address as it is.</extracomment>
-        <translation>Ce n&apos;est pas une URL de webhook : elle ressemble à https://discord.com/api/webhooks/&lt;numéro&gt;/&lt;jeton&gt;.</translation>
+        <translation>Ce n'est pas une URL de webhook : elle ressemble à https://discord.com/api/webhooks/&lt;numéro&gt;/&lt;jeton&gt;.</translation>
     </message>
     <message>
         <source>Discord takes names of at most 80 characters.</source>
         <translation>Discord accepte des noms de 80 caractères au plus.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
-        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain "discord" or "clyde".</source>
+        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord refuse les noms qui contiennent « discord » ou « clyde ».</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
         <translation>Discord a refusé un jet : %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>%1 is Discord's own reason, in English.</extracomment>
         <translation>Discord refuse le nom de publication : %1</translation>
     </message>
     <message>
-        <source>The table&apos;s webhook is gone: paste a new one</source>
-        <translation>Le webhook de la table n&apos;existe plus : collez-en un nouveau</translation>
+        <source>The table's webhook is gone: paste a new one</source>
+        <translation>Le webhook de la table n'existe plus : collez-en un nouveau</translation>
     </message>
     <message>
-        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
-        <translation>Non partagé : le serveur n&apos;a pas pu prouver qu&apos;il est Discord</translation>
+        <source>Not shared: the table's server could not prove it is Discord</source>
+        <translation>Non partagé : le serveur n'a pas pu prouver qu'il est Discord</translation>
     </message>
     <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
-        <translation>Non partagé : KELVANE_DISCORD_API_BASE n&apos;est pas une adresse https://</translation>
+        <translation>Non partagé : KELVANE_DISCORD_API_BASE n'est pas une adresse https://</translation>
     </message>
     <message>
         <source>Not shared: rolls cannot be kept in the database</source>
@@ -784,7 +784,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
         <translation>Partagé</translation>
     </message>
     <message>
@@ -793,7 +793,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <extracomment>Posted to the channel by "Send a test message".</extracomment>
         <translation>Kelvane partagera les jets ici.</translation>
     </message>
     <message>
@@ -802,7 +802,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Discord did not answer; try again later.</source>
-        <translation>Discord n&apos;a pas répondu ; réessayez plus tard.</translation>
+        <translation>Discord n'a pas répondu ; réessayez plus tard.</translation>
     </message>
     <message>
         <source>Discord refused the message: %1</source>
@@ -810,12 +810,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
         <translation>1 jet en attente de partage</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n jet en attente de partage</numerusform>
             <numerusform>%n jets en attente de partage</numerusform>
@@ -831,52 +831,51 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
         <translation>écarté</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>explosé</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>relancé</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
         <translation>réussite</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>échec</translation>
     </message>
     <message>
         <source>%1 %</source>
         <extracomment>A share of rolls, %1 being a number such as 42.13.</extracomment>
-        <translation>%1&#xa0;%</translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
-        <translation>%1 ou plus&#xa0;: %2</translation>
+        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
+        <translation>%1 ou plus : %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
-        <translation>%1 ou moins&#xa0;: %2</translation>
+        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
+        <translation>%1 ou moins : %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
         <translation>moyenne %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
         <translation>%1 à %2</translation>
     </message>
     <message>
@@ -887,7 +886,16 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>no result: %1</source>
         <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
-        <translation>sans résultat&#xa0;: %1</translation>
+        <translation>sans résultat : %1</translation>
+    </message>
+    <message>
+        <source>%1 and up</source>
+        <translation>%1 et plus</translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <translation>trop de dés : %1</translation>
     </message>
     <message>
         <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
@@ -900,77 +908,77 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Column %1: a number, a die such as d6, or ( should come here.</source>
         <extracomment>%1 is a column, counted in characters from the start of the box.</extracomment>
-        <translation>Colonne %1&#xa0;: un nombre, un dé comme d6 ou ( devrait venir ici.</translation>
+        <translation>Colonne %1 : un nombre, un dé comme d6 ou ( devrait venir ici.</translation>
     </message>
     <message>
         <source>Column %1: a number of sides should follow d.</source>
-        <translation>Colonne %1&#xa0;: un nombre de faces devrait suivre d.</translation>
+        <translation>Colonne %1 : un nombre de faces devrait suivre d.</translation>
     </message>
     <message>
         <source>Column %1: an operator such as + should come here.</source>
-        <translation>Colonne %1&#xa0;: un opérateur comme + devrait venir ici.</translation>
+        <translation>Colonne %1 : un opérateur comme + devrait venir ici.</translation>
     </message>
     <message>
         <source>Column %1: a ) should close the parentheses.</source>
-        <translation>Colonne %1&#xa0;: une ) devrait fermer la parenthèse.</translation>
+        <translation>Colonne %1 : une ) devrait fermer la parenthèse.</translation>
     </message>
     <message>
         <source>Column %1: this ) has no ( before it.</source>
-        <translation>Colonne %1&#xa0;: cette ) n’a pas de ( avant elle.</translation>
+        <translation>Colonne %1 : cette ) n’a pas de ( avant elle.</translation>
     </message>
     <message>
         <source>Column %1: a number should follow the comparison.</source>
-        <translation>Colonne %1&#xa0;: un nombre devrait suivre la comparaison.</translation>
+        <translation>Colonne %1 : un nombre devrait suivre la comparaison.</translation>
     </message>
     <message>
         <source>Column %1: h or l should follow the d that drops dice.</source>
         <extracomment>dh drops the highest dice, dl the lowest; keep the letters as they are.</extracomment>
-        <translation>Colonne %1&#xa0;: h ou l devrait suivre le d qui écarte des dés.</translation>
+        <translation>Colonne %1 : h ou l devrait suivre le d qui écarte des dés.</translation>
     </message>
     <message>
         <source>Column %1: these dice already have this modifier.</source>
-        <translation>Colonne %1&#xa0;: ces dés ont déjà ce modificateur.</translation>
+        <translation>Colonne %1 : ces dés ont déjà ce modificateur.</translation>
     </message>
     <message>
         <source>Column %1: f counts failures only beside a success target such as &gt;=8.</source>
         <extracomment>f counts failures, &gt;=8 is a success target; keep both as they are.</extracomment>
-        <translation>Colonne %1&#xa0;: f ne compte les échecs qu’avec un seuil de réussite comme &gt;=8.</translation>
+        <translation>Colonne %1 : f ne compte les échecs qu’avec un seuil de réussite comme &gt;=8.</translation>
     </message>
     <message>
         <source>Column %1: this number is too large.</source>
-        <translation>Colonne %1&#xa0;: ce nombre est trop grand.</translation>
+        <translation>Colonne %1 : ce nombre est trop grand.</translation>
     </message>
     <message>
         <source>Column %1: a roll may throw at most %2 dice.</source>
-        <translation>Colonne %1&#xa0;: un lancer peut jeter au plus %2 dés.</translation>
+        <translation>Colonne %1 : un lancer peut jeter au plus %2 dés.</translation>
     </message>
     <message>
         <source>Column %1: a die has from 1 to %2 sides.</source>
-        <translation>Colonne %1&#xa0;: un dé a de 1 à %2 faces.</translation>
+        <translation>Colonne %1 : un dé a de 1 à %2 faces.</translation>
     </message>
     <message>
         <source>Column %1: every face meets this, so the dice would never stop.</source>
-        <translation>Colonne %1&#xa0;: chaque face remplit ceci, les dés ne s’arrêteraient jamais.</translation>
+        <translation>Colonne %1 : chaque face remplit ceci, les dés ne s’arrêteraient jamais.</translation>
     </message>
     <message>
         <source>Column %1: division by zero.</source>
-        <translation>Colonne %1&#xa0;: division par zéro.</translation>
+        <translation>Colonne %1 : division par zéro.</translation>
     </message>
     <message>
         <source>Column %1: the result is too large to work out exactly.</source>
-        <translation>Colonne %1&#xa0;: le résultat est trop grand pour être calculé exactement.</translation>
+        <translation>Colonne %1 : le résultat est trop grand pour être calculé exactement.</translation>
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
-        <translation>Résultat&#xa0;: %1</translation>
+        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <translation>Résultat : %1</translation>
     </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
         <translation>À propos de %1</translation>
     </message>
     <message>
@@ -988,7 +996,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Today</source>
         <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
-        <translation>Aujourd&apos;hui</translation>
+        <translation>Aujourd'hui</translation>
     </message>
     <message>
         <source>Last 7 days</source>
@@ -1017,17 +1025,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tableau CSV (*.csv)</translation>
     </message>
     <message>
         <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tableau Markdown (*.md)</translation>
     </message>
     <message>
         <source>Export the roll log</source>
-        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <extracomment>Title of the export's save dialog.</extracomment>
         <translation>Exporter le journal des lancers</translation>
     </message>
     <message>
@@ -1036,8 +1044,8 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
-        <translation>Impossible d&apos;écrire %1.</translation>
+        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
+        <translation>Impossible d'écrire %1.</translation>
     </message>
     <message>
         <source>Remove this roll from the log?</source>

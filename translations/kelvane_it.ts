@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
         <translation>Ora</translation>
     </message>
     <message>
@@ -42,12 +42,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
         <translation>1 tiro</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n tiro</numerusform>
             <numerusform>%n tiri</numerusform>
@@ -55,7 +55,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
+        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
         <translation>posizione media %1</translation>
     </message>
     <message>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
         <translation>%1 senza probabilità non contati</translation>
     </message>
 </context>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
         <translation>Il file non è JSON: riga %1, colonna %2: %3.</translation>
     </message>
     <message>
@@ -95,7 +95,7 @@
         <translation>Il file non è un libro dei tiri di Kelvane.</translation>
     </message>
     <message>
-        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Kelvane non legge la versione %1 del file (legge la versione %2).</translation>
     </message>
@@ -108,18 +108,18 @@
         <translation>Il file contiene più di %1 tiri.</translation>
     </message>
     <message>
-        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll "%1" of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Il tiro «%1» di %2 non è leggibile. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>Impossibile scrivere il libro dei tiri in %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>Impossibile leggere %1: %2</translation>
     </message>
 </context>
@@ -127,7 +127,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Personaggio</translation>
     </message>
     <message>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
         <translation>&amp;Libro dei tiri</translation>
     </message>
     <message>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
         <translation>&amp;Salva</translation>
     </message>
     <message>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
         <translation>Risultato</translation>
     </message>
     <message>
@@ -377,7 +377,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
         <translation>Appunti</translation>
     </message>
     <message>
@@ -391,7 +391,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clear the contents of the rolls list</source>
-        <translation>Svuota l&apos;elenco dei lanci</translation>
+        <translation>Svuota l'elenco dei lanci</translation>
     </message>
     <message>
         <source>Displays individual roll results</source>
@@ -417,11 +417,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Tavolo…</translation>
     </message>
     <message>
-        <source>Share rolls with the group&apos;s Discord channel</source>
+        <source>Share rolls with the group's Discord channel</source>
         <translation>Condividi i tiri con il canale Discord del gruppo</translation>
     </message>
     <message>
@@ -430,7 +430,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Registro…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night&apos;s luck</source>
+        <source>Every roll kept across sessions, with the night's luck</source>
         <translation>Ogni tiro conservato tra le sessioni, con la fortuna della serata</translation>
     </message>
 </context>
@@ -438,7 +438,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>frmAbout</name>
     <message>
         <source>Kelvane provides the fantasy roll player and game master with all the rolling excitement they can handle.</source>
-        <translation>Kelvane offre ai giocatori di ruolo fantasy e ai master tutta l&apos;emozione dei dadi che riescono a reggere.</translation>
+        <translation>Kelvane offre ai giocatori di ruolo fantasy e ai master tutta l'emozione dei dadi che riescono a reggere.</translation>
     </message>
     <message>
         <source>Pause your mouse over each item on the screen to get pop-up tool-tips on how to use the program...trust me its pretty simple.</source>
@@ -493,12 +493,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
         <translation>&amp;Tira di nuovo</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
         <translation>&amp;Copia</translation>
     </message>
     <message>
@@ -521,12 +521,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>frmTable</name>
     <message>
         <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
         <translation>Tavolo</translation>
     </message>
     <message>
         <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
         <translation>URL del &amp;webhook</translation>
     </message>
     <message>
@@ -534,8 +534,8 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>URL del webhook</translation>
     </message>
     <message>
-        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation>L&apos;URL del webhook, nelle impostazioni del canale Discord, sotto Integrazioni. Chi la possiede può pubblicare nel canale, perciò resta nascosta.</translation>
+        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>L'URL del webhook, nelle impostazioni del canale Discord, sotto Integrazioni. Chi la possiede può pubblicare nel canale, perciò resta nascosta.</translation>
     </message>
     <message>
         <source>Na&amp;me</source>
@@ -569,7 +569,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
         <translation>Posizioni</translation>
     </message>
     <message>
@@ -656,7 +656,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
-        <translation>Il libro non può essere salvato: l&apos;ha scritto un Kelvane più recente. Si continua a tirare.</translation>
+        <translation>Il libro non può essere salvato: l'ha scritto un Kelvane più recente. Si continua a tirare.</translation>
     </message>
     <message>
         <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
@@ -668,7 +668,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
         <translation>Eliminare %1 insieme ai suoi tiri salvati (%2)?</translation>
     </message>
 </context>
@@ -676,7 +676,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>primo %1 %</translation>
     </message>
     <message>
@@ -691,22 +691,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
         <translation>Personaggio</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
         <translation>Tiro</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
         <translation>Dadi</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
+        <extracomment>Column of the roll log: the roll's total.</extracomment>
         <translation>Totale</translation>
     </message>
     <message>
@@ -719,28 +719,28 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
         <translation>I tiri non vengono conservati: il registro non si può scrivere.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table&apos;s settings cannot be saved</source>
+        <source>The table's settings cannot be saved</source>
         <translation>Le impostazioni del tavolo non possono essere salvate</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
-        <translation>Incolla l&apos;URL del webhook dalle impostazioni del canale, sotto Integrazioni.</translation>
+        <translation>Incolla l'URL del webhook dalle impostazioni del canale, sotto Integrazioni.</translation>
     </message>
     <message>
         <source>The webhook URL must start with https://.</source>
-        <translation>L&apos;URL del webhook deve iniziare con https://.</translation>
+        <translation>L'URL del webhook deve iniziare con https://.</translation>
     </message>
     <message>
         <source>The webhook URL must be on discord.com.</source>
-        <translation>L&apos;URL del webhook deve essere su discord.com.</translation>
+        <translation>L'URL del webhook deve essere su discord.com.</translation>
     </message>
     <message>
         <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
@@ -752,26 +752,26 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord accetta nomi di al massimo 80 caratteri.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
-        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain "discord" or "clyde".</source>
+        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord rifiuta i nomi che contengono «discord» o «clyde».</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
         <translation>Discord ha rifiutato un tiro: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>%1 is Discord's own reason, in English.</extracomment>
         <translation>Discord rifiuta il nome con cui pubblicare: %1</translation>
     </message>
     <message>
-        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <source>The table's webhook is gone: paste a new one</source>
         <translation>Il webhook del tavolo non esiste più: incollane uno nuovo</translation>
     </message>
     <message>
-        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <source>Not shared: the table's server could not prove it is Discord</source>
         <translation>Non condiviso: il server non ha potuto dimostrare di essere Discord</translation>
     </message>
     <message>
@@ -784,7 +784,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
         <translation>Condiviso</translation>
     </message>
     <message>
@@ -793,7 +793,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <extracomment>Posted to the channel by "Send a test message".</extracomment>
         <translation>Kelvane condividerà i tiri qui.</translation>
     </message>
     <message>
@@ -810,12 +810,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
         <translation>1 tiro in attesa di essere condiviso</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n tiro in attesa di essere condiviso</numerusform>
             <numerusform>%n tiri in attesa di essere condivisi</numerusform>
@@ -831,27 +831,27 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
         <translation>scartato</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>esploso</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>rilanciato</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
         <translation>successo</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>fallimento</translation>
     </message>
     <message>
@@ -861,22 +861,21 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
         <translation>%1 o più: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
         <translation>%1 o meno: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
         <translation>media %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
         <translation>da %1 a %2</translation>
     </message>
     <message>
@@ -888,6 +887,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>no result: %1</source>
         <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
         <translation>nessun risultato: %1</translation>
+    </message>
+    <message>
+        <source>%1 and up</source>
+        <translation>%1 e oltre</translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <translation>troppi dadi: %1</translation>
     </message>
     <message>
         <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
@@ -962,7 +970,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Risultato: %1</translation>
     </message>
 </context>
@@ -970,7 +978,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
@@ -1013,21 +1021,21 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Remove every roll from the log? The roll book stays as it is.</source>
         <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
-        <translation>Togliere tutti i tiri dal registro? Il libro dei tiri resta com&apos;è.</translation>
+        <translation>Togliere tutti i tiri dal registro? Il libro dei tiri resta com'è.</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tabella CSV (*.csv)</translation>
     </message>
     <message>
         <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tabella Markdown (*.md)</translation>
     </message>
     <message>
         <source>Export the roll log</source>
-        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <extracomment>Title of the export's save dialog.</extracomment>
         <translation>Esporta il registro dei tiri</translation>
     </message>
     <message>
@@ -1036,7 +1044,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
         <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>

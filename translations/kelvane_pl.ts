@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
         <translation>Czas</translation>
     </message>
     <message>
@@ -42,12 +42,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
         <translation>1 rzut</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n rzut</numerusform>
             <numerusform>%n rzuty</numerusform>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
+        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
         <translation>średnia pozycja %1</translation>
     </message>
     <message>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
         <translation>pominięte bez szans: %1</translation>
     </message>
 </context>
@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
         <translation>Plik nie jest w formacie JSON: wiersz %1, kolumna %2: %3.</translation>
     </message>
     <message>
@@ -96,7 +96,7 @@
         <translation>Plik nie jest księgą rzutów Kelvane.</translation>
     </message>
     <message>
-        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Kelvane nie czyta wersji %1 pliku (czyta wersję %2).</translation>
     </message>
@@ -109,18 +109,18 @@
         <translation>Plik zawiera ponad %1 rzutów.</translation>
     </message>
     <message>
-        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll "%1" of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Rzutu „%1” postaci %2 nie da się odczytać. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>Nie udało się zapisać księgi rzutów do %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
+        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
         <translation>Nie udało się odczytać %1: %2</translation>
     </message>
 </context>
@@ -128,7 +128,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Postać</translation>
     </message>
     <message>
@@ -168,7 +168,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
         <translation>&amp;Księga rzutów</translation>
     </message>
     <message>
@@ -186,7 +186,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
         <translation>Zapi&amp;sz</translation>
     </message>
     <message>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
         <translation>Wynik</translation>
     </message>
     <message>
@@ -378,7 +378,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
         <translation>Schowek</translation>
     </message>
     <message>
@@ -418,11 +418,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>S&amp;tół…</translation>
     </message>
     <message>
-        <source>Share rolls with the group&apos;s Discord channel</source>
+        <source>Share rolls with the group's Discord channel</source>
         <translation>Udostępniaj rzuty na kanale Discord drużyny</translation>
     </message>
     <message>
@@ -431,7 +431,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Dziennik…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night&apos;s luck</source>
+        <source>Every roll kept across sessions, with the night's luck</source>
         <translation>Każdy rzut zachowany między sesjami, ze szczęściem wieczoru</translation>
     </message>
 </context>
@@ -494,12 +494,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
         <translation>&amp;Rzuć ponownie</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
         <translation>&amp;Kopiuj</translation>
     </message>
     <message>
@@ -522,12 +522,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>frmTable</name>
     <message>
         <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
         <translation>Stół</translation>
     </message>
     <message>
         <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
         <translation>Adres &amp;webhooka</translation>
     </message>
     <message>
@@ -535,7 +535,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Adres webhooka</translation>
     </message>
     <message>
-        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
         <translation>Adres webhooka z ustawień kanału Discord, w sekcji Integracje. Każdy, kto go zna, może pisać na kanale, dlatego pozostaje ukryty.</translation>
     </message>
     <message>
@@ -570,7 +570,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
         <translation>Pozycje</translation>
     </message>
     <message>
@@ -669,7 +669,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
         <translation>Usunąć %1 razem z jej zapisanymi rzutami (%2)?</translation>
     </message>
 </context>
@@ -677,7 +677,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>górne %1 %</translation>
     </message>
     <message>
@@ -692,22 +692,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
         <translation>Postać</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
         <translation>Rzut</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
         <translation>Kości</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
+        <extracomment>Column of the roll log: the roll's total.</extracomment>
         <translation>Suma</translation>
     </message>
     <message>
@@ -720,18 +720,18 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
         <translation>Rzuty nie są zachowywane: nie można zapisać dziennika rzutów.</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table&apos;s settings cannot be saved</source>
+        <source>The table's settings cannot be saved</source>
         <translation>Nie można zapisać ustawień stołu</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
         <translation>Wklej adres webhooka z ustawień kanału, z sekcji Integracje.</translation>
     </message>
@@ -753,26 +753,26 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord przyjmuje nazwy o długości najwyżej 80 znaków.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
-        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain "discord" or "clyde".</source>
+        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord odrzuca nazwy zawierające „discord” lub „clyde”.</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
         <translation>Discord odrzucił rzut: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
+        <extracomment>%1 is Discord's own reason, in English.</extracomment>
         <translation>Discord odrzuca nazwę, pod którą publikujesz: %1</translation>
     </message>
     <message>
-        <source>The table&apos;s webhook is gone: paste a new one</source>
+        <source>The table's webhook is gone: paste a new one</source>
         <translation>Webhook stołu zniknął: wklej nowy</translation>
     </message>
     <message>
-        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
+        <source>Not shared: the table's server could not prove it is Discord</source>
         <translation>Nie udostępniono: serwer nie zdołał dowieść, że jest Discordem</translation>
     </message>
     <message>
@@ -785,7 +785,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
         <translation>Udostępniono</translation>
     </message>
     <message>
@@ -794,7 +794,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
+        <extracomment>Posted to the channel by "Send a test message".</extracomment>
         <translation>Kelvane będzie tu udostępniać rzuty.</translation>
     </message>
     <message>
@@ -811,12 +811,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
         <translation>1 rzut czeka na udostępnienie</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n rzut czeka na udostępnienie</numerusform>
             <numerusform>%n rzuty czekają na udostępnienie</numerusform>
@@ -833,27 +833,27 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
         <translation>odrzucona</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>eksplodowała</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>przerzucona</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
+        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
         <translation>sukces</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>porażka</translation>
     </message>
     <message>
@@ -863,22 +863,21 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
         <translation>%1 lub więcej: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
         <translation>%1 lub mniej: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
+        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
         <translation>średnio %1</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <extracomment>The least and the most total the roll can show, such as &quot;3 to 18&quot;.</extracomment>
         <translation>od %1 do %2</translation>
     </message>
     <message>
@@ -890,6 +889,15 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>no result: %1</source>
         <extracomment>The share of rolls that end in an error, such as a division by zero.</extracomment>
         <translation>brak wyniku: %1</translation>
+    </message>
+    <message>
+        <source>%1 and up</source>
+        <translation>%1 i więcej</translation>
+    </message>
+    <message>
+        <source>too many dice: %1</source>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <translation>za dużo kości: %1</translation>
     </message>
     <message>
         <source>Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.</source>
@@ -964,7 +972,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Wynik: %1</translation>
     </message>
 </context>
@@ -972,7 +980,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
         <translation>O programie %1</translation>
     </message>
     <message>
@@ -1019,17 +1027,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tabela CSV (*.csv)</translation>
     </message>
     <message>
         <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <extracomment>File type in the export's save dialog.</extracomment>
         <translation>Tabela Markdown (*.md)</translation>
     </message>
     <message>
         <source>Export the roll log</source>
-        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <extracomment>Title of the export's save dialog.</extracomment>
         <translation>Eksportuj dziennik rzutów</translation>
     </message>
     <message>
@@ -1038,7 +1046,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
         <translation>Nie można zapisać %1.</translation>
     </message>
     <message>

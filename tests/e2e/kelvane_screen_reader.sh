@@ -2,8 +2,8 @@
 # Drives the real program from the keyboard with the Orca screen reader listening on a private
 # accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
 # name, a several-dice roll and a one-die roll with their totals, the roll list from its first
-# line when it takes the focus, the overflow message, and a notation roll and a notation that
-# cannot be rolled.
+# line when it takes the focus, the odds line when the Tab key reaches it, the overflow
+# message, and a notation roll and a notation that cannot be rolled.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
@@ -14,9 +14,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.bash"
 
 readonly kelvane=$1
 readonly wait_seconds=20
-# Orca writes its log through a buffer, so the test acts on fixed pauses and reads the log
-# once Orca has ended.
-readonly pause=1
+# Orca writes its log through a buffer, so the test reads the log once Orca has ended, and
+# after each step waits for Orca and Kelvane to fall idle: on a loaded machine Orca may take
+# seconds to catch up, and skips what a focus already moved on from.
+readonly pause=0.5
+readonly settle_seconds=20
+
+# Only one Orca runs on a machine at a time (another refuses to start), so a test run beside
+# another waits here for its turn.
+exec {orca_lock}>"${TMPDIR:-/tmp}/kelvane-orca.lock"
+flock --timeout 300 "$orca_lock" || fail "another screen reader test held the lock for 5 minutes"
 
 work=$(mktemp -d)
 # The program keeps its database and settings in these: never the user's own.
@@ -34,7 +41,34 @@ start() {
     pids+=($!)
 }
 
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_DATA_HOME=$work/home/.local/share
+# The CPU time the given processes have used so far, in clock ticks.
+cpu_ticks() {
+    local pid total=0
+    for pid in "$@"; do
+        # Fields 14 and 15 of stat, counted after the command's closing parenthesis.
+        local stat
+        stat=$(cat "/proc/$pid/stat" 2>/dev/null) || continue
+        read -r -a fields <<<"${stat##*) }"
+        total=$((total + fields[11] + fields[12]))
+    done
+    echo "$total"
+}
+
+# Waits until the given processes have used no CPU time for a second, or settle_seconds.
+settle() {
+    local deadline=$((SECONDS + settle_seconds))
+    local before idle=0
+    before=$(cpu_ticks "$@")
+    while ((idle < 4 && SECONDS < deadline)); do
+        sleep 0.25
+        local now
+        now=$(cpu_ticks "$@")
+        if ((now == before)); then idle=$((idle + 1)); else idle=0; fi
+        before=$now
+    done
+}
+
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 
 start_xvfb
@@ -42,21 +76,31 @@ pids+=("$xvfb_pid")
 
 start /usr/libexec/at-spi-bus-launcher --launch-immediately
 # Speech off: Orca still logs every utterance as "SPEECH OUTPUT", and needs no sound device.
+# Without the lock: an Orca that outlived the test would hold it.
 orca --disable speech --user-prefs "$work/orca" --debug-file "$work/orca.log" \
-    >"$work/orca.out" 2>&1 &
+    >"$work/orca.out" 2>&1 {orca_lock}>&- &
 orca_pid=$!
 pids+=("$orca_pid")
-sleep 4
+sleep 2
+settle "$orca_pid"
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start "$kelvane" >"$work/kelvane.log" 2>&1
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$kelvane" >"$work/kelvane.log" 2>&1 &
+kelvane_pid=$!
+pids+=("$kelvane_pid")
 window=$(wait_for_window '^Windows Kelvane$') || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
 # No window manager runs to hand the window the focus.
 xdotool windowfocus --sync "$window"
-sleep 2
+sleep 1
+settle "$orca_pid" "$kelvane_pid"
 
+# Presses each key once Orca and Kelvane have dealt with the one before.
 keys() {
-    xdotool key --delay 100 "$@"
-    sleep "$pause"
+    local key
+    for key in "$@"; do
+        xdotool key "$key"
+        sleep "$pause"
+        settle "$orca_pid" "$kelvane_pid"
+    done
 }
 
 keys Tab Tab Tab             # d4, md4, d6, md6
@@ -64,10 +108,10 @@ xdotool type 3
 keys shift+Tab space         # 3d6 from d6
 keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab # md6 ... rolloutput
 keys Down                    # the list's second line
-keys Tab Tab Tab Tab Tab     # chkClip, about, txtNotation, btnNotation, d4, whose box is empty
-keys Return                  # one d4
-keys shift+Tab shift+Tab shift+Tab shift+Tab # btnNotation, txtNotation, about, chkClip
-keys Tab Tab Tab Tab Tab     # about, txtNotation, btnNotation, d4, md4
+keys Tab Tab Tab Tab Tab     # chkClip, about, txtNotation, btnNotation, the odds line
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab # Log, Table, the roll book's eight, d4
+keys Return                  # one d4, whose box is empty
+keys Tab                     # md4
 xdotool type 9e99
 keys shift+Tab space         # overflow
 keys Return                  # closes the message
@@ -98,6 +142,7 @@ expect '^d6-1 = [1-6]'
 expect '^d6-2 = [1-6]'
 expect '^notification d4: [1-4]\.$'
 expect '^Clipboard check box not checked\.$'
+expect ' or more: [0-9]+\.[0-9]{2} %  ·  '
 expect '^notification 2d20kh1\+3: ([4-9]|1[0-9]|2[0-3])\.$'
 expect '^notification Column 11: a number, a die such as d6, or \( should come here\.$'
 expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLocale>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
@@ -21,12 +23,15 @@ namespace kelvane {
 
 namespace {
 
-// In logical pixels.
-constexpr QSize kPreferredSize(240, 80);
-constexpr QSize kSmallestSize(80, 48);
-constexpr int kMaximumHeight = 90;
+// Heights in lines of the window's font, so that the bars keep their room beside labels
+// that grow with it; widths in logical pixels.
+constexpr int kPreferredBarLines = 4;
+constexpr int kSmallestBarLines = 2;
+constexpr int kWidthPerLine = 4;    // the preferred width, in lines of the font
 constexpr int kNarrowestPitch = 3;  // a bar and the gap after it
 constexpr int kGapFromPitch = 4;    // narrower bars go without a gap
+// The share of rolls left off the axis at either end.
+constexpr double kAxisTail = 0.0001;
 constexpr int kRolledLeastHeight = 2;
 constexpr int kLabelGap = 2;
 constexpr double kLabelScale = 0.85;
@@ -91,29 +96,105 @@ std::int64_t TotalAt(std::int64_t least, std::uint64_t offset) {
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(least) + offset);
 }
 
-std::vector<double> BarChances(const Distribution& distribution, const Binning& binning, int bars) {
+std::uint64_t Offset(std::int64_t total, std::int64_t least) {
+    return static_cast<std::uint64_t>(total) - static_cast<std::uint64_t>(least);
+}
+
+// The totals the axis runs over: all but the rarest ten thousandth at either end, so that the
+// bars fill the chart for a roll with long thin tails, and always the rolled total.
+struct Axis {
+    std::int64_t low;
+    std::int64_t high;
+};
+
+Axis AxisOf(const Distribution& distribution, std::int64_t rolledTotal) {
+    const auto within = [&distribution](std::int64_t total) {
+        return std::clamp(total, distribution.Least(), distribution.Most());
+    };
+    return {within(std::min(distribution.Quantile(kAxisTail), rolledTotal)),
+            within(std::max(distribution.Quantile(1.0 - kAxisTail), rolledTotal))};
+}
+
+std::vector<double> BarChances(const Distribution& distribution, const Axis& axis,
+                               const Binning& binning, int bars) {
     std::vector<double> chances(static_cast<std::size_t>(bars), 0.0);
     if (distribution.IsExact()) {
         const std::vector<double>& probabilities = distribution.Probabilities();
-        for (std::size_t i = 0; i < probabilities.size(); ++i) {
-            chances[static_cast<std::size_t>(binning.BarOf(i))] += probabilities[i];
+        const std::uint64_t first = Offset(axis.low, distribution.Least());
+        const std::uint64_t last = Offset(axis.high, distribution.Least());
+        for (std::uint64_t i = first; i <= last && i < probabilities.size(); ++i) {
+            chances[static_cast<std::size_t>(binning.BarOf(i - first))] += probabilities[i];
         }
         return chances;
     }
     for (int bar = 0; bar < bars; ++bar) {
-        const std::int64_t least = distribution.Least();
         chances[static_cast<std::size_t>(bar)] =
-            distribution.Between(TotalAt(least, binning.FirstOffset(bar)),
-                                 TotalAt(least, binning.FirstOffset(bar + 1) - 1));
+            distribution.Between(TotalAt(axis.low, binning.FirstOffset(bar)),
+                                 TotalAt(axis.low, binning.FirstOffset(bar + 1) - 1));
     }
     return chances;
+}
+
+void PaintBars(QPainter& painter, const QRect& barArea, const Distribution& distribution,
+               const Axis& axis, std::int64_t rolledTotal, const QPalette& palette) {
+    // Laid out in the device's own pixels, so that at 150 % every gap is as wide as the next
+    // instead of one pixel, then two.
+    const qreal scale = painter.device()->devicePixelRatioF();
+    const auto device = [scale](int logical) {
+        return static_cast<int>(std::lround(logical * scale));
+    };
+    const int left = device(barArea.left());
+    const int width = device(barArea.left() + barArea.width()) - left;
+    const int bottom = device(barArea.top() + barArea.height());
+    const int fullHeight = bottom - device(barArea.top());
+
+    // A range of all 2^64 totals loses its last one.
+    const std::uint64_t totals = std::max<std::uint64_t>(Offset(axis.high, axis.low) + 1, 1);
+    const int bars = static_cast<int>(std::min<std::uint64_t>(
+        totals, static_cast<std::uint64_t>(std::max(1, width / device(kNarrowestPitch)))));
+    const Binning binning(totals, bars);
+    const std::vector<double> chances = BarChances(distribution, axis, binning, bars);
+    const double tallest = *std::max_element(chances.begin(), chances.end());
+    const bool rolledShows = rolledTotal >= axis.low && rolledTotal <= axis.high;
+    const int rolledBar = rolledShows ? binning.BarOf(Offset(rolledTotal, axis.low)) : -1;
+
+    const QColor barColour = BarColour(palette);
+    const QColor rolledColour = RolledColour(palette);
+    const double pitch = static_cast<double>(width) / bars;
+    const int gap = pitch >= device(kGapFromPitch) ? std::max(1, static_cast<int>(scale)) : 0;
+    painter.save();
+    painter.scale(1.0 / scale, 1.0 / scale);
+    for (int bar = 0; bar < bars; ++bar) {
+        const int barLeft = left + static_cast<int>(std::lround(bar * pitch));
+        const int barRight = left + static_cast<int>(std::lround((bar + 1) * pitch)) - gap;
+        const double share = tallest > 0.0 ? chances[static_cast<std::size_t>(bar)] / tallest : 0.0;
+        int height = static_cast<int>(std::lround(share * fullHeight));
+        if (bar == rolledBar) {
+            height = std::max(height, device(kRolledLeastHeight));
+        }
+        if (height > 0 && barRight > barLeft) {
+            painter.fillRect(QRect(barLeft, bottom - height, barRight - barLeft, height),
+                             bar == rolledBar ? rolledColour : barColour);
+        }
+    }
+    painter.restore();
+}
+
+QFont LabelFont(const QFont& font) {
+    QFont labelFont = font;
+    if (labelFont.pointSizeF() > 0) {
+        labelFont.setPointSizeF(labelFont.pointSizeF() * kLabelScale);
+    } else {
+        labelFont.setPixelSize(static_cast<int>(labelFont.pixelSize() * kLabelScale));
+    }
+    return labelFont;
 }
 
 }  // namespace
 
 DistributionChart::DistributionChart(QWidget* parent) : QWidget(parent) {
-    setMaximumHeight(kMaximumHeight);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    // Takes the room its band has to spare, and at least what its font asks for.
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     NameForScreenReaders();
 }
 
@@ -131,9 +212,15 @@ void DistributionChart::Clear() {
     update();
 }
 
-QSize DistributionChart::sizeHint() const { return kPreferredSize; }
+QSize DistributionChart::sizeHint() const { return SizeFor(kPreferredBarLines); }
 
-QSize DistributionChart::minimumSizeHint() const { return kSmallestSize; }
+QSize DistributionChart::minimumSizeHint() const { return SizeFor(kSmallestBarLines); }
+
+QSize DistributionChart::SizeFor(int barLines) const {
+    const int labels = QFontMetrics(LabelFont(font())).height() + kLabelGap;
+    return {barLines * kWidthPerLine * fontMetrics().height() / kPreferredBarLines,
+            barLines * fontMetrics().height() + labels};
+}
 
 void DistributionChart::NameForScreenReaders() {
     //: Accessible name of the bar chart of the chances of each total of the last roll.
@@ -142,10 +229,19 @@ void DistributionChart::NameForScreenReaders() {
 
 void DistributionChart::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange) {
-        update();
-    } else if (event->type() == QEvent::LanguageChange) {
-        NameForScreenReaders();
+    switch (event->type()) {
+        case QEvent::PaletteChange:
+        case QEvent::LocaleChange:
+            update();
+            break;
+        case QEvent::FontChange:
+            updateGeometry();
+            break;
+        case QEvent::LanguageChange:
+            NameForScreenReaders();
+            break;
+        default:
+            break;
     }
 }
 
@@ -154,12 +250,7 @@ void DistributionChart::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     const Distribution& distribution = *distribution_;
-    QFont labelFont = font();
-    if (labelFont.pointSizeF() > 0) {
-        labelFont.setPointSizeF(labelFont.pointSizeF() * kLabelScale);
-    } else {
-        labelFont.setPixelSize(static_cast<int>(labelFont.pixelSize() * kLabelScale));
-    }
+    const QFont labelFont = LabelFont(font());
     const QFontMetrics metrics(labelFont);
     const QRect area = contentsRect();
     const QRect barArea(area.left(), area.top(), area.width(),
@@ -167,52 +258,19 @@ void DistributionChart::paintEvent(QPaintEvent* /*event*/) {
     if (barArea.isEmpty()) {
         return;
     }
-
-    // A range of all 2^64 totals loses its last one.
-    const std::uint64_t totals =
-        std::max<std::uint64_t>(static_cast<std::uint64_t>(distribution.Most()) -
-                                    static_cast<std::uint64_t>(distribution.Least()) + 1,
-                                1);
-    const int bars = static_cast<int>(std::min<std::uint64_t>(
-        totals, static_cast<std::uint64_t>(std::max(1, barArea.width() / kNarrowestPitch))));
-    const Binning binning(totals, bars);
-    const std::vector<double> chances = BarChances(distribution, binning, bars);
-    const double tallest = *std::max_element(chances.begin(), chances.end());
-    const bool rolledShows =
-        rolledTotal_ >= distribution.Least() && rolledTotal_ <= distribution.Most();
-    const int rolledBar = rolledShows
-                              ? binning.BarOf(static_cast<std::uint64_t>(rolledTotal_) -
-                                              static_cast<std::uint64_t>(distribution.Least()))
-                              : -1;
-
     QPainter painter(this);
-    const QColor barColour = BarColour(palette());
-    const QColor rolledColour = RolledColour(palette());
-    const double pitch = static_cast<double>(barArea.width()) / bars;
-    const int gap = pitch >= kGapFromPitch ? 1 : 0;
-    for (int bar = 0; bar < bars; ++bar) {
-        const int left = barArea.left() + static_cast<int>(std::lround(bar * pitch));
-        const int right = barArea.left() + static_cast<int>(std::lround((bar + 1) * pitch)) - gap;
-        const double share = tallest > 0.0 ? chances[static_cast<std::size_t>(bar)] / tallest : 0.0;
-        int height = static_cast<int>(std::lround(share * barArea.height()));
-        if (bar == rolledBar) {
-            height = std::max(height, kRolledLeastHeight);
-        }
-        if (height > 0 && right > left) {
-            painter.fillRect(QRect(left, barArea.bottom() + 1 - height, right - left, height),
-                             bar == rolledBar ? rolledColour : barColour);
-        }
-    }
+    const Axis axis = AxisOf(distribution, rolledTotal_);
+    PaintBars(painter, barArea, distribution, axis, rolledTotal_, palette());
 
     painter.setFont(labelFont);
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect labelArea(area.left(), area.bottom() + 1 - metrics.height(), area.width(),
                           metrics.height());
     painter.drawText(labelArea, Qt::AlignLeft | Qt::AlignVCenter,
-                     QString::number(distribution.Least()));
-    if (distribution.Most() != distribution.Least()) {
+                     locale().toString(static_cast<qlonglong>(axis.low)));
+    if (axis.high != axis.low) {
         painter.drawText(labelArea, Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(distribution.Most()));
+                         locale().toString(static_cast<qlonglong>(axis.high)));
     }
 }
 

@@ -14,8 +14,9 @@ namespace kelvane {
 
 // A bar chart of the chances of a roll's totals: a bar for each total, or for each run of
 // neighbouring totals when more totals than bars fit; the rolled total's bar in the palette's
-// highlight; the least and the most total written below. An approximate distribution draws
-// its normal curve's bars the same way.
+// highlight. The axis leaves out the rarest ten thousandth of rolls at either end, but never
+// the rolled total; its first and last total are written below in the player's number format.
+// An approximate distribution draws its normal curve's bars the same way.
 class DistributionChart : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DistributionChart)
@@ -38,6 +39,8 @@ class DistributionChart : public QWidget {
 
   private:
     void NameForScreenReaders();
+    // The chart's size with bars as tall as this many lines of its font.
+    [[nodiscard]] QSize SizeFor(int barLines) const;
 
     std::optional<Distribution> distribution_;
     std::int64_t rolledTotal_ = 0;

@@ -2,10 +2,10 @@
 
 #include <QAccessible>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +17,8 @@
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
+#include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -40,9 +42,8 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
-// Posted below the priority of Qt's own paint requests, so that a roll is painted first.
-const auto kShowOddsEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-constexpr int kAfterPaintPriority = Qt::LowEventPriority - 1;
+// A failure share this small beside the whole is the rounding of a sum, not a share of its own.
+constexpr double kFailureRounding = 1e-9;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -86,15 +87,23 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      engine_(random_, resultFrame_, copyOption_, clipboard_,
-              [](std::string_view rollName) {
-                  //: The result frame's caption after a roll: %1 is the roll, such as 3d6.
-                  return tr("Result: %1")
-                      .arg(QString::fromUtf8(rollName.data(), static_cast<qsizetype>(rollName.size())))
-                      .toStdString();
-              }),
+      engine_(
+          random_, resultFrame_, copyOption_, clipboard_,
+          [](std::string_view rollName) {
+              //: The result frame's caption after a roll: %1 is the roll, such as 3d6.
+              return tr("Result: %1")
+                  .arg(QString::fromUtf8(rollName.data(), static_cast<qsizetype>(rollName.size())))
+                  .toStdString();
+          }),
       announcer_(*this),
       alertAnnouncer_(*this, ScreenReaderAnnouncer::Urgency::Alert) {
+    // The band below the declared controls grows, with the window, when a large font needs
+    // more room than its declared height.
+    QWidget& band = *ui->bandNotation;
+    const int bandHeight = std::max(band.height(), band.minimumSizeHint().height());
+    band.resize(band.width(), bandHeight);
+    resize(width(), band.y() + bandHeight);
+
     ui->rolloutput->setModel(&rollList_);
     // A marked line, such as "d6-4 = 1 (dropped)", may be wider than the list.
     ui->rolloutput->setItemDelegate(new WholeLineToolTips(ui->rolloutput));
@@ -104,6 +113,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     ui->rolloutput->setBatchSize(kRollListBatch);
     ui->rolloutput->installEventFilter(this);
     ui->txtNotation->installEventFilter(this);
+    // Selectable by keyboard, but no Tab stop until the first roll gives it something to read.
+    ui->lblOdds->setFocusPolicy(Qt::NoFocus);
 
     MarkWords words;
     //: After a die's value in the list: the die does not count toward the total.
@@ -141,7 +152,10 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     history_.Load(ui->panelRollBook->History());
 }
 
-formKelvane::~formKelvane() = default;
+formKelvane::~formKelvane() {
+    // Odds not yet started are not worth waiting for; oddsWorkers_ waits for the rest.
+    latestOdds_.cancel();
+}
 
 RollShown formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                                  CaptionTarget& tOut) {
@@ -215,39 +229,52 @@ void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> 
     AnnounceResult(roll);
     ++rollNumber_;
     emit rollShown(rollNumber_, roll);
-    ShowOddsLater(std::move(odds), roll.total);
+    WorkOutOdds(std::move(odds), roll.total);
 }
 
-void formKelvane::ShowOddsLater(std::function<Distribution()> odds, std::int64_t total) {
-    // A roll made before the last one's odds were shown replaces them unseen.
-    const bool posted = static_cast<bool>(pendingOdds_);
-    pendingOdds_ = std::move(odds);
-    pendingTotal_ = total;
-    if (!posted) {
-        QCoreApplication::postEvent(this, new QEvent(kShowOddsEvent), kAfterPaintPriority);
-    }
-}
-
-bool formKelvane::event(QEvent* event) {
-    if (event->type() != kShowOddsEvent) {
-        return QWidget::event(event);
-    }
-    if (pendingOdds_) {
-        // Qt has painted the total by now; the list lays out its rows a batch at a time after
-        // its own timer, so its first rows are laid out and painted here, before the odds.
-        ui->rolloutput->doItemsLayout();
-        if (ui->rolloutput->isVisible()) {
-            ui->rolloutput->viewport()->repaint();
+void formKelvane::WorkOutOdds(std::function<Distribution()> odds, std::int64_t total) {
+    // Odds still waiting for a worker would only be dropped once worked out.
+    latestOdds_.cancel();
+    latestOdds_ = QtConcurrent::run(&oddsWorkers_, [odds = std::move(odds)] {
+        WorkedOutOdds worked;
+        try {
+            worked.odds = odds();
+        } catch (...) {
+            // Rethrown on the window's thread, where the untrapped error handler reports it.
+            worked.error = std::current_exception();
         }
-        const Distribution odds = std::exchange(pendingOdds_, nullptr)();
-        const QString text = OddsText(odds, pendingTotal_);
+        return worked;
+    });
+    auto* watcher = new QFutureWatcher<WorkedOutOdds>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this,
+            [this, watcher, rollNumber = rollNumber_, total] {
+                watcher->deleteLater();
+                ShowOdds(rollNumber, total, watcher->future());
+            });
+    watcher->setFuture(latestOdds_);
+}
+
+void formKelvane::ShowOdds(quint64 rollNumber, std::int64_t total,
+                           const QFuture<WorkedOutOdds>& future) {
+    // A newer roll's odds are on their way; these would show a roll no longer shown.
+    if (rollNumber != rollNumber_ || future.resultCount() == 0) {
+        return;
+    }
+    UntrappedErrorHandler::Run(this, [&] {
+        const WorkedOutOdds& worked = future.result();
+        if (worked.error) {
+            std::rethrow_exception(worked.error);
+        }
+        const Distribution& odds = *worked.odds;
+        const QString text = OddsText(odds, total);
         ui->lblOdds->setText(text);
-        ui->chartDistribution->SetDistribution(odds, pendingTotal_);
+        // A Tab stop once it has something to read.
+        ui->lblOdds->setFocusPolicy(Qt::StrongFocus);
+        ui->chartDistribution->SetDistribution(odds, total);
         // Read on request, not spoken on its own: the roll's announcement says enough.
         ui->chartDistribution->setAccessibleDescription(text);
-        emit oddsShown(rollNumber_, odds);
-    }
-    return true;
+        emit oddsShown(rollNumber, odds);
+    });
 }
 
 QString formKelvane::OddsText(const Distribution& odds, std::int64_t total) {
@@ -271,17 +298,30 @@ QString formKelvane::OddsText(const Distribution& odds, std::int64_t total) {
     parts << tr("%1 or less: %2").arg(rolled, share(odds.AtMost(total)));
     //: The roll's mean total, such as "average 12.24".
     parts << tr("average %1").arg(locale.toString(odds.Mean(), 'f', 2));
-    //: The least and the most total the roll can show, such as "3 to 18".
-    parts << tr("%1 to %2")
-                 .arg(locale.toString(static_cast<qlonglong>(odds.Least())),
-                      locale.toString(static_cast<qlonglong>(odds.Most())));
+    const QString least = locale.toString(static_cast<qlonglong>(odds.Least()));
+    // Exploding dice have no most total: the table's last one is only where it stops counting.
+    parts
+        << (odds.IsOpenEnded()
+                //: The least total of a roll whose dice explode and so has no most, such as
+                //: "3 and up".
+                ? tr("%1 and up").arg(least)
+                //: The least and the most total the roll can show, such as "3 to 18".
+                : tr("%1 to %2").arg(least, locale.toString(static_cast<qlonglong>(odds.Most()))));
     if (!exact) {
         //: Said of odds taken from a normal curve, when the exact ones would take too long.
         parts << tr("approximate");
     }
-    if (odds.FailureChance() > 0.0) {
+    const double diceLimit = odds.DiceLimitChance();
+    // What is left once the dice limit's share is taken out, up to the rounding of the sum.
+    const double otherFailure = odds.FailureChance() - diceLimit;
+    if (otherFailure > odds.FailureChance() * kFailureRounding) {
         //: The share of rolls that end in an error, such as a division by zero.
-        parts << tr("no result: %1").arg(share(odds.FailureChance()));
+        parts << tr("no result: %1").arg(share(otherFailure));
+    }
+    if (diceLimit > 0.0) {
+        //: The share of rolls that would throw more dice than one roll may, and so end
+        //: without a total, such as "too many dice: 0.02 %".
+        parts << tr("too many dice: %1").arg(share(diceLimit));
     }
     return parts.join(QStringLiteral("  ·  "));
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QFuture>
+#include <QThreadPool>
 #include <QWidget>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "CaptionTarget.h"
 #include "DiceEngine.h"
@@ -48,7 +52,8 @@ class formKelvane : public QWidget {
     // of sides should follow d."
     [[nodiscard]] static QString ErrorSentence(const notation::Error& error);
     // The odds line for a rolled total, such as "15 or more: 42.13 %  ·  15 or less: 65.33 %
-    // ·  average 12.24  ·  3 to 18", in the player's language and number format.
+    // ·  average 12.24  ·  3 to 18", in the player's language and number format; a roll whose
+    // dice explode reads "3 and up" instead of a range.
     [[nodiscard]] static QString OddsText(const Distribution& odds, std::int64_t total);
 
     // The band's line on sharing with the table, such as "Shared"; a failure is announced.
@@ -79,8 +84,6 @@ class formKelvane : public QWidget {
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Shows a roll's odds once the roll itself has been painted.
-    bool event(QEvent* event) override;
 
   private:
     void d4_Click();
@@ -103,12 +106,20 @@ class formKelvane : public QWidget {
     // Has a screen reader speak the roll just shown, for example "3d6: 11".
     void AnnounceResult(const RollShown& roll);
     // What follows every roll: its caption fitted to the frame, its announcement, and its
-    // odds once it is painted.
+    // odds once they are worked out.
     void ShowRoll(const RollShown& roll, std::function<Distribution()> odds);
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
     void FitResultCaption();
-    // Works out the odds of the roll just shown after the window has painted it.
-    void ShowOddsLater(std::function<Distribution()> odds, std::int64_t total);
+    // Works out the odds of the roll just shown on a worker thread, so that the window goes
+    // on painting the roll and taking input meanwhile.
+    void WorkOutOdds(std::function<Distribution()> odds, std::int64_t total);
+    // A roll's odds as a worker thread leaves them: the distribution, or what stopped it.
+    struct WorkedOutOdds {
+        std::optional<Distribution> odds;
+        std::exception_ptr error;
+    };
+    // Shows the odds of roll rollNumber, unless a newer roll has come since.
+    void ShowOdds(quint64 rollNumber, std::int64_t total, const QFuture<WorkedOutOdds>& future);
     // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.
     void ShowNotationMessage(const QString& sentence);
     // Up and Down in the notation box walk through the session's notations.
@@ -129,10 +140,12 @@ class formKelvane : public QWidget {
     ScreenReaderAnnouncer announcer_;
     ScreenReaderAnnouncer alertAnnouncer_;
     NotationHistory history_;
-    std::function<Distribution()> pendingOdds_;
-    std::int64_t pendingTotal_ = 0;
     quint64 rollNumber_ = 0;
+    // Cancelled when a newer roll comes before a worker has started on it.
+    QFuture<WorkedOutOdds> latestOdds_;
     bool rolledSinceListFocus_ = false;
+    // Declared last, so destroyed first: it waits for the odds being worked out.
+    QThreadPool oddsWorkers_;
 };
 
 }  // namespace kelvane

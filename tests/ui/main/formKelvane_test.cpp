@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QToolTip>
 #include <QtTest>
@@ -221,7 +222,9 @@ private slots:
         QVERIFY(!rig.Find<QCheckBox>("chkClip").isChecked());
     }
 
+    // The odds line joins the chain once a roll has given it something to read.
     void tabOrder_data() {
+        QTest::addColumn<bool>("rolled");
         QTest::addColumn<int>("tabs");
         QTest::addColumn<QString>("focus");
         const QStringList chain = {
@@ -232,20 +235,35 @@ private slots:
             "cboCharacter", "btnNewCharacter", "btnRenameCharacter", "btnDeleteCharacter",
             "lstRollBook", "btnSaveRoll", "btnImport", "btnExport", "d4"};
         for (int tabs = 0; tabs < chain.size(); ++tabs) {
-            QTest::addRow("%d tabs", tabs) << tabs << chain[tabs];
+            QTest::addRow("%d tabs", tabs) << false << tabs << chain[tabs];
         }
+        QTest::newRow("after a roll, 24 tabs") << true << 24 << "lblOdds";
+        QTest::newRow("after a roll, 25 tabs") << true << 25 << "btnLog";
     }
 
     void tabOrder() {
+        QFETCH(bool, rolled);
         QFETCH(int, tabs);
         QFETCH(QString, focus);
         Rig rig;
         rig.ShowActive();
+        auto& odds = rig.Find<QLabel>("lblOdds");
+        if (rolled) {
+            rig.Click("d6");
+            QTRY_VERIFY(!odds.text().isEmpty());
+            rig.Find<QWidget>("d4").setFocus();
+        }
         for (int i = 0; i < tabs; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QVERIFY(QApplication::focusWidget() != nullptr);
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        if (focus == "lblOdds") {
+            // Selected from the keyboard, to copy.
+            QTest::keyClick(&odds, Qt::Key_Home);
+            QTest::keyClick(&odds, Qt::Key_End, Qt::ShiftModifier);
+            QCOMPARE(odds.selectedText(), odds.text());
+        }
     }
 
     void boxesRefuseAFifthCharacter_data() {
@@ -522,22 +540,36 @@ private slots:
         QCOMPARE(rig.Find<QLabel>("totalresult").text(), "2");
     }
 
+    // The die buttons roll 3 in md6; notation is rolled from its box.
     void clipboardOption_data() {
         QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("notation");
         QTest::addColumn<QString>("clipboard");
-        QTest::newRow("ticked") << true << "4\r\n1\r\n6\r\n";
-        QTest::newRow("clear") << false << "before";
+        QTest::newRow("ticked") << true << ""
+                                << "4\r\n1\r\n6\r\n";
+        QTest::newRow("clear") << false << ""
+                               << "before";
+        QTest::newRow("notation, ticked") << true << "3d6"
+                                          << "3d6: [4, 1, 6] = 11\r\n";
+        QTest::newRow("notation, clear") << false << "3d6"
+                                         << "before";
     }
 
     void clipboardOption() {
         QFETCH(bool, ticked);
+        QFETCH(QString, notation);
         QFETCH(QString, clipboard);
         Rig rig;
         if (ticked) {
             QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
         }
-        rig.Find<QLineEdit>("md6").setText("3");
-        rig.Click("d6");
+        if (notation.isEmpty()) {
+            rig.Find<QLineEdit>("md6").setText("3");
+            rig.Click("d6");
+        } else {
+            rig.Find<QLineEdit>("txtNotation").setText(notation);
+            rig.Click("btnNotation");
+        }
         QCOMPARE(QApplication::clipboard()->text(), clipboard);
     }
 
@@ -608,6 +640,8 @@ private slots:
             "Type dice notation such as 3d6, d20+5 or 4d6dl1, then press Enter.");
         row("600000d6+400001d4", "Result: 2d8", "2d8: 6",
             "Column 10: a roll may throw at most 1,000,000 dice.");
+        row("2d1000000001", "Result: 2d8", "2d8: 6",
+            "Column 3: a die has from 1 to 1,000,000,000 sides.");
     }
 
     void notationRolls() {
@@ -678,39 +712,78 @@ private slots:
         QCOMPARE(tips, QStringList({listTip, "d20-2 = 1 (dropped)", listTip}));
     }
 
-    // Up walks back through the session's notations, newest first and each once; Down walks
-    // forward to what was being typed.
+    // Up walks back through the session's notations, newest first and each once, at most the
+    // last hundred; Down walks forward to what was being typed; a roll starts the walk afresh.
+    void notationHistory_data() {
+        QTest::addColumn<QStringList>("rolled");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("keys");  // U for Up, D for Down, E for Enter
+        QTest::addColumn<QStringList>("walked");
+        QTest::newRow("there and back")
+            << QStringList{"d4", "2d6", "d4 ", "3d8+1"} << "d1"
+            << "UUUUUDDDD"
+            << QStringList{"3d8+1", "d4", "2d6", "2d6", "2d6", "d4", "3d8+1", "d1", "d1"};
+        QTest::newRow("a roll on the way back")
+            << QStringList{"d4", "2d6", "3d8"} << ""
+            << "UUEU" << QStringList{"3d8", "2d6", "2d6", "2d6"};
+        // d1 to d101 rolled: Up walks from d101 down to d2, and stays there.
+        QStringList rolledInOrder;
+        QStringList newestFirst;
+        for (int sides = 1; sides <= 101; ++sides) {
+            rolledInOrder << "d" + QString::number(sides);
+            newestFirst << "d" + QString::number(102 - sides);
+        }
+        newestFirst.last() = "d2";
+        QTest::newRow("a hundred and one")
+            << rolledInOrder << "" << QString(101, 'U') << newestFirst;
+    }
+
     void notationHistory() {
+        QFETCH(QStringList, rolled);
+        QFETCH(QString, typed);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, walked);
         Rig rig;
-        rig.ShowActive();
         auto& box = rig.Find<QLineEdit>("txtNotation");
-        for (const char* text : {"d4", "2d6", "d4 ", "3d8+1"}) {
+        for (const QString& text : rolled) {
             box.setText(text);
             QTest::keyClick(&box, Qt::Key_Return);
         }
-        box.setText("d1");
-        QStringList walked;
-        for (const Qt::Key key : {Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
-                                  Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
-            QTest::keyClick(&box, key);
-            walked << box.text();
+        box.setText(typed);
+        const std::map<QChar, Qt::Key> keyOf = {
+            {'U', Qt::Key_Up}, {'D', Qt::Key_Down}, {'E', Qt::Key_Return}};
+        QStringList shown;
+        for (const QChar key : keys) {
+            QTest::keyClick(&box, keyOf.at(key));
+            shown << box.text();
         }
-        QCOMPARE(walked,
-                 QStringList({"3d8+1", "d4", "2d6", "2d6", "2d6", "d4", "3d8+1", "d1", "d1"}));
+        QCOMPARE(shown, walked);
     }
 
     // The odds line in the player's number format, with its smallest and largest shares kept
-    // apart from 0 and 100 %, and "approximate" where the odds come from a normal curve.
+    // apart from 0 and 100 %, and "approximate" where the odds come from a normal curve. The
+    // die buttons' rolls give dice and sides, notation gives its text.
     void oddsText_data() {
         QTest::addColumn<int>("dice");
         QTest::addColumn<int>("sides");
+        QTest::addColumn<QString>("notation");
         QTest::addColumn<qint64>("total");
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("text");
         const auto row = [](const char* name, int dice, int sides, qint64 total, const char* locale,
                             const char* text) {
-            QTest::newRow(name) << dice << sides << total << locale << text;
+            QTest::newRow(name) << dice << sides << QString() << total << locale << text;
         };
+        const auto notation = [](const char* text, qint64 total, const char* line) {
+            QTest::newRow(text) << 0 << 0 << text << total << "en_US" << line;
+        };
+        notation("3d6!", 10,
+                 "10 or more: 66.44 %  ·  10 or less: 42.59 %  ·  average 12.60  ·  3 and up");
+        notation("2d6", 2,
+                 "2 or more: 100.00 %  ·  2 or less: 2.78 %  ·  average 7.00  ·  2 to 12");
+        notation("d6/(d2-1)", 3,
+                 "3 or more: 66.67 %  ·  3 or less: 50.00 %  ·  average 3.50  ·  1 to 6  ·  "
+                 "no result: 50.00 %");
         row("3d6", 3, 6, 10, "en_US",
             "10 or more: 62.50 %  ·  10 or less: 50.00 %  ·  average 10.50  ·  3 to 18");
         row("German numbers", 3, 6, 10, "de_DE",
@@ -730,16 +803,42 @@ private slots:
     void oddsText() {
         QFETCH(int, dice);
         QFETCH(int, sides);
+        QFETCH(QString, notation);
         QFETCH(qint64, total);
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale(locale));
-        const QString shown =
-            formKelvane::OddsText(kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
-                                                              static_cast<std::int16_t>(sides)),
-                                  total);
+        const QString shown = formKelvane::OddsText(
+            notation.isEmpty() ? kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
+                                                             static_cast<std::int16_t>(sides))
+                               : kelvane::DistributionOf(std::get<kelvane::notation::Expression>(
+                                     kelvane::notation::Parse(notation.toStdString()))),
+            total);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown, text);
+    }
+
+    // The odds are worked out off the window's thread, after the roll is shown: of two rolls
+    // made before either's odds arrive, only the later one's are shown and signalled.
+    void oddsFollowTheLatestRoll() {
+        Rig rig;
+        QSignalSpy rolls(&rig.window, &formKelvane::rollShown);
+        QSignalSpy odds(&rig.window, &formKelvane::oddsShown);
+        auto& box = rig.Find<QLineEdit>("txtNotation");
+        for (const char* text : {"3d6", "2d6"}) {
+            box.setText(text);
+            QTest::keyClick(&box, Qt::Key_Return);
+            // Time for the first roll's odds to be worked out, but not delivered.
+            QThread::msleep(100);
+        }
+        auto& line = rig.Find<QLabel>("lblOdds");
+        QCOMPARE(rolls.count(), 2);
+        QCOMPARE(line.text(), QString());
+        QTRY_COMPARE(odds.count(), 1);
+        QCOMPARE(odds.at(0).at(0).toULongLong(), 2ULL);
+        QVERIFY2(line.text().endsWith("2 to 12"), qPrintable(line.text()));
+        QTest::qWait(200);
+        QCOMPARE(odds.count(), 1);
     }
 
     // The model tester checks every row insertion and reset against the rows before and after.
