@@ -43,6 +43,13 @@ int main(int argc, char* argv[]) {
     kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
     kelvane::RollLogger logger(kelvane::DatabasePath());
     logger.Attach(window);
+    // The roll book's character makes the rolls: the log names it, and the table hears it.
+    const auto takeCharacter = [&logger, &sharing](const QString& name) {
+        logger.SetCharacter(name);
+        sharing.SetCharacterName(name);
+    };
+    takeCharacter(window.Character());
+    QObject::connect(&window, &kelvane::formKelvane::characterChanged, &window, takeCharacter);
     std::unique_ptr<kelvane::frmRollLog> logWindow;
     QObject::connect(&window, &kelvane::formKelvane::logRequested, &window, [&] {
         if (!logWindow) {

@@ -42,6 +42,8 @@ RollBookPanel::RollBookPanel(QWidget* parent)
     ui->lstRollBook->installEventFilter(this);
     connect(ui->cboCharacter, &QComboBox::currentIndexChanged, this,
             &RollBookPanel::cboCharacter_Change);
+    connect(ui->cboCharacter, &QComboBox::currentTextChanged, this,
+            &RollBookPanel::CharacterChanged);
     connect(ui->btnNewCharacter, &QPushButton::clicked, this,
             &RollBookPanel::btnNewCharacter_Click);
     connect(ui->btnRenameCharacter, &QPushButton::clicked, this,
@@ -80,6 +82,8 @@ bool RollBookPanel::Store(Change change) {
         return false;
     }
 }
+
+QString RollBookPanel::Character() const { return ui->cboCharacter->currentText(); }
 
 void RollBookPanel::Reload() {
     std::vector<BookCharacter> characters;

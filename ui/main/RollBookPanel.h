@@ -38,6 +38,8 @@ class RollBookPanel : public QWidget {
     void RememberNotation(const QString& notation);
     // Reads the book again, for changes another Kelvane window made.
     void Reload();
+    // The character whose rolls the book shows, and who makes the rolls.
+    [[nodiscard]] QString Character() const;
 
     // What opening the database came to when it was damaged or cannot be written, or nothing
     // when all is well.
@@ -50,6 +52,8 @@ class RollBookPanel : public QWidget {
     void RollRequested(const QString& text);
     // A sentence for the band, such as why a notation was not saved; empty clears it.
     void Message(const QString& sentence);
+    // Another character was chosen, or the chosen one renamed.
+    void CharacterChanged(const QString& name);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

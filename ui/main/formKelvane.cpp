@@ -148,6 +148,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
 
     connect(ui->panelRollBook, &RollBookPanel::RollRequested, this, &formKelvane::RollNotationText);
     connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
+    connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, this,
+            &formKelvane::characterChanged);
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
     history_.Load(ui->panelRollBook->History());
 }
@@ -156,6 +158,8 @@ formKelvane::~formKelvane() {
     // Odds not yet started are not worth waiting for; oddsWorkers_ waits for the rest.
     latestOdds_.cancel();
 }
+
+QString formKelvane::Character() const { return ui->panelRollBook->Character(); }
 
 RollShown formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                                  CaptionTarget& tOut) {

@@ -62,6 +62,9 @@ class formKelvane : public QWidget {
     // an empty sentence clears it.
     void ShowLogMessage(const QString& sentence);
 
+    // The roll book's character, who makes the window's rolls.
+    [[nodiscard]] QString Character() const;
+
     // Kelvane's database, opened with the window and shared by everything it keeps.
     [[nodiscard]] KelvaneDatabase& Database() { return *database_; }
 
@@ -70,6 +73,8 @@ class formKelvane : public QWidget {
     void RollNotationText(const QString& text);
 
   signals:
+    // The roll book's character changed, by choice or by a new name.
+    void characterChanged(const QString& name);
     // Every roll, from the die buttons, MdN or notation, as soon as its outputs are written;
     // rollNumber counts the window's rolls from 1.
     void rollShown(quint64 rollNumber, const kelvane::RollShown& roll);
