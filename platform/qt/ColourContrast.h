@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 
@@ -19,6 +20,28 @@ namespace kelvane {
 [[nodiscard]] inline double Contrast(const QColor& first, const QColor& second) {
     const auto [darker, lighter] = std::minmax({Luminance(first), Luminance(second)});
     return (lighter + 0.05) / (darker + 0.05);
+}
+
+// The text colour blended into the ground, as little as keeps a chart's bars 3:1 from the
+// ground, so that they stay quieter than the text on light and dark palettes alike.
+[[nodiscard]] inline QColor BarColour(const QPalette& palette) {
+    constexpr double kBarContrast = 3.0;
+    const QColor ground = palette.color(QPalette::Window);
+    const QColor text = palette.color(QPalette::WindowText);
+    constexpr int kSteps = 12;
+    for (int step = kSteps / 2; step <= kSteps; ++step) {
+        const float weight = static_cast<float>(step) / kSteps;
+        const auto blend = [&](float from, float to) { return from + weight * (to - from); };
+        const QColor bar = QColor::fromRgbF(blend(ground.redF(), text.redF()),
+                                            blend(ground.greenF(), text.greenF()),
+                                            blend(ground.blueF(), text.blueF()));
+        if (Contrast(bar, ground) >= kBarContrast) {
+            return bar;
+        }
+    }
+    // A palette whose text itself lacks the contrast.
+    return Contrast(Qt::black, ground) >= Contrast(Qt::white, ground) ? QColor(Qt::black)
+                                                                      : QColor(Qt::white);
 }
 
 }  // namespace kelvane

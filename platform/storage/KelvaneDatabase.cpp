@@ -112,7 +112,10 @@ std::string DatedName(const std::filesystem::path& path, int attempt) {
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", std::localtime(&now));
     std::string name = path.stem().string() + ".damaged-" + stamp;
     if (attempt > 0) {
-        name += "-" + std::to_string(attempt);
+        // Appended in two steps: "-" + a temporary is taken by mingw-w64's optimiser for an
+        // overlapping copy.
+        name += '-';
+        name += std::to_string(attempt);
     }
     return Utf8Of(path.parent_path() / PathOf(name + Utf8Of(path.extension())));
 }

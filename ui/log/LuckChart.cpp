@@ -15,27 +15,7 @@ namespace {
 
 constexpr int kLabelGap = 2;
 constexpr double kLabelScale = 0.85;
-constexpr double kBarContrast = 3.0;
 constexpr int kBarGap = 2;
-
-// The text colour blended into the ground, as little as keeps the bars 3:1 from it.
-QColor BarColour(const QPalette& palette) {
-    const QColor ground = palette.color(QPalette::Window);
-    const QColor text = palette.color(QPalette::WindowText);
-    constexpr int kSteps = 12;
-    for (int step = kSteps / 2; step <= kSteps; ++step) {
-        const float weight = static_cast<float>(step) / kSteps;
-        const auto blend = [&](float from, float to) { return from + weight * (to - from); };
-        const QColor bar = QColor::fromRgbF(blend(ground.redF(), text.redF()),
-                                            blend(ground.greenF(), text.greenF()),
-                                            blend(ground.blueF(), text.blueF()));
-        if (Contrast(bar, ground) >= kBarContrast) {
-            return bar;
-        }
-    }
-    return Contrast(Qt::black, ground) >= Contrast(Qt::white, ground) ? QColor(Qt::black)
-                                                                      : QColor(Qt::white);
-}
 
 QFont LabelFont(const QFont& base) {
     QFont font = base;

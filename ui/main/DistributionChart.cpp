@@ -37,27 +37,6 @@ constexpr int kLabelGap = 2;
 constexpr double kLabelScale = 0.85;
 constexpr double kBarContrast = 3.0;
 
-// The text colour blended into the ground, as little as keeps the bars 3:1 from the ground,
-// so that they stay quieter than the text on light and dark palettes alike.
-QColor BarColour(const QPalette& palette) {
-    const QColor ground = palette.color(QPalette::Window);
-    const QColor text = palette.color(QPalette::WindowText);
-    constexpr int kSteps = 12;
-    for (int step = kSteps / 2; step <= kSteps; ++step) {
-        const float weight = static_cast<float>(step) / kSteps;
-        const auto blend = [&](float from, float to) { return from + weight * (to - from); };
-        const QColor bar = QColor::fromRgbF(blend(ground.redF(), text.redF()),
-                                            blend(ground.greenF(), text.greenF()),
-                                            blend(ground.blueF(), text.blueF()));
-        if (Contrast(bar, ground) >= kBarContrast) {
-            return bar;
-        }
-    }
-    // A palette whose text itself lacks the contrast.
-    return Contrast(Qt::black, ground) >= Contrast(Qt::white, ground) ? QColor(Qt::black)
-                                                                      : QColor(Qt::white);
-}
-
 // The highlight, made lighter on a dark ground or darker on a light one only as far as it
 // needs to stand 3:1 from the ground, as a dark theme's deep highlight may not.
 QColor RolledColour(const QPalette& palette) {
