@@ -1,30 +1,21 @@
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QString>
 #include <memory>
 
 #include "ApplicationIcon.h"
+#include "DatabaseLocation.h"
+#include "RollLogger.h"
 #include "SqliteTableOutbox.h"
 #include "TableLink.h"
 #include "TableSettings.h"
 #include "TableSharing.h"
-#include "RollLogger.h"
 #include "Translations.h"
 #include "WebhookPoster.h"
 #include "formKelvane.h"
 #include "frmRollLog.h"
-
-namespace {
-
-QString DataPath(const QString& name) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(name);
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -38,10 +29,12 @@ int main(int argc, char* argv[]) {
     kelvane::SqliteTableOutbox outbox(window.Database().Connection());
     kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
     // A testing aid: a local server that answers as Discord's API does.
-    kelvane::TableSharing sharing(outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
-                                  DataPath(QStringLiteral("table-posting.lock")));
+    kelvane::TableSharing sharing(
+        outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
+        QFileInfo(kelvane::DatabasePath()).dir().filePath(QStringLiteral("table-posting.lock")));
+    ;
     kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
-    kelvane::RollLogger logger(kelvane::DatabasePath());
+    kelvane::RollLogger logger(window.Database());
     logger.Attach(window);
     // The roll book's character makes the rolls: the log names it, and the table hears it.
     const auto takeCharacter = [&logger, &sharing](const QString& name) {

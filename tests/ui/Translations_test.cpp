@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 
+#include "KelvaneDatabase.h"
 #include "PrivateDataFolder.h"
 #include "RollBookPanel.h"
 #include "RollLogger.h"
@@ -23,8 +24,8 @@
 #include "TableSharing.h"
 #include "formKelvane.h"
 #include "frmAbout.h"
-#include "frmTable.h"
 #include "frmRollLog.h"
+#include "frmTable.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
@@ -259,7 +260,8 @@ private slots:
         VerifyCaptionsFit(table);
         // The Roll log window, on an empty log of its own.
         const QTemporaryDir data;
-        kelvane::RollLogger logger(data.filePath("kelvane.sqlite3").toStdString());
+        kelvane::KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
+        kelvane::RollLogger logger(database);
         kelvane::frmRollLog log(logger, [](const QString&) {});
         log.ShowWindow();
         VerifyCaptionsFit(log);

@@ -1,8 +1,6 @@
 #include "RollLogger.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QStandardPaths>
 #include <exception>
 
 #include "KelvaneDatabase.h"
@@ -13,12 +11,11 @@
 
 namespace kelvane {
 
-RollLogger::RollLogger(const std::string& path, QObject* parent)
+RollLogger::RollLogger(KelvaneDatabase& database, QObject* parent)
     : QObject(parent), sessionStart_(QDateTime::currentMSecsSinceEpoch()) {
     try {
-        database_ = std::make_unique<KelvaneDatabase>(path);
-        log_ = std::make_unique<SqliteRollLog>(database_->Connection());
-        keeping_ = database_->OpenedState() != KelvaneDatabase::State::kCannotSave;
+        log_ = std::make_unique<SqliteRollLog>(database.Connection());
+        keeping_ = database.OpenedState() != KelvaneDatabase::State::kCannotSave;
     } catch (const std::exception&) {
         log_.reset();
         keeping_ = false;
@@ -88,12 +85,6 @@ void RollLogger::StopKeeping() {
     if (window_ != nullptr) {
         window_->ShowLogMessage(NotKeptSentence());
     }
-}
-
-std::string DatabasePath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(QStringLiteral("kelvane.sqlite3")).toStdString();
 }
 
 }  // namespace kelvane

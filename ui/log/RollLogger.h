@@ -22,8 +22,8 @@ class RollLogger : public QObject {
     Q_DISABLE_COPY_MOVE(RollLogger)
 
   public:
-    // Opens the log in the database file at path (UTF-8).
-    explicit RollLogger(const std::string& path, QObject* parent = nullptr);
+    // Keeps the log in the given database, which outlives the logger.
+    explicit RollLogger(KelvaneDatabase& database, QObject* parent = nullptr);
     ~RollLogger() override;
 
     // Logs the window's rolls, and tells its band when they are not kept.
@@ -49,7 +49,6 @@ class RollLogger : public QObject {
     void WriteStanding(quint64 rollNumber, const Distribution& odds);
     void StopKeeping();
 
-    std::unique_ptr<KelvaneDatabase> database_;
     std::unique_ptr<RollLog> log_;
     formKelvane* window_ = nullptr;
     std::string character_;
@@ -59,8 +58,5 @@ class RollLogger : public QObject {
     std::int64_t lastRowId_ = 0;
     std::int64_t lastTotal_ = 0;
 };
-
-// Kelvane's database file in the user's data folder, the folder made if it is missing.
-[[nodiscard]] std::string DatabasePath();
 
 }  // namespace kelvane
