@@ -7,25 +7,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartLabels.h"
 #include "ColourContrast.h"
 
 namespace kelvane {
 
 namespace {
 
-constexpr int kLabelGap = 2;
-constexpr double kLabelScale = 0.85;
 constexpr int kBarGap = 2;
-
-QFont LabelFont(const QFont& base) {
-    QFont font = base;
-    if (font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * kLabelScale);
-    } else {
-        font.setPixelSize(static_cast<int>(font.pixelSize() * kLabelScale));
-    }
-    return font;
-}
 
 }  // namespace
 
@@ -58,11 +47,11 @@ QSize LuckChart::sizeHint() const { return {200, 60}; }
 QSize LuckChart::minimumSizeHint() const { return {100, 40}; }
 
 void LuckChart::paintEvent(QPaintEvent* /*event*/) {
-    const QFont labelFont = LabelFont(font());
+    const QFont labelFont = ChartLabelFont(font());
     const QFontMetrics metrics(labelFont);
     const QRect area = contentsRect();
     const QRect barArea(area.left(), area.top(), area.width(),
-                        area.height() - metrics.height() - kLabelGap);
+                        area.height() - metrics.height() - kChartLabelGap);
     if (barArea.isEmpty()) {
         return;
     }

@@ -17,6 +17,7 @@
 #include <limits>
 #include <vector>
 
+#include "ChartLabels.h"
 #include "ColourContrast.h"
 
 namespace kelvane {
@@ -33,8 +34,6 @@ constexpr int kGapFromPitch = 4;    // narrower bars go without a gap
 // The share of rolls left off the axis at either end.
 constexpr double kAxisTail = 0.0001;
 constexpr int kRolledLeastHeight = 2;
-constexpr int kLabelGap = 2;
-constexpr double kLabelScale = 0.85;
 constexpr double kBarContrast = 3.0;
 
 // The highlight, made lighter on a dark ground or darker on a light one only as far as it
@@ -159,16 +158,6 @@ void PaintBars(QPainter& painter, const QRect& barArea, const Distribution& dist
     painter.restore();
 }
 
-QFont LabelFont(const QFont& font) {
-    QFont labelFont = font;
-    if (labelFont.pointSizeF() > 0) {
-        labelFont.setPointSizeF(labelFont.pointSizeF() * kLabelScale);
-    } else {
-        labelFont.setPixelSize(static_cast<int>(labelFont.pixelSize() * kLabelScale));
-    }
-    return labelFont;
-}
-
 }  // namespace
 
 DistributionChart::DistributionChart(QWidget* parent) : QWidget(parent) {
@@ -196,7 +185,7 @@ QSize DistributionChart::sizeHint() const { return SizeFor(kPreferredBarLines); 
 QSize DistributionChart::minimumSizeHint() const { return SizeFor(kSmallestBarLines); }
 
 QSize DistributionChart::SizeFor(int barLines) const {
-    const int labels = QFontMetrics(LabelFont(font())).height() + kLabelGap;
+    const int labels = QFontMetrics(ChartLabelFont(font())).height() + kChartLabelGap;
     return {barLines * kWidthPerLine * fontMetrics().height() / kPreferredBarLines,
             barLines * fontMetrics().height() + labels};
 }
@@ -229,11 +218,11 @@ void DistributionChart::paintEvent(QPaintEvent* /*event*/) {
         return;
     }
     const Distribution& distribution = *distribution_;
-    const QFont labelFont = LabelFont(font());
+    const QFont labelFont = ChartLabelFont(font());
     const QFontMetrics metrics(labelFont);
     const QRect area = contentsRect();
     const QRect barArea(area.left(), area.top(), area.width(),
-                        area.height() - metrics.height() - kLabelGap);
+                        area.height() - metrics.height() - kChartLabelGap);
     if (barArea.isEmpty()) {
         return;
     }
