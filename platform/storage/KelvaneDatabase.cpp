@@ -226,9 +226,20 @@ void KelvaneDatabase::OpenReadOnlyCopy(const std::string& path) {
     connection_->Execute("PRAGMA foreign_keys = ON; PRAGMA query_only = 1");
 }
 
-bool KelvaneDatabase::CheckFile(const std::string& path) {
+bool KelvaneDatabase::CheckFile(const std::string& path, const std::atomic_bool* stop) {
     try {
         SqliteDatabase database(path, SQLITE_OPEN_READONLY);
+        if (stop != nullptr) {
+            // Looked at every few thousand steps, so that a window closing soon after start
+            // does not wait for the check of a large file.
+            constexpr int kStepsBetweenLooks = 10000;
+            sqlite3_progress_handler(
+                database.Handle(), kStepsBetweenLooks,
+                [](void* flag) {
+                    return static_cast<const std::atomic_bool*>(flag)->load() ? 1 : 0;
+                },
+                const_cast<void*>(static_cast<const void*>(stop)));
+        }
         SqliteStatement check(database, "PRAGMA quick_check");
         return check.Step() && check.Text(0) == "ok";
     } catch (const StorageError& error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -27,8 +28,9 @@ class KelvaneDatabase {
     // Whether the file holds together throughout, read through a read-only connection of its
     // own so that it may run on any thread while the window goes on. Takes seconds for a file
     // of hundreds of megabytes. A file that cannot be read now counts as intact: opening has
-    // said what was wrong with it.
-    [[nodiscard]] static bool CheckFile(const std::string& path);
+    // said what was wrong with it; so does a check given up because stop was set.
+    [[nodiscard]] static bool CheckFile(const std::string& path,
+                                        const std::atomic_bool* stop = nullptr);
     // The file CheckFile should read, or nothing when its contents are in memory.
     [[nodiscard]] std::string FileToCheck() const;
 

@@ -152,11 +152,58 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
             &formKelvane::characterChanged);
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
     history_.Load(ui->panelRollBook->History());
+    // Damage met by any reader or writer, here or in the log and the table's outbox, is met
+    // once, after the failing call has unwound.
+    database_->Connection().OnDamage([this] {
+        if (!afreshQueued_) {
+            afreshQueued_ = true;
+            QMetaObject::invokeMethod(this, &formKelvane::StartDatabaseAfresh,
+                                      Qt::QueuedConnection);
+        }
+    });
 }
 
 formKelvane::~formKelvane() {
     // Odds not yet started are not worth waiting for; oddsWorkers_ waits for the rest.
     latestOdds_.cancel();
+    stopChecking_ = true;
+}
+
+bool formKelvane::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // Queued, so that the painted frame reaches the screen first.
+        QMetaObject::invokeMethod(this, &formKelvane::AfterFirstPaint, Qt::QueuedConnection);
+    }
+    return handled;
+}
+
+void formKelvane::AfterFirstPaint() {
+    const std::string file = database_->FileToCheck();
+    if (!file.empty()) {
+        auto* watcher = new QFutureWatcher<bool>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+            watcher->deleteLater();
+            if (!watcher->future().result()) {
+                StartDatabaseAfresh();
+            }
+        });
+        watcher->setFuture(QtConcurrent::run(&databaseChecker_, [this, file] {
+            return KelvaneDatabase::CheckFile(file, &stopChecking_);
+        }));
+    }
+    emit firstPainted();
+}
+
+void formKelvane::StartDatabaseAfresh() {
+    afreshQueued_ = false;
+    try {
+        database_->StartAfresh();
+    } catch (const StorageError&) {
+        // The database now refuses writes; the panel says why.
+    }
+    ui->panelRollBook->Open(*database_, *ui->txtNotation);
 }
 
 QString formKelvane::Character() const { return ui->panelRollBook->Character(); }
