@@ -81,8 +81,9 @@ formKelvane::formKelvane(QWidget* parent) : formKelvane(ProcessRandomSource(), p
 
 formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     : QWidget(parent),
+      // Opened on a thread of its own while the layout is built on this one.
+      openingDatabase_(std::async(std::launch::async, OpenKelvaneDatabase)),
       ui(BuildLayout(*this)),
-      database_(OpenKelvaneDatabase()),
       random_(random),
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
@@ -150,6 +151,7 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
     connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, this,
             &formKelvane::characterChanged);
+    database_ = openingDatabase_.get();
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
     history_.Load(ui->panelRollBook->History());
     // Damage met by any reader or writer, here or in the log and the table's outbox, is met

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -144,6 +145,7 @@ class formKelvane : public QWidget {
     // Keeps the damaged database aside and shows the fresh book that replaces it.
     void StartDatabaseAfresh();
 
+    std::future<std::unique_ptr<KelvaneDatabase>> openingDatabase_;
     std::unique_ptr<Ui::formKelvane> ui;
     std::unique_ptr<KelvaneDatabase> database_;
     RandomSource& random_;
