@@ -29,6 +29,7 @@
 #include "DefaultFont.h"
 #include "MersenneRandomSource.h"
 #include "RollBookPanel.h"
+#include "SqliteRollBook.h"
 #include "UntrappedErrorHandler.h"
 #include "WholeLineToolTips.h"
 #include "frmAbout.h"
@@ -152,8 +153,6 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, this,
             &formKelvane::characterChanged);
     database_ = openingDatabase_.get();
-    ui->panelRollBook->Open(*database_, *ui->txtNotation);
-    history_.Load(ui->panelRollBook->History());
     // Damage met by any reader or writer, here or in the log and the table's outbox, is met
     // once, after the failing call has unwound.
     database_->Connection().OnDamage([this] {
@@ -163,6 +162,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
                                       Qt::QueuedConnection);
         }
     });
+    ui->panelRollBook->Open(*database_, *ui->txtNotation);
+    history_.Load(ui->panelRollBook->History());
 }
 
 formKelvane::~formKelvane() {
@@ -199,12 +200,22 @@ void formKelvane::AfterFirstPaint() {
 }
 
 void formKelvane::StartDatabaseAfresh() {
-    afreshQueued_ = false;
+    // Reading the damaged book below may meet the damage again: that is this very call.
+    afreshQueued_ = true;
+    // The book is carried over when the damage lies elsewhere, as in the roll log.
+    std::vector<CharacterRolls> book;
+    try {
+        book = SqliteRollBook(database_->Connection()).Export();
+    } catch (const StorageError&) {
+        book.clear();
+    }
     try {
         database_->StartAfresh();
+        SqliteRollBook(database_->Connection()).Import(book);
     } catch (const StorageError&) {
-        // The database now refuses writes; the panel says why.
+        // The database now refuses writes, or kept what it could; the panel says why.
     }
+    afreshQueued_ = false;
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
 }
 

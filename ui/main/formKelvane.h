@@ -142,7 +142,8 @@ class formKelvane : public QWidget {
     // Once the window is on screen: the database's whole file is read through on a worker
     // thread, and firstPainted is emitted.
     void AfterFirstPaint();
-    // Keeps the damaged database aside and shows the fresh book that replaces it.
+    // Keeps the damaged database aside and shows the fresh database that replaces it, holding
+    // the old one's roll book when that can still be read whole.
     void StartDatabaseAfresh();
 
     std::future<std::unique_ptr<KelvaneDatabase>> openingDatabase_;
