@@ -207,7 +207,7 @@ void formKelvane::StartDatabaseAfresh() {
     try {
         book = SqliteRollBook(database_->Connection()).Export();
     } catch (const StorageError&) {
-        book.clear();
+        // The damage lies in the book itself: the fresh one starts empty.
     }
     try {
         database_->StartAfresh();
