@@ -22,9 +22,9 @@ using kelvane::KelvaneDatabase;
 using kelvane::RollBookFile;
 using kelvane::SqliteRollBook;
 
-std::vector<CharacterRolls> LargeBook() {
+std::vector<CharacterRolls> Book(int characters) {
     std::vector<CharacterRolls> book;
-    for (int character = 0; character < 1000; ++character) {
+    for (int character = 0; character < characters; ++character) {
         CharacterRolls rolls{"Character " + std::to_string(character), {}};
         for (int roll = 0; roll < 100; ++roll) {
             rolls.rolls.push_back(
@@ -34,6 +34,8 @@ std::vector<CharacterRolls> LargeBook() {
     }
     return book;
 }
+
+std::vector<CharacterRolls> LargeBook() { return Book(1000); }
 
 // A database file holding the large book.
 struct LargeDatabase {
@@ -65,15 +67,42 @@ void ExportBook(benchmark::State& state) {
 }
 BENCHMARK(ExportBook)->Unit(benchmark::kMillisecond);
 
-void ImportBook(benchmark::State& state) {
-    const QByteArray file = RollBookFile::Write(LargeBook());
+// A file holds at most 10,000 rolls: the largest one a player can import, read and stored.
+void ImportLargestFile(benchmark::State& state) {
+    const QByteArray file = RollBookFile::Write(Book(100));
     for (auto _ : state) {
         KelvaneDatabase fresh(":memory:");
         const auto read = RollBookFile::Read(file);
+        if (std::holds_alternative<QString>(read)) {
+            state.SkipWithError(std::get<QString>(read).toStdString().c_str());
+            return;
+        }
         SqliteRollBook(fresh.Connection()).Import(std::get<std::vector<CharacterRolls>>(read));
     }
 }
-BENCHMARK(ImportBook)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportLargestFile)->Unit(benchmark::kMillisecond);
+
+// The whole large book merged into a database on disk that already holds it: every row is
+// looked up, none added.
+void ImportBookAgain(benchmark::State& state) {
+    SqliteRollBook book(Large().database.Connection());
+    const auto large = LargeBook();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(book.Import(large));
+    }
+}
+BENCHMARK(ImportBookAgain)->Unit(benchmark::kMillisecond);
+
+// The whole large book stored into a fresh database file.
+void ImportBookAfresh(benchmark::State& state) {
+    const auto large = LargeBook();
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        KelvaneDatabase fresh((folder.path() + "/kelvane.sqlite3").toStdString());
+        SqliteRollBook(fresh.Connection()).Import(large);
+    }
+}
+BENCHMARK(ImportBookAfresh)->Unit(benchmark::kMillisecond);
 
 void SaveRow(benchmark::State& state) {
     SqliteRollBook book(Large().database.Connection());

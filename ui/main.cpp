@@ -26,23 +26,33 @@ int main(int argc, char* argv[]) {
     const kelvane::Translations translations(QLocale::system().uiLanguages());
 
     kelvane::formKelvane window;
-    kelvane::SqliteTableOutbox outbox(window.Database().Connection());
-    kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
-    // A testing aid: a local server that answers as Discord's API does.
-    kelvane::TableSharing sharing(
-        outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
-        QFileInfo(kelvane::DatabasePath()).dir().filePath(QStringLiteral("table-posting.lock")));
-    ;
-    kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
     kelvane::RollLogger logger(window.Database());
     logger.Attach(window);
+    // Sharing with the table waits for the window's first paint: reading the certificates
+    // and setting up the network take longer than the window takes to show.
+    std::unique_ptr<kelvane::SqliteTableOutbox> outbox;
+    std::unique_ptr<kelvane::TableSharing> sharing;
     // The roll book's character makes the rolls: the log names it, and the table hears it.
     const auto takeCharacter = [&logger, &sharing](const QString& name) {
         logger.SetCharacter(name);
-        sharing.SetCharacterName(name);
+        if (sharing) {
+            sharing->SetCharacterName(name);
+        }
     };
     takeCharacter(window.Character());
     QObject::connect(&window, &kelvane::formKelvane::characterChanged, &window, takeCharacter);
+    QObject::connect(&window, &kelvane::formKelvane::firstPainted, &window, [&] {
+        outbox = std::make_unique<kelvane::SqliteTableOutbox>(window.Database().Connection());
+        kelvane::WebhookPoster::TrustCertificateFileFromEnvironment();
+        // A testing aid: a local server that answers as Discord's API does.
+        sharing = std::make_unique<kelvane::TableSharing>(
+            *outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
+            QFileInfo(kelvane::DatabasePath())
+                .dir()
+                .filePath(QStringLiteral("table-posting.lock")));
+        sharing->SetCharacterName(window.Character());
+        kelvane::LinkTable(window, *sharing, kelvane::TableSettings::FilePath());
+    });
     std::unique_ptr<kelvane::frmRollLog> logWindow;
     QObject::connect(&window, &kelvane::formKelvane::logRequested, &window, [&] {
         if (!logWindow) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "Schema.h"
 
@@ -13,21 +14,39 @@ namespace kelvane {
 
 namespace {
 
-// Raised while the file is first read and checked: a damaged header reads as SQLITE_ERROR
-// ("unsupported file format"), a stranger file as SQLITE_NOTADB, a damaged page as
-// SQLITE_CORRUPT.
-bool IsDamage(int code) {
-    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT || code == SQLITE_ERROR;
-}
+// Raised while the file is first read: a damaged header reads as SQLITE_ERROR ("unsupported
+// file format"), a stranger file as SQLITE_NOTADB, a damaged page as SQLITE_CORRUPT.
+bool IsDamageAtOpen(int code) { return IsDamage(code) || code == SQLITE_ERROR; }
 
 struct Damaged : StorageError {
     using StorageError::StorageError;
 };
 
+// Reads every page of the file: for a copy in memory, where no other thread can read it.
 void CheckIntact(SqliteDatabase& database) {
     SqliteStatement check(database, "PRAGMA quick_check");
     if (!check.Step() || check.Text(0) != "ok") {
         throw StorageError(SQLITE_CORRUPT, "the database failed its check");
+    }
+}
+
+// Reads the schema and the first row of every table: a damaged header, schema or table shows
+// at once, for the cost of a few pages however large the file has grown.
+void CheckReadable(SqliteDatabase& database) {
+    std::vector<std::string> tables;
+    {
+        SqliteStatement names(database, "SELECT name FROM sqlite_schema WHERE type = 'table'");
+        while (names.Step()) {
+            tables.push_back(names.Text(0));
+        }
+    }
+    for (const auto& table : tables) {
+        std::string quoted;
+        for (const char c : table) {
+            quoted += c == '"' ? "\"\"" : std::string(1, c);
+        }
+        SqliteStatement first(database, "SELECT * FROM \"" + quoted + "\" LIMIT 1");
+        static_cast<void>(first.Step());
     }
 }
 
@@ -60,9 +79,9 @@ std::unique_ptr<SqliteDatabase> OpenForWriting(const std::string& path) {
         // With write-ahead logging a commit need not wait for the disk: the file stays whole
         // after a crash, and only the last moments before a power cut may be lost.
         database->Execute("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
-        CheckIntact(*database);
+        CheckReadable(*database);
     } catch (const StorageError& error) {
-        if (IsDamage(error.Code())) {
+        if (IsDamageAtOpen(error.Code())) {
             throw Damaged(error.Code(), error.what());
         }
         throw;
@@ -120,14 +139,20 @@ std::string DatedName(const std::filesystem::path& path, int attempt) {
     return Utf8Of(path.parent_path() / PathOf(name + Utf8Of(path.extension())));
 }
 
+// The first dated name beside path that no file has yet.
+std::string FreeDatedName(const std::string& path) {
+    std::string target;
+    for (int attempt = 0; target.empty() || std::filesystem::exists(PathOf(target)); ++attempt) {
+        target = DatedName(PathOf(path), attempt);
+    }
+    return target;
+}
+
 }  // namespace
 
 std::string MoveAside(const std::string& path) {
     namespace fs = std::filesystem;
-    std::string target;
-    for (int attempt = 0; target.empty() || fs::exists(PathOf(target)); ++attempt) {
-        target = DatedName(PathOf(path), attempt);
-    }
+    const std::string target = FreeDatedName(path);
     // The -wal first: moved without it, the main file would lose its last transactions, and
     // a fresh database would pick the stale log up.
     for (const std::string_view suffix : {"-wal", "-shm"}) {
@@ -141,7 +166,19 @@ std::string MoveAside(const std::string& path) {
     return target;
 }
 
-KelvaneDatabase::KelvaneDatabase(const std::string& path) {
+std::string CopyAside(const std::string& path) {
+    namespace fs = std::filesystem;
+    const std::string target = FreeDatedName(path);
+    // The -shm is only an index of the -wal, which SQLite builds again when it opens the copy.
+    std::error_code ignored;
+    if (fs::exists(PathOf(path + "-wal"), ignored)) {
+        fs::copy_file(PathOf(path + "-wal"), PathOf(target + "-wal"));
+    }
+    fs::copy_file(PathOf(path), PathOf(target));
+    return target;
+}
+
+KelvaneDatabase::KelvaneDatabase(const std::string& path) : path_(path) {
     try {
         try {
             connection_ = OpenForWriting(path);
@@ -187,6 +224,70 @@ void KelvaneDatabase::OpenReadOnlyCopy(const std::string& path) {
         Migrate(*connection_);
     }
     connection_->Execute("PRAGMA foreign_keys = ON; PRAGMA query_only = 1");
+}
+
+bool KelvaneDatabase::CheckFile(const std::string& path, const std::atomic_bool* stop) {
+    try {
+        SqliteDatabase database(path, SQLITE_OPEN_READONLY);
+        if (stop != nullptr) {
+            // Looked at every few thousand steps, so that a window closing soon after start
+            // does not wait for the check of a large file.
+            constexpr int kStepsBetweenLooks = 10000;
+            sqlite3_progress_handler(
+                database.Handle(), kStepsBetweenLooks,
+                [](void* flag) {
+                    return static_cast<const std::atomic_bool*>(flag)->load() ? 1 : 0;
+                },
+                const_cast<void*>(static_cast<const void*>(stop)));
+        }
+        SqliteStatement check(database, "PRAGMA quick_check");
+        return check.Step() && check.Text(0) == "ok";
+    } catch (const StorageError& error) {
+        return !IsDamage(error.Code());
+    }
+}
+
+std::string KelvaneDatabase::FileToCheck() const {
+    return state_ == State::kCannotSave || path_ == ":memory:" ? std::string() : path_;
+}
+
+void KelvaneDatabase::StartAfresh() {
+    if (FileToCheck().empty()) {
+        return;
+    }
+    const auto stopWriting = [this](int code) {
+        state_ = State::kCannotSave;
+        problem_code_ = code;
+        // Nothing more goes into a file known to be damaged.
+        sqlite3_exec(connection_->Handle(), "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+    };
+    try {
+        // The copy first: the database is emptied only once its damaged pages are kept.
+        const std::string aside = CopyAside(path_);
+        SqliteDatabase fresh(":memory:", SQLITE_OPEN_READWRITE);
+        Migrate(fresh);
+        // The backup replaces every page of the file in one write transaction, so another
+        // reader sees the damaged database or the fresh one, never a mixture.
+        sqlite3_backup* backup =
+            sqlite3_backup_init(connection_->Handle(), "main", fresh.Handle(), "main");
+        if (backup == nullptr) {
+            throw StorageError(sqlite3_errcode(connection_->Handle()),
+                               sqlite3_errmsg(connection_->Handle()));
+        }
+        const int stepped = sqlite3_backup_step(backup, -1);
+        sqlite3_backup_finish(backup);
+        if (stepped != SQLITE_DONE) {
+            throw StorageError(stepped & 0xff, sqlite3_errstr(stepped));
+        }
+        moved_aside_to_ = aside;
+        state_ = State::kStartedAfresh;
+    } catch (const StorageError& error) {
+        stopWriting(error.Code());
+        throw;
+    } catch (const std::filesystem::filesystem_error&) {
+        stopWriting(SQLITE_READONLY);
+        throw StorageError(SQLITE_READONLY, "the damaged database could not be copied aside");
+    }
 }
 
 }  // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -9,8 +10,11 @@ namespace kelvane {
 
 // Kelvane's one database file, opened with write-ahead logging (so that two Kelvane processes
 // share it), foreign keys on, and its schema migrated to the newest version. Opening never
-// fails: a damaged file is moved aside and a fresh one started, and a file that cannot be
-// written is read into memory, where every write fails with a StorageError.
+// fails: a file whose header, schema or tables cannot be read is moved aside and a fresh one
+// started, and a file that cannot be written is read into memory, where every write fails with
+// a StorageError. Opening reads only a few pages, whatever the file's size: the whole file is
+// checked by CheckFile, on another thread, and damage found then or later is met by
+// StartAfresh.
 class KelvaneDatabase {
   public:
     enum class State {
@@ -20,6 +24,21 @@ class KelvaneDatabase {
     };
 
     explicit KelvaneDatabase(const std::string& path);
+
+    // Whether the file holds together throughout, read through a read-only connection of its
+    // own so that it may run on any thread while the window goes on. Takes seconds for a file
+    // of hundreds of megabytes. A file that cannot be read now counts as intact: opening has
+    // said what was wrong with it; so does a check given up because stop was set.
+    [[nodiscard]] static bool CheckFile(const std::string& path,
+                                        const std::atomic_bool* stop = nullptr);
+    // The file CheckFile should read, or nothing when its contents are in memory.
+    [[nodiscard]] std::string FileToCheck() const;
+
+    // Keeps a copy of the damaged file under a dated name beside it and empties the database in
+    // place to a fresh one, in one step: the connection, and everything holding on to it, goes
+    // on with the fresh database. When the database cannot be emptied it stops taking writes
+    // (OpenedState() says kCannotSave) and the StorageError is thrown.
+    void StartAfresh();
 
     [[nodiscard]] SqliteDatabase& Connection() { return *connection_; }
     [[nodiscard]] State OpenedState() const noexcept { return state_; }
@@ -32,6 +51,7 @@ class KelvaneDatabase {
   private:
     void OpenReadOnlyCopy(const std::string& path);
 
+    std::string path_;
     std::unique_ptr<SqliteDatabase> connection_;
     State state_ = State::kSaved;
     std::string moved_aside_to_;
@@ -39,7 +59,10 @@ class KelvaneDatabase {
 };
 
 // Moves a damaged database and its -wal and -shm files aside under a dated name beside it,
-// such as kelvane.damaged-2026-12-09-0405.sqlite3, and returns that name.
+// such as kelvane.damaged-2026-12-09-040512.sqlite3, and returns that name.
 std::string MoveAside(const std::string& path);
+// Copies a damaged database and its -wal file to a dated name beside it, as MoveAside names it,
+// for a file that an open connection still holds; returns that name.
+std::string CopyAside(const std::string& path);
 
 }  // namespace kelvane

@@ -3,20 +3,14 @@
 #include <sqlite3.h>
 
 #include <climits>
+#include <utility>
 
 namespace kelvane {
 
-namespace {
-
-[[noreturn]] void Throw(sqlite3* database, int result) {
-    const char* message = database != nullptr ? sqlite3_errmsg(database) : sqlite3_errstr(result);
-    throw StorageError(result & 0xff, message);
-}
-
-}  // namespace
-
 StorageError::StorageError(int code, const std::string& message)
     : std::runtime_error(message), code_(code) {}
+
+bool IsDamage(int code) { return code == SQLITE_CORRUPT || code == SQLITE_NOTADB; }
 
 StorageProblem ProblemOf(int code) {
     switch (code) {
@@ -49,10 +43,19 @@ SqliteDatabase::SqliteDatabase(const std::string& path, int flags) {
 
 SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(handle_); }
 
+void SqliteDatabase::Fail(int result) {
+    const int code = result & 0xff;
+    StorageError error(code, sqlite3_errmsg(handle_));
+    if (IsDamage(code) && damageFound_) {
+        damageFound_();
+    }
+    throw error;
+}
+
 void SqliteDatabase::Execute(const char* sql) {
     const int result = sqlite3_exec(handle_, sql, nullptr, nullptr, nullptr);
     if (result != SQLITE_OK) {
-        Throw(handle_, result);
+        Fail(result);
     }
 }
 
@@ -64,12 +67,12 @@ std::int64_t SqliteDatabase::QueryInteger(const char* sql) {
 std::int64_t SqliteDatabase::LastInsertRowId() const { return sqlite3_last_insert_rowid(handle_); }
 
 SqliteStatement::SqliteStatement(SqliteDatabase& database, std::string_view sql)
-    : database_(database.Handle()) {
+    : database_(database) {
     if (sql.size() > INT_MAX) {
         throw StorageError(SQLITE_TOOBIG, "statement too long");
     }
-    Check(sqlite3_prepare_v3(database_, sql.data(), static_cast<int>(sql.size()), 0, &handle_,
-                             nullptr));
+    Check(sqlite3_prepare_v3(database_.Handle(), sql.data(), static_cast<int>(sql.size()), 0,
+                             &handle_, nullptr));
 }
 
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(handle_); }
@@ -104,7 +107,7 @@ bool SqliteStatement::Step() {
         return false;
     }
     sqlite3_reset(handle_);
-    Throw(database_, result);
+    database_.Fail(result);
 }
 
 void SqliteStatement::Run() {
@@ -133,7 +136,7 @@ std::string SqliteStatement::Text(int column) const {
 
 void SqliteStatement::Check(int result) const {
     if (result != SQLITE_OK) {
-        Throw(database_, result);
+        database_.Fail(result);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -48,9 +49,21 @@ class SqliteDatabase {
     [[nodiscard]] std::int64_t LastInsertRowId() const;
     [[nodiscard]] sqlite3* Handle() const noexcept { return handle_; }
 
+    // Called on the failing call's thread, just before its StorageError is thrown, whenever a
+    // call on this connection or its statements finds the file damaged (SQLITE_CORRUPT or
+    // SQLITE_NOTADB), so that one place can start a fresh database whoever met the damage.
+    void OnDamage(std::function<void()> found) { damageFound_ = std::move(found); }
+
+    // Throws the StorageError for a failed call's result, telling OnDamage's callee first.
+    [[noreturn]] void Fail(int result);
+
   private:
     sqlite3* handle_ = nullptr;
+    std::function<void()> damageFound_;
 };
+
+// Whether SQLite's result code says that the file is damaged.
+[[nodiscard]] bool IsDamage(int code);
 
 // One prepared statement on a database, finalised when it goes. Parameter and column indexes
 // follow SQLite: parameters from 1, columns from 0.
@@ -83,7 +96,7 @@ class SqliteStatement {
   private:
     void Check(int result) const;
 
-    sqlite3* database_;
+    SqliteDatabase& database_;
     sqlite3_stmt* handle_ = nullptr;
 };
 

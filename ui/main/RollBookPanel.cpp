@@ -63,6 +63,10 @@ RollBookPanel::~RollBookPanel() = default;
 void RollBookPanel::Open(KelvaneDatabase& database, const QLineEdit& notationBox) {
     book_ = std::make_unique<SqliteRollBook>(database.Connection());
     notationBox_ = &notationBox;
+    // Opened again when the database started afresh: nothing of the old book is chosen or
+    // can be undone.
+    character_ = 0;
+    removed_.clear();
     // The book follows changes from other windows each time this one comes to the front.
     window()->installEventFilter(this);
     Reload();

@@ -30,7 +30,8 @@ class RollBookPanel : public QWidget {
     explicit RollBookPanel(QWidget* parent = nullptr);
     ~RollBookPanel() override;
 
-    // Shows the book that the database holds, and says what opening the database came to.
+    // Shows the book that the database holds, and says what opening the database came to;
+    // again after the database started afresh.
     // Save reads the notation from notationBox.
     void Open(KelvaneDatabase& database, const QLineEdit& notationBox);
     // The notations rolled in earlier sessions, newest first.

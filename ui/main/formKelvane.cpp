@@ -29,6 +29,7 @@
 #include "DefaultFont.h"
 #include "MersenneRandomSource.h"
 #include "RollBookPanel.h"
+#include "SqliteRollBook.h"
 #include "UntrappedErrorHandler.h"
 #include "WholeLineToolTips.h"
 #include "frmAbout.h"
@@ -81,8 +82,9 @@ formKelvane::formKelvane(QWidget* parent) : formKelvane(ProcessRandomSource(), p
 
 formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     : QWidget(parent),
+      // Opened on a thread of its own while the layout is built on this one.
+      openingDatabase_(std::async(std::launch::async, OpenKelvaneDatabase)),
       ui(BuildLayout(*this)),
-      database_(OpenKelvaneDatabase()),
       random_(random),
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
@@ -150,6 +152,16 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
     connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, this,
             &formKelvane::characterChanged);
+    database_ = openingDatabase_.get();
+    // Damage met by any reader or writer, here or in the log and the table's outbox, is met
+    // once, after the failing call has unwound.
+    database_->Connection().OnDamage([this] {
+        if (!afreshQueued_) {
+            afreshQueued_ = true;
+            QMetaObject::invokeMethod(this, &formKelvane::StartDatabaseAfresh,
+                                      Qt::QueuedConnection);
+        }
+    });
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
     history_.Load(ui->panelRollBook->History());
 }
@@ -157,6 +169,54 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
 formKelvane::~formKelvane() {
     // Odds not yet started are not worth waiting for; oddsWorkers_ waits for the rest.
     latestOdds_.cancel();
+    stopChecking_ = true;
+}
+
+bool formKelvane::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint && !painted_) {
+        painted_ = true;
+        // Queued, so that the painted frame reaches the screen first.
+        QMetaObject::invokeMethod(this, &formKelvane::AfterFirstPaint, Qt::QueuedConnection);
+    }
+    return handled;
+}
+
+void formKelvane::AfterFirstPaint() {
+    const std::string file = database_->FileToCheck();
+    if (!file.empty()) {
+        auto* watcher = new QFutureWatcher<bool>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+            watcher->deleteLater();
+            if (!watcher->future().result()) {
+                StartDatabaseAfresh();
+            }
+        });
+        watcher->setFuture(QtConcurrent::run(&databaseChecker_, [this, file] {
+            return KelvaneDatabase::CheckFile(file, &stopChecking_);
+        }));
+    }
+    emit firstPainted();
+}
+
+void formKelvane::StartDatabaseAfresh() {
+    // Reading the damaged book below may meet the damage again: that is this very call.
+    afreshQueued_ = true;
+    // The book is carried over when the damage lies elsewhere, as in the roll log.
+    std::vector<CharacterRolls> book;
+    try {
+        book = SqliteRollBook(database_->Connection()).Export();
+    } catch (const StorageError&) {
+        // The damage lies in the book itself: the fresh one starts empty.
+    }
+    try {
+        database_->StartAfresh();
+        SqliteRollBook(database_->Connection()).Import(book);
+    } catch (const StorageError&) {
+        // The database now refuses writes, or kept what it could; the panel says why.
+    }
+    afreshQueued_ = false;
+    ui->panelRollBook->Open(*database_, *ui->txtNotation);
 }
 
 QString formKelvane::Character() const { return ui->panelRollBook->Character(); }

@@ -3,9 +3,11 @@
 #include <QFuture>
 #include <QThreadPool>
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -85,10 +87,15 @@ class formKelvane : public QWidget {
     void tableRequested();
     // The band's Log button asks for the Roll log window.
     void logRequested();
+    // The window has been painted for the first time: what need not be there for it to show
+    // may be set up now.
+    void firstPainted();
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Notices the first paint.
+    bool event(QEvent* event) override;
 
   private:
     void d4_Click();
@@ -132,7 +139,14 @@ class formKelvane : public QWidget {
     // Makes the roll list's first line current if a roll came since the list last had the
     // focus, and has a screen reader speak the current line.
     void SpeakCurrentLine();
+    // Once the window is on screen: the database's whole file is read through on a worker
+    // thread, and firstPainted is emitted.
+    void AfterFirstPaint();
+    // Keeps the damaged database aside and shows the fresh database that replaces it, holding
+    // the old one's roll book when that can still be read whole.
+    void StartDatabaseAfresh();
 
+    std::future<std::unique_ptr<KelvaneDatabase>> openingDatabase_;
     std::unique_ptr<Ui::formKelvane> ui;
     std::unique_ptr<KelvaneDatabase> database_;
     RandomSource& random_;
@@ -149,6 +163,11 @@ class formKelvane : public QWidget {
     // Cancelled when a newer roll comes before a worker has started on it.
     QFuture<WorkedOutOdds> latestOdds_;
     bool rolledSinceListFocus_ = false;
+    bool painted_ = false;
+    bool afreshQueued_ = false;
+    // Set when the window goes, so that a check of a large file gives up.
+    std::atomic_bool stopChecking_{false};
+    QThreadPool databaseChecker_;
     // Declared last, so destroyed first: it waits for the odds being worked out.
     QThreadPool oddsWorkers_;
 };

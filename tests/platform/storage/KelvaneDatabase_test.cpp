@@ -149,6 +149,71 @@ TEST_F(Storage, AFullDiskChangesNothing) {
     EXPECT_EQ(book.Rolls(player)[0].name, "Longsword");
 }
 
+// A book grown over many pages whose damage lies in one page that opening does not read: the
+// whole-file check finds it, and the book starts afresh in place, keeping the damaged file.
+struct LaterDamage {
+    const char* name;
+    int page_from_end;  // the damaged page, counted from the file's last (1)
+    char filler;
+};
+
+void PrintTo(const LaterDamage& damage, std::ostream* out) { *out << damage.name; }
+
+class DamageFoundLater : public StorageFolder, public ::testing::WithParamInterface<LaterDamage> {};
+
+TEST_P(DamageFoundLater, IsFoundByTheCheckAndStartsAfreshInPlace) {
+    std::int64_t player = 0;
+    {
+        KelvaneDatabase database(Path());
+        SqliteRollBook book(database.Connection());
+        player = book.AddCharacter("Player").value();
+        for (int row = 0; row < 3000; ++row) {
+            book.AddRoll(player, "Longsword " + std::to_string(row) + std::string(40, 'x'),
+                         "d20+5");
+        }
+    }
+    std::string file = Contents(Path());
+    constexpr std::size_t kPage = 4096;
+    const std::size_t page =
+        file.size() / kPage - static_cast<std::size_t>(GetParam().page_from_end);
+    file.replace(page * kPage, kPage, std::string(kPage, GetParam().filler));
+    std::ofstream(Path(), std::ios::binary | std::ios::trunc) << file;
+    ASSERT_TRUE(KelvaneDatabase::CheckFile((folder_ / "none.sqlite3").string()))
+        << "a missing file is for opening to report";
+
+    KelvaneDatabase database(Path());
+    ASSERT_EQ(database.OpenedState(), KelvaneDatabase::State::kSaved) << "found at open";
+    ASSERT_EQ(database.FileToCheck(), Path());
+    EXPECT_FALSE(KelvaneDatabase::CheckFile(Path()));
+    int damageReports = 0;
+    database.Connection().OnDamage([&damageReports] { ++damageReports; });
+    SqliteRollBook book(database.Connection());
+    EXPECT_THROW(static_cast<void>(book.Export()), StorageError);
+    EXPECT_EQ(damageReports, 1);
+
+    database.StartAfresh();
+
+    EXPECT_EQ(database.OpenedState(), KelvaneDatabase::State::kStartedAfresh);
+    EXPECT_EQ(Contents(database.MovedAsideTo()), file);
+    EXPECT_TRUE(KelvaneDatabase::CheckFile(Path()));
+    EXPECT_TRUE(book.Characters().empty());
+    const auto fresh = book.AddCharacter("Player").value();
+    book.AddRoll(fresh, "Longsword", "d20+5");
+    SqliteStatement mode(database.Connection(), "PRAGMA journal_mode");
+    ASSERT_TRUE(mode.Step());
+    EXPECT_EQ(mode.Text(0), "wal");
+    KelvaneDatabase reopened(Path());
+    EXPECT_EQ(reopened.OpenedState(), KelvaneDatabase::State::kSaved);
+    EXPECT_EQ(SqliteRollBook(reopened.Connection()).Rolls(fresh).at(0).name, "Longsword");
+    EXPECT_EQ(damageReports, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, DamageFoundLater,
+                         ::testing::Values(LaterDamage{"last_page_nonsense", 1, '\x5a'},
+                                           LaterDamage{"last_page_zeros", 1, '\0'},
+                                           LaterDamage{"second_last_page_nonsense", 2, '\x5a'}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 #ifndef _WIN32
 // The folder cannot be written: what was saved shows, and every change is refused whole.
 TEST_F(Storage, AReadOnlyFolderShowsTheBookAndRefusesChanges) {

@@ -1,6 +1,7 @@
 #include "RollBookPanel.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,8 +11,12 @@
 #include <QtTest>
 #include <memory>
 
+#include "DatabaseLocation.h"
+#include "KelvaneDatabase.h"
 #include "PrivateDataFolder.h"
 #include "ScriptedRandomSource.h"
+#include "SqliteRollBook.h"
+#include "SqliteTableOutbox.h"
 #include "formKelvane.h"
 
 using kelvane::formKelvane;
@@ -151,6 +156,57 @@ private slots:
             shown << list.topLevelItem(row)->text(0) + " " + list.topLevelItem(row)->text(1);
         }
         QCOMPARE(shown.join('|'), rows);
+    }
+
+    // A file grown over many pages, damaged in its last page, which opening does not read.
+    // Met while the window reads the book, or found by the file's check after the first paint,
+    // the damage is kept aside and a fresh database started, holding the book when the damage
+    // lay elsewhere.
+    void damageFoundAfterOpeningStartsAfresh_data() {
+        QTest::addColumn<bool>("inTheBook");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("in the rolls the window shows") << true << "";
+        QTest::newRow("in the table's outbox, which it does not read")
+            << false << "Longsword d20+5|Damage 1d8+3|3d6 3d6|";
+    }
+
+    void damageFoundAfterOpeningStartsAfresh() {
+        QFETCH(bool, inTheBook);
+        QFETCH(QString, rows);
+        const QString path = kelvane::DatabasePath();
+        {
+            kelvane::KelvaneDatabase database(path.toStdString());
+            kelvane::SqliteRollBook book(database.Connection());
+            const auto player = book.AddCharacter("Player").value();
+            kelvane::SqliteTableOutbox outbox(database.Connection());
+            for (int row = 0; row < 3000; ++row) {
+                const std::string text = "Longsword " + std::to_string(row) + std::string(40, 'x');
+                if (inTheBook) {
+                    book.AddRoll(player, text, "d20+5");
+                } else {
+                    outbox.Add(row, text);
+                }
+            }
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray damaged = file.readAll();
+        damaged.replace(damaged.size() - 4096, 4096, QByteArray(4096, '\x5a'));
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.write(damaged), damaged.size());
+        file.close();
+
+        Rig rig;
+        const QString start = "The roll book was damaged; it was moved to ";
+        QTRY_VERIFY(rig.Find<QLabel>("lblNotationMessage").text().startsWith(start));
+        QString aside = rig.Find<QLabel>("lblNotationMessage").text().mid(start.size());
+        aside.chop(QString(" and a new book started.").size());
+        QFile kept(aside);
+        QVERIFY2(kept.open(QIODevice::ReadOnly), qPrintable(aside));
+        QCOMPARE(kept.readAll(), damaged);
+        rig.Save("d6 # After");
+        QCOMPARE(rig.Rows(), rows + "After d6");
+        QVERIFY(kelvane::KelvaneDatabase::CheckFile(path.toStdString()));
     }
 
   private:
