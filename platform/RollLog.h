@@ -28,7 +28,7 @@ struct LoggedRoll {
 struct RollLogFilter {
     std::optional<std::string> character;
     std::optional<std::int64_t> since;  // rolled at or after this time
-    std::string search;                 // in the label or the notation, any case of ASCII letters
+    std::string search;                 // in the label or the notation, in any case
 };
 
 // The sums the luck of the rows in a filter is read from.
