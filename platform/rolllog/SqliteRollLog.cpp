@@ -1,5 +1,7 @@
 #include "SqliteRollLog.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <string>
 
@@ -127,6 +129,42 @@ LoggedRoll RowOf(const SqliteStatement& row) {
     return roll;
 }
 
+// Whether the table of sums by character and tenth holds a filter's sums.
+bool SumsKept(const RollLogFilter& filter) { return !filter.since && filter.search.empty(); }
+
+RollLogSums SumsFromTable(SqliteDatabase& database, const RollLogFilter& filter) {
+    SqliteStatement query(database, filter.character
+                                        ? "SELECT tenth, rolls, standings, spreads "
+                                          "FROM roll_log_luck WHERE character = ?"
+                                        : "SELECT tenth, rolls, standings, spreads FROM roll_log_luck");
+    if (filter.character) {
+        query.Bind(1, *filter.character);
+    }
+    RollLogSums sums;
+    while (query.Step()) {
+        AddToTenth(sums, query.Integer(0), query.Integer(1), query.Real(2), query.Real(3));
+    }
+    return sums;
+}
+
+// Counted here row by row: grouping in SQL would sort every row first.
+RollLogSums SumsByRow(SqliteDatabase& database, const RollLogFilter& filter) {
+    SqliteStatement query(database,
+                          "SELECT standing, standing_spread" + FromOf(filter) + WhereOf(filter, false));
+    Bind(query, filter);
+    RollLogSums sums;
+    while (query.Step()) {
+        if (query.IsNull(0)) {
+            ++sums.withoutStanding;
+            continue;
+        }
+        const double standing = query.Real(0);
+        AddToTenth(sums, std::max<std::int64_t>(0, static_cast<std::int64_t>(standing * 10.0)), 1,
+                   standing, query.Real(1));
+    }
+    return sums;
+}
+
 }  // namespace
 
 SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
@@ -186,35 +224,18 @@ std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
 }
 
 RollLogSums SqliteRollLog::Sums(const RollLogFilter& filter) {
-    RollLogSums sums;
-    if (!filter.since && filter.search.empty()) {
-        SqliteStatement query(database_,
-                              filter.character
-                                  ? "SELECT tenth, rolls, standings, spreads FROM roll_log_luck "
-                                    "WHERE character = ?"
-                                  : "SELECT tenth, rolls, standings, spreads FROM roll_log_luck");
-        if (filter.character) {
-            query.Bind(1, *filter.character);
-        }
-        while (query.Step()) {
-            AddToTenth(sums, query.Integer(0), query.Integer(1), query.Real(2), query.Real(3));
-        }
-        return sums;
+    return SumsKept(filter) ? SumsFromTable(database_, filter) : SumsByRow(database_, filter);
+}
+
+std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& filter) {
+    const char* file = sqlite3_db_filename(database_.Handle(), "main");
+    if (SumsKept(filter) || file == nullptr || *file == '\0') {
+        return {};
     }
-    // Counted here row by row: grouping in SQL would sort every row first.
-    SqliteStatement query(database_, "SELECT standing, standing_spread" + FromOf(filter) +
-                                         WhereOf(filter, false));
-    Bind(query, filter);
-    while (query.Step()) {
-        if (query.IsNull(0)) {
-            ++sums.withoutStanding;
-            continue;
-        }
-        const double standing = query.Real(0);
-        AddToTenth(sums, std::max<std::int64_t>(0, static_cast<std::int64_t>(standing * 10.0)), 1,
-                   standing, query.Real(1));
-    }
-    return sums;
+    return [path = std::string(file), filter] {
+        SqliteDatabase reader(path, SQLITE_OPEN_READONLY);
+        return SumsByRow(reader, filter);
+    };
 }
 
 void SqliteRollLog::ForEach(const RollLogFilter& filter,

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -13,8 +14,10 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimeZone>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "LogExport.h"
 #include "LogPeriod.h"
@@ -174,19 +177,44 @@ RollLogFilter frmRollLog::Filter() const {
 }
 
 void frmRollLog::Refresh() {
-    model_.Show(logger_.Log(), Filter());
-    ShowLuck();
+    const RollLogFilter filter = Filter();
+    model_.Show(logger_.Log(), filter);
+    ShowLuck(filter);
 }
 
-void frmRollLog::ShowLuck() {
+void frmRollLog::ShowLuck(const RollLogFilter& filter) {
+    const quint64 request = ++luckRequests_;
     RollLogSums sums;
     if (logger_.Log() != nullptr) {
         try {
-            sums = logger_.Log()->Sums(Filter());
+            if (auto elsewhere = logger_.Log()->SumsElsewhere(filter)) {
+                auto* watcher = new QFutureWatcher<std::optional<RollLogSums>>(this);
+                connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
+                    watcher->deleteLater();
+                    const std::optional<RollLogSums> summed = watcher->result();
+                    if (request == luckRequests_) {
+                        ShowSums(summed.value_or(RollLogSums{}));
+                    }
+                });
+                watcher->setFuture(QtConcurrent::run(
+                    [elsewhere = std::move(elsewhere)]() -> std::optional<RollLogSums> {
+                        try {
+                            return elsewhere();
+                        } catch (const std::exception&) {
+                            return std::nullopt;
+                        }
+                    }));
+                return;
+            }
+            sums = logger_.Log()->Sums(filter);
         } catch (const std::exception&) {
             // Nothing to weigh.
         }
     }
+    ShowSums(sums);
+}
+
+void frmRollLog::ShowSums(const RollLogSums& sums) {
     ui->lblLuck->setText(LuckLine::Text(sums));
     ui->lblLuck->setAccessibleName(ui->lblLuck->text());
     ui->chartLuck->SetTenths(sums.tenths);

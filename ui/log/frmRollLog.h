@@ -44,7 +44,10 @@ class frmRollLog : public QWidget {
     void FillPeriods();
     [[nodiscard]] RollLogFilter Filter() const;
     void Refresh();
-    void ShowLuck();
+    // Shows the luck of the rows the filter shows: at once where it is kept, else once a worker
+    // thread has summed it, the line keeping the previous figures meanwhile.
+    void ShowLuck(const RollLogFilter& filter);
+    void ShowSums(const RollLogSums& sums);
     [[nodiscard]] std::vector<int> SelectedRows() const;
     void RollAgain();
     void CopyRows();
@@ -57,6 +60,8 @@ class frmRollLog : public QWidget {
     std::function<void(const QString&)> rollAgain_;
     RollLogModel model_;
     QTimer refreshTimer_;
+    // Counts the luck lines asked for, so that a newer filter's drops an older one's.
+    quint64 luckRequests_ = 0;
     bool placed_ = false;
 };
 

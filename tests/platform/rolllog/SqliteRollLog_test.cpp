@@ -90,6 +90,11 @@ TEST_P(FilterTest, ShowsItsRowsAndSumsThem) {
     const RollLogSums sums = log.Sums(c.filter);
     EXPECT_EQ(sums.withStanding, c.withStanding);
     EXPECT_EQ(sums.withoutStanding, c.withoutStanding);
+    if (const auto elsewhere = log.SumsElsewhere(c.filter)) {
+        const RollLogSums summedElsewhere = elsewhere();
+        EXPECT_EQ(summedElsewhere.tenths, sums.tenths);
+        EXPECT_EQ(summedElsewhere.withoutStanding, c.withoutStanding);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
