@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QItemSelection>
 #include <QKeySequence>
+#include <QScrollBar>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimeZone>
@@ -177,8 +179,34 @@ RollLogFilter frmRollLog::Filter() const {
 }
 
 void frmRollLog::Refresh() {
+    const QModelIndex current = ui->tblLog->currentIndex();
+    // Ids count from 1.
+    const std::int64_t currentId = current.isValid() ? model_.Row(current.row()).id : 0;
+    std::vector<std::int64_t> selectedIds;
+    for (const QModelIndex& index : ui->tblLog->selectionModel()->selectedRows()) {
+        selectedIds.push_back(model_.Row(index.row()).id);
+    }
+    const int rowsRead = model_.rowCount();
+    const int scrolledTo = ui->tblLog->verticalScrollBar()->value();
+
     const RollLogFilter filter = Filter();
     model_.Show(logger_.Log(), filter);
+
+    model_.ReadRows(rowsRead);
+    QItemSelection selection;
+    for (const std::int64_t id : selectedIds) {
+        const int row = model_.RowOfId(id);
+        if (row >= 0) {
+            selection.select(model_.index(row, 0), model_.index(row, RollLogModel::kColumnCount - 1));
+        }
+    }
+    ui->tblLog->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const int currentRow = currentId > 0 ? model_.RowOfId(currentId) : -1;
+    if (currentRow >= 0) {
+        ui->tblLog->selectionModel()->setCurrentIndex(
+            model_.index(currentRow, current.column()), QItemSelectionModel::NoUpdate);
+    }
+    ui->tblLog->verticalScrollBar()->setValue(scrolledTo);
     ShowLuck(filter);
 }
 

@@ -43,6 +43,8 @@ class frmRollLog : public QWidget {
     void FillCharacters();
     void FillPeriods();
     [[nodiscard]] RollLogFilter Filter() const;
+    // Reads the log again under the filter, keeping the current row, the selected rows and the
+    // place scrolled to where the filter still shows them.
     void Refresh();
     // Shows the luck of the rows the filter shows: at once where it is kept, else once a worker
     // thread has summed it, the line keeping the previous figures meanwhile.
