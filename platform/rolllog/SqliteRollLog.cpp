@@ -133,10 +133,10 @@ LoggedRoll RowOf(const SqliteStatement& row) {
 bool SumsKept(const RollLogFilter& filter) { return !filter.since && filter.search.empty(); }
 
 RollLogSums SumsFromTable(SqliteDatabase& database, const RollLogFilter& filter) {
-    SqliteStatement query(database, filter.character
-                                        ? "SELECT tenth, rolls, standings, spreads "
-                                          "FROM roll_log_luck WHERE character = ?"
-                                        : "SELECT tenth, rolls, standings, spreads FROM roll_log_luck");
+    SqliteStatement query(
+        database, filter.character ? "SELECT tenth, rolls, standings, spreads "
+                                     "FROM roll_log_luck WHERE character = ?"
+                                   : "SELECT tenth, rolls, standings, spreads FROM roll_log_luck");
     if (filter.character) {
         query.Bind(1, *filter.character);
     }
@@ -149,8 +149,8 @@ RollLogSums SumsFromTable(SqliteDatabase& database, const RollLogFilter& filter)
 
 // Counted here row by row: grouping in SQL would sort every row first.
 RollLogSums SumsByRow(SqliteDatabase& database, const RollLogFilter& filter) {
-    SqliteStatement query(database,
-                          "SELECT standing, standing_spread" + FromOf(filter) + WhereOf(filter, false));
+    SqliteStatement query(
+        database, "SELECT standing, standing_spread" + FromOf(filter) + WhereOf(filter, false));
     Bind(query, filter);
     RollLogSums sums;
     while (query.Step()) {
@@ -249,7 +249,8 @@ void SqliteRollLog::ForEach(const RollLogFilter& filter,
 }
 
 std::vector<std::string> SqliteRollLog::Characters() {
-    SqliteStatement query(database_, "SELECT DISTINCT character FROM roll_log_luck ORDER BY character");
+    SqliteStatement query(database_,
+                          "SELECT DISTINCT character FROM roll_log_luck ORDER BY character");
     std::vector<std::string> names;
     while (query.Step()) {
         names.push_back(query.Text(0));

@@ -85,8 +85,10 @@ END;
 
 // The roll log's luck sums by character and tenth of standing (-1 for rows still without one),
 // kept by triggers, so that the luck of the whole log or of one character, and the characters
-// that have rolls, are read from a few rows however long the log grows.
+// that have rolls, are read from a few rows however long the log grows. They replace the index
+// by standing, which each roll written had to keep up too.
 constexpr const char* kRollLogLuck = R"sql(
+DROP INDEX roll_log_by_standing;
 CREATE TABLE roll_log_luck (
     character TEXT NOT NULL,
     tenth INTEGER NOT NULL,

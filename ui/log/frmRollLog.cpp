@@ -9,11 +9,11 @@
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QItemSelection>
+#include <QItemSelectionModel>
 #include <QKeySequence>
-#include <QScrollBar>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTimeZone>
 #include <QtConcurrent/QtConcurrentRun>
@@ -197,14 +197,15 @@ void frmRollLog::Refresh() {
     for (const std::int64_t id : selectedIds) {
         const int row = model_.RowOfId(id);
         if (row >= 0) {
-            selection.select(model_.index(row, 0), model_.index(row, RollLogModel::kColumnCount - 1));
+            selection.select(model_.index(row, 0),
+                             model_.index(row, RollLogModel::kColumnCount - 1));
         }
     }
     ui->tblLog->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const int currentRow = currentId > 0 ? model_.RowOfId(currentId) : -1;
     if (currentRow >= 0) {
-        ui->tblLog->selectionModel()->setCurrentIndex(
-            model_.index(currentRow, current.column()), QItemSelectionModel::NoUpdate);
+        ui->tblLog->selectionModel()->setCurrentIndex(model_.index(currentRow, current.column()),
+                                                      QItemSelectionModel::NoUpdate);
     }
     ui->tblLog->verticalScrollBar()->setValue(scrolledTo);
     ShowLuck(filter);
