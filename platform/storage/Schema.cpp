@@ -63,10 +63,12 @@ CREATE TABLE table_outbox (
 )sql";
 
 // A trigram index over the roll log's labels and notations, kept by triggers, that finds any
-// text of three or more characters in them without reading every row.
+// text of three or more characters in them without reading every row. Matches are never ranked,
+// so the index keeps no column sizes, one write fewer for each roll.
 constexpr const char* kRollLogSearch = R"sql(
 CREATE VIRTUAL TABLE roll_log_search USING fts5 (
-    label, notation, content = 'roll_log', content_rowid = 'id', tokenize = 'trigram'
+    label, notation, content = 'roll_log', content_rowid = 'id', tokenize = 'trigram',
+    columnsize = 0
 );
 INSERT INTO roll_log_search (roll_log_search) VALUES ('rebuild');
 CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log BEGIN
