@@ -42,6 +42,7 @@ bench: deps
 	./build/release/bench/notation_bench
 	./build/release/bench/window_bench
 	./build/release/bench/rollbook_bench
+	./build/release/bench/log_bench
 	./bench/startup_and_memory.sh build/release
 
 package: deps

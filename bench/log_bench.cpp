@@ -1,18 +1,25 @@
 // The roll log on disk: writing one roll as the window does (the row, then its standing), and
-// a log of a million rolls opened, filtered and exported. The million-roll file is made once
-// in the temporary folder and its size on disk reported as the counter "bytes_on_disk".
+// a log of a million rolls opened, filtered and exported, by the store and through the Roll log
+// window painted off screen. The million-roll file is made once in the temporary folder and its
+// size on disk reported as the counter "bytes_on_disk".
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QByteArray>
 #include <QDir>
+#include <QEvent>
+#include <QLineEdit>
+#include <QTableView>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "KelvaneDatabase.h"
 #include "LogExport.h"
+#include "RollLogger.h"
 #include "SqliteRollLog.h"
+#include "frmRollLog.h"
 
 namespace {
 
@@ -61,16 +68,30 @@ const std::string& MillionRollLog() {
     return path;
 }
 
+// A roll of a d20, and one of 32,000 d6 whose dice the log keeps cut to 10,000 (about 30 KB).
 void WriteRoll(benchmark::State& state) {
-    KelvaneDatabase database((Folder() / "write.sqlite3").string());
+    KelvaneDatabase database(
+        (Folder() / ("write" + std::to_string(state.range(0)) + ".sqlite3")).string());
     SqliteRollLog log(database.Connection());
+    std::string dice = "[";
+    for (std::int64_t die = 0; die < state.range(0); ++die) {
+        dice += die == 0 ? "4" : ", 4";
+    }
+    dice += ']';
     std::int64_t i = 0;
     for (auto _ : state) {
-        const std::int64_t id = log.Add(Roll(i++));
+        LoggedRoll roll = Roll(i++);
+        roll.dice = dice;
+        const std::int64_t id = log.Add(roll);
         log.SetStanding(id, 0.5, 0.08, false);
     }
 }
-BENCHMARK(WriteRoll)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(WriteRoll)
+    ->Arg(1)
+    ->Arg(10'000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 // What the window reads on opening: the luck sums and the first page.
 void OpenMillion(benchmark::State& state) {
@@ -128,6 +149,62 @@ void FilterMillion(benchmark::State& state) {
 }
 BENCHMARK(FilterMillion)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// Notes when a widget is painted.
+class PaintWatcher final : public QObject {
+  public:
+    explicit PaintWatcher(QWidget& widget) { widget.installEventFilter(this); }
+    bool painted = false;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The Roll log window over the million rolls, on a database the main window has already
+// opened: from the Log button's call to the table's rows painted.
+void OpenWindowMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    RollLogger logger(database);
+    frmRollLog window(logger, [](const QString&) {});
+    auto& table = *window.findChild<QTableView*>(QStringLiteral("tblLog"));
+    PaintWatcher tablePaint(*table.viewport());
+    for (auto _ : state) {
+        tablePaint.painted = false;
+        window.ShowWindow();
+        while (!tablePaint.painted) {
+            QCoreApplication::processEvents();
+        }
+        state.PauseTiming();
+        window.hide();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(OpenWindowMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A search typed into the open window, its last letter to the rows and the luck line painted.
+void SearchWindowMillion(benchmark::State& state) {
+    KelvaneDatabase database(MillionRollLog());
+    RollLogger logger(database);
+    frmRollLog window(logger, [](const QString&) {});
+    window.ShowWindow();
+    auto& table = *window.findChild<QTableView*>(QStringLiteral("tblLog"));
+    auto& search = *window.findChild<QLineEdit*>(QStringLiteral("txtSearch"));
+    PaintWatcher tablePaint(*table.viewport());
+    QCoreApplication::processEvents();
+    int round = 0;
+    for (auto _ : state) {
+        tablePaint.painted = false;
+        search.setText(++round % 2 == 0 ? QStringLiteral("sword") : QStringLiteral("4d6"));
+        while (!tablePaint.painted) {
+            QCoreApplication::processEvents();
+        }
+    }
+}
+BENCHMARK(SearchWindowMillion)->Unit(benchmark::kMillisecond)->Iterations(6);
+
 void ExportMillion(benchmark::State& state) {
     KelvaneDatabase database(MillionRollLog());
     SqliteRollLog log(database.Connection());
@@ -145,7 +222,9 @@ BENCHMARK(ExportMillion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterati
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
+    // No display is needed: the window is laid out and painted off screen.
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,5 +1,6 @@
-// A roll of 32000 dice through the real main window, from the click to the list and the total
-// painted, beside the same roll through the engine alone into an in-memory list; the same for
+// A roll of 32000 dice through the real main window, with each roll written to the roll log as
+// the program does, from the click to the list and the total painted, beside the same roll
+// through the engine alone into an in-memory list; the same for
 // a million dice typed as notation, with the memory the window holds after it; and a typical
 // notation roll from Enter to the total painted, and on to its odds painted.
 #include <benchmark/benchmark.h>
@@ -28,6 +29,7 @@
 #include "EngineBench.h"
 #include "MersenneRandomSource.h"
 #include "PrivateDataFolder.h"
+#include "RollLogger.h"
 #include "formKelvane.h"
 
 namespace {
@@ -98,10 +100,14 @@ class PaintWatcher final : public QObject {
     }
 };
 
-// The main window shown, with the clipboard option ticked and a roll ready: 32000 in the d6
-// count box, or notation in its box.
+// The main window shown, its rolls logged, with the clipboard option ticked and a roll ready:
+// 32000 in the d6 count box, or notation in its box.
 struct WindowRig {
-    explicit WindowRig(const char* notation = nullptr) : window(random) {
+    explicit WindowRig(const char* notation = nullptr) : window(random), logger(window.Database()) {
+        logger.Attach(window);
+        if (!logger.Keeping()) {
+            qFatal("the roll log cannot be written");
+        }
         window.show();
         QCoreApplication::processEvents();
         Find<QCheckBox>(window, "chkClip").setChecked(true);
@@ -147,6 +153,7 @@ struct WindowRig {
 
     MersenneRandomSource random;
     formKelvane window;
+    RollLogger logger;
     QPushButton& rollButton = Find<QPushButton>(window, "d6");
     QLineEdit& notationBox = Find<QLineEdit>(window, "txtNotation");
     QListView& list = Find<QListView>(window, "rolloutput");

@@ -28,7 +28,7 @@ struct LoggedRoll {
 struct RollLogFilter {
     std::optional<std::string> character;
     std::optional<std::int64_t> since;  // rolled at or after this time
-    std::string search;                 // in the label or the notation, any case of ASCII letters
+    std::string search;                 // in the label or the notation, in any case
 };
 
 // The sums the luck of the rows in a filter is read from.
@@ -56,6 +56,12 @@ class RollLog {
                                                        std::optional<std::int64_t> before,
                                                        std::size_t limit) = 0;
     [[nodiscard]] virtual RollLogSums Sums(const RollLogFilter& filter) = 0;
+    // Where Sums(filter) reads many rows: the same sums as a call that another thread may make,
+    // on a connection of its own. Empty where Sums(filter) is quick, or cannot be had elsewhere.
+    [[nodiscard]] virtual std::function<RollLogSums()> SumsElsewhere(
+        const RollLogFilter& /*filter*/) {
+        return {};
+    }
     // Every row of the filter, newest first, one at a time.
     virtual void ForEach(const RollLogFilter& filter,
                          const std::function<void(const LoggedRoll&)>& visit) = 0;

@@ -1,5 +1,8 @@
 #include "SqliteRollLog.h"
 
+#include <sqlite3.h>
+
+#include <algorithm>
 #include <string>
 
 namespace kelvane {
@@ -7,8 +10,36 @@ namespace kelvane {
 namespace {
 
 constexpr const char* kColumns =
-    "SELECT id, rolled_at, character, label, notation, dice, total, standing, standing_spread, "
-    "approximate FROM roll_log";
+    "SELECT roll_log.id, rolled_at, character, roll_log.label, roll_log.notation, dice, total, "
+    "standing, standing_spread, approximate";
+
+// Shorter searches than a trigram read every row's texts instead of the search index.
+constexpr std::size_t kIndexedSearchLength = 3;
+
+std::size_t CharacterCount(const std::string& utf8) {
+    std::size_t count = 0;
+    for (const char c : utf8) {
+        count += (static_cast<unsigned char>(c) & 0xC0U) != 0x80U ? 1 : 0;
+    }
+    return count;
+}
+
+bool SearchesIndex(const RollLogFilter& filter) {
+    return CharacterCount(filter.search) >= kIndexedSearchLength;
+}
+
+// The rows a filter reads from. A search long enough for the index walks the index's matches,
+// newest first, and looks each row up; CROSS JOIN keeps the index as the outer loop.
+std::string FromOf(const RollLogFilter& filter) {
+    return SearchesIndex(filter)
+               ? " FROM roll_log_search CROSS JOIN roll_log ON roll_log.id = roll_log_search.rowid"
+               : " FROM roll_log";
+}
+
+// The row order and the key that pages run along: the index's own when it drives the query.
+std::string KeyOf(const RollLogFilter& filter) {
+    return SearchesIndex(filter) ? "roll_log_search.rowid" : "roll_log.id";
+}
 
 // A filter's WHERE clause from fixed fragments; its texts are bound by Bind, never pasted in.
 std::string WhereOf(const RollLogFilter& filter, bool before) {
@@ -19,13 +50,28 @@ std::string WhereOf(const RollLogFilter& filter, bool before) {
     if (filter.since) {
         where += " AND rolled_at >= ?";
     }
-    if (!filter.search.empty()) {
+    if (SearchesIndex(filter)) {
+        where += " AND roll_log_search MATCH ?";
+    } else if (!filter.search.empty()) {
         where += " AND (label LIKE ? ESCAPE '\\' OR notation LIKE ? ESCAPE '\\')";
     }
     if (before) {
-        where += " AND id < ?";
+        where += " AND " + KeyOf(filter) + " < ?";
     }
     return where;
+}
+
+// The search as one quoted phrase of the index's query language, which matches the text
+// anywhere in a label or a notation, in any case.
+std::string PhraseOf(const std::string& search) {
+    std::string phrase = "\"";
+    for (const char c : search) {
+        phrase += c;
+        if (c == '"') {
+            phrase += '"';
+        }
+    }
+    return phrase + '"';
 }
 
 // Binds the filter's values in WhereOf's order and returns the next parameter's index.
@@ -37,7 +83,9 @@ int Bind(SqliteStatement& statement, const RollLogFilter& filter) {
     if (filter.since) {
         statement.Bind(index++, *filter.since);
     }
-    if (!filter.search.empty()) {
+    if (SearchesIndex(filter)) {
+        statement.Bind(index++, PhraseOf(filter.search));
+    } else if (!filter.search.empty()) {
         std::string pattern = "%";
         for (const char c : filter.search) {
             if (c == '%' || c == '_' || c == '\\') {
@@ -50,6 +98,18 @@ int Bind(SqliteStatement& statement, const RollLogFilter& filter) {
         statement.Bind(index++, pattern);
     }
     return index;
+}
+
+void AddToTenth(RollLogSums& sums, std::int64_t tenth, std::int64_t rolls, double standings,
+                double spreads) {
+    if (tenth < 0) {
+        sums.withoutStanding += rolls;
+        return;
+    }
+    sums.tenths[static_cast<std::size_t>(std::min<std::int64_t>(tenth, 9))] += rolls;
+    sums.withStanding += rolls;
+    sums.standings += standings;
+    sums.spreads += spreads;
 }
 
 LoggedRoll RowOf(const SqliteStatement& row) {
@@ -67,6 +127,42 @@ LoggedRoll RowOf(const SqliteStatement& row) {
     }
     roll.approximate = row.Integer(9) != 0;
     return roll;
+}
+
+// Whether the table of sums by character and tenth holds a filter's sums.
+bool SumsKept(const RollLogFilter& filter) { return !filter.since && filter.search.empty(); }
+
+RollLogSums SumsFromTable(SqliteDatabase& database, const RollLogFilter& filter) {
+    SqliteStatement query(
+        database, filter.character ? "SELECT tenth, rolls, standings, spreads "
+                                     "FROM roll_log_luck WHERE character = ?"
+                                   : "SELECT tenth, rolls, standings, spreads FROM roll_log_luck");
+    if (filter.character) {
+        query.Bind(1, *filter.character);
+    }
+    RollLogSums sums;
+    while (query.Step()) {
+        AddToTenth(sums, query.Integer(0), query.Integer(1), query.Real(2), query.Real(3));
+    }
+    return sums;
+}
+
+// Counted here row by row: grouping in SQL would sort every row first.
+RollLogSums SumsByRow(SqliteDatabase& database, const RollLogFilter& filter) {
+    SqliteStatement query(
+        database, "SELECT standing, standing_spread" + FromOf(filter) + WhereOf(filter, false));
+    Bind(query, filter);
+    RollLogSums sums;
+    while (query.Step()) {
+        if (query.IsNull(0)) {
+            ++sums.withoutStanding;
+            continue;
+        }
+        const double standing = query.Real(0);
+        AddToTenth(sums, std::max<std::int64_t>(0, static_cast<std::int64_t>(standing * 10.0)), 1,
+                   standing, query.Real(1));
+    }
+    return sums;
 }
 
 }  // namespace
@@ -111,8 +207,9 @@ void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread,
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
                                             std::optional<std::int64_t> before, std::size_t limit) {
-    SqliteStatement query(database_, std::string(kColumns) + WhereOf(filter, before.has_value()) +
-                                         " ORDER BY id DESC LIMIT ?");
+    SqliteStatement query(database_, kColumns + FromOf(filter) +
+                                         WhereOf(filter, before.has_value()) + " ORDER BY " +
+                                         KeyOf(filter) + " DESC LIMIT ?");
     int next = Bind(query, filter);
     if (before) {
         query.Bind(next++, *before);
@@ -127,31 +224,24 @@ std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
 }
 
 RollLogSums SqliteRollLog::Sums(const RollLogFilter& filter) {
-    // One pass: a NULL tenth gathers the rows without a standing.
-    SqliteStatement query(database_,
-                          "SELECT MIN(9, MAX(0, CAST(standing * 10 AS INTEGER))) AS tenth, "
-                          "COUNT(*), TOTAL(standing), TOTAL(standing_spread) FROM roll_log" +
-                              WhereOf(filter, false) + " GROUP BY tenth");
-    Bind(query, filter);
-    RollLogSums sums;
-    while (query.Step()) {
-        const std::int64_t count = query.Integer(1);
-        if (query.IsNull(0)) {
-            sums.withoutStanding += count;
-            continue;
-        }
-        sums.tenths[static_cast<std::size_t>(query.Integer(0))] += count;
-        sums.withStanding += count;
-        sums.standings += query.Real(2);
-        sums.spreads += query.Real(3);
+    return SumsKept(filter) ? SumsFromTable(database_, filter) : SumsByRow(database_, filter);
+}
+
+std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& filter) {
+    const char* file = sqlite3_db_filename(database_.Handle(), "main");
+    if (SumsKept(filter) || file == nullptr || *file == '\0') {
+        return {};
     }
-    return sums;
+    return [path = std::string(file), filter] {
+        SqliteDatabase reader(path, SQLITE_OPEN_READONLY);
+        return SumsByRow(reader, filter);
+    };
 }
 
 void SqliteRollLog::ForEach(const RollLogFilter& filter,
                             const std::function<void(const LoggedRoll&)>& visit) {
-    SqliteStatement query(database_,
-                          std::string(kColumns) + WhereOf(filter, false) + " ORDER BY id DESC");
+    SqliteStatement query(database_, kColumns + FromOf(filter) + WhereOf(filter, false) +
+                                         " ORDER BY " + KeyOf(filter) + " DESC");
     Bind(query, filter);
     while (query.Step()) {
         visit(RowOf(query));
@@ -159,7 +249,8 @@ void SqliteRollLog::ForEach(const RollLogFilter& filter,
 }
 
 std::vector<std::string> SqliteRollLog::Characters() {
-    SqliteStatement query(database_, "SELECT DISTINCT character FROM roll_log ORDER BY character");
+    SqliteStatement query(database_,
+                          "SELECT DISTINCT character FROM roll_log_luck ORDER BY character");
     std::vector<std::string> names;
     while (query.Step()) {
         names.push_back(query.Text(0));

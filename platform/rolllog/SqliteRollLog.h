@@ -21,6 +21,7 @@ class SqliteRollLog final : public RollLog {
                                                std::optional<std::int64_t> before,
                                                std::size_t limit) override;
     [[nodiscard]] RollLogSums Sums(const RollLogFilter& filter) override;
+    [[nodiscard]] std::function<RollLogSums()> SumsElsewhere(const RollLogFilter& filter) override;
     void ForEach(const RollLogFilter& filter,
                  const std::function<void(const LoggedRoll&)>& visit) override;
     [[nodiscard]] std::vector<std::string> Characters() override;

@@ -62,11 +62,83 @@ CREATE TABLE table_outbox (
 );
 )sql";
 
+// A trigram index over the roll log's labels and notations, kept by triggers, that finds any
+// text of three or more characters in them without reading every row. Matches are never ranked,
+// so the index keeps no column sizes, one write fewer for each roll.
+constexpr const char* kRollLogSearch = R"sql(
+CREATE VIRTUAL TABLE roll_log_search USING fts5 (
+    label, notation, content = 'roll_log', content_rowid = 'id', tokenize = 'trigram',
+    columnsize = 0
+);
+INSERT INTO roll_log_search (roll_log_search) VALUES ('rebuild');
+CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log BEGIN
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+CREATE TRIGGER roll_log_search_remove AFTER DELETE ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+END;
+CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+)sql";
+
+// The roll log's luck sums by character and tenth of standing (-1 for rows still without one),
+// kept by triggers, so that the luck of the whole log or of one character, and the characters
+// that have rolls, are read from a few rows however long the log grows. They replace the index
+// by standing, which each roll written had to keep up too.
+constexpr const char* kRollLogLuck = R"sql(
+DROP INDEX roll_log_by_standing;
+CREATE TABLE roll_log_luck (
+    character TEXT NOT NULL,
+    tenth INTEGER NOT NULL,
+    rolls INTEGER NOT NULL,
+    standings REAL NOT NULL,
+    spreads REAL NOT NULL,
+    PRIMARY KEY (character, tenth)
+) WITHOUT ROWID;
+INSERT INTO roll_log_luck
+    SELECT character, IFNULL(MIN(9, MAX(0, CAST(standing * 10 AS INTEGER))), -1) AS tenth,
+           COUNT(*), TOTAL(standing), TOTAL(standing_spread)
+    FROM roll_log GROUP BY character, tenth;
+CREATE TRIGGER roll_log_luck_add AFTER INSERT ON roll_log BEGIN
+    INSERT INTO roll_log_luck VALUES (new.character,
+        IFNULL(MIN(9, MAX(0, CAST(new.standing * 10 AS INTEGER))), -1), 1,
+        IFNULL(new.standing, 0), IFNULL(new.standing_spread, 0))
+    ON CONFLICT DO UPDATE SET rolls = rolls + 1, standings = standings + excluded.standings,
+        spreads = spreads + excluded.spreads;
+END;
+CREATE TRIGGER roll_log_luck_remove AFTER DELETE ON roll_log BEGIN
+    UPDATE roll_log_luck SET rolls = rolls - 1, standings = standings - IFNULL(old.standing, 0),
+        spreads = spreads - IFNULL(old.standing_spread, 0)
+    WHERE character = old.character
+      AND tenth = IFNULL(MIN(9, MAX(0, CAST(old.standing * 10 AS INTEGER))), -1);
+    DELETE FROM roll_log_luck WHERE character = old.character AND rolls <= 0;
+END;
+CREATE TRIGGER roll_log_luck_change AFTER UPDATE OF character, standing, standing_spread
+    ON roll_log BEGIN
+    UPDATE roll_log_luck SET rolls = rolls - 1, standings = standings - IFNULL(old.standing, 0),
+        spreads = spreads - IFNULL(old.standing_spread, 0)
+    WHERE character = old.character
+      AND tenth = IFNULL(MIN(9, MAX(0, CAST(old.standing * 10 AS INTEGER))), -1);
+    DELETE FROM roll_log_luck WHERE character = old.character AND rolls <= 0;
+    INSERT INTO roll_log_luck VALUES (new.character,
+        IFNULL(MIN(9, MAX(0, CAST(new.standing * 10 AS INTEGER))), -1), 1,
+        IFNULL(new.standing, 0), IFNULL(new.standing_spread, 0))
+    ON CONFLICT DO UPDATE SET rolls = rolls + 1, standings = standings + excluded.standings,
+        spreads = spreads + excluded.spreads;
+END;
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
     kRollLog,
     kTableOutbox,
+    kRollLogSearch,
+    kRollLogLuck,
 };
 
 }  // namespace

@@ -1,10 +1,14 @@
 #!/bin/bash
 # The roll log through the real program under its own Xvfb: a roll followed at once by kill -9
 # is in the log at the next start; the Roll log window opens from the band with Alt+L, copies
-# the row's line with Ctrl+C and rolls it again in the main window with Ctrl+R. The user's data
+# the row's line with Ctrl+C and rolls it again in the main window with Ctrl+R; and two Kelvane
+# processes on one data folder, rolling at the same time, both log every roll. The user's data
 # folder is a fresh one of the test's own.
 #
 # Usage: kelvane_log_e2e.sh <command that starts Kelvane> [its arguments]
+#
+# With WINEPREFIX set, the command starts kelvane.exe under Wine ($WINE names Wine itself), and
+# the data folder is the one in the prefix's roaming application data, emptied before and after.
 set -euo pipefail
 
 # shellcheck source=/dev/null
@@ -17,37 +21,68 @@ work=$(mktemp -d)
 xvfb_pid=""
 window_manager_pid=""
 kelvane_pid=""
+other_kelvane_pid=""
+
+export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+if [[ -n ${WINEPREFIX:-} ]]; then
+    data_folder=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Kelvane
+    rm -rf "$data_folder"
+else
+    data_folder=$XDG_DATA_HOME/Kelvane
+fi
+readonly data_folder database=$data_folder/kelvane.sqlite3
 
 cleanup() {
-    end_processes $kelvane_pid $window_manager_pid $xvfb_pid
+    end_processes $kelvane_pid $other_kelvane_pid $window_manager_pid $xvfb_pid
+    if [[ -n ${WINEPREFIX:-} ]]; then
+        rm -rf "$data_folder"
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-readonly database=$XDG_DATA_HOME/Kelvane/kelvane.sqlite3
-
-# The log's rows, oldest first, as "notation|label|dice|total".
+# The log's rows, oldest first, as "notation|label|dice|total|character". Read only, so that
+# this reader never checkpoints the file under a running Kelvane.
 log_rows() {
     /usr/bin/python3 - "$database" <<'END'
 import sqlite3, sys
-connection = sqlite3.connect(sys.argv[1])
+connection = sqlite3.connect("file:" + sys.argv[1] + "?mode=ro", uri=True)
 for row in connection.execute("SELECT notation, label, dice, total, character FROM roll_log ORDER BY id"):
     print("|".join(str(field) for field in row))
 END
 }
 
+# Starts Kelvane, sets kelvane_pid, and sets main_window to its window: the one "Windows Kelvane"
+# that was not shown before.
 start_kelvane() {
+    local shown ids id
+    shown=$(xdotool search --onlyvisible --name '^Windows Kelvane$' 2>/dev/null) || true
     "${kelvane[@]}" >"$work/kelvane.log" 2>&1 &
     kelvane_pid=$!
-    local window
-    window=$(wait_for_window '^Windows Kelvane$') || true
-    [[ -n $window ]] || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
-    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    main_window=""
+    local deadline=$((SECONDS + wait_seconds))
+    while [[ -z $main_window ]] && ((SECONDS < deadline)); do
+        ids=$(xdotool search --onlyvisible --name '^Windows Kelvane$' 2>/dev/null) || true
+        for id in $ids; do
+            grep -qx "$id" <<<"$shown" && continue
+            # Wine may replace a new window's X window while it sets the window up.
+            sleep 0.3
+            [[ $(xwininfo -id "$id" 2>/dev/null) == *IsViewable* ]] && main_window=$id
+        done
+        sleep 0.2
+    done
+    [[ -n $main_window ]] ||
+        fail "no new window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+    xdotool windowactivate --sync "$main_window" 2>/dev/null || true
 }
 
 start_xvfb
+# Wine's desktop process, started with the prefix before there was a display, would keep the
+# program's windows off this one: end it, and Wine starts a new one on this display.
+if [[ -n ${WINEPREFIX:-} ]]; then
+    "$(dirname "$WINE")/wineserver64" -k 2>/dev/null || true
+fi
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 window_manager_pid=$!
 deadline=$((SECONDS + wait_seconds))
@@ -99,4 +134,38 @@ until [[ $(log_rows | wc -l) -eq 2 ]]; do
     sleep 0.1
 done
 [[ $(log_rows | tail -n 1) == "3d6+1|Fireball|"* ]] || fail "Ctrl+R rolled $(log_rows | tail -n 1)"
+
+# A second Kelvane on the same data folder. Each window gets a labelled notation of enough dice
+# that a burst of Enter keeps it rolling while the other window takes its own burst. Wine loses
+# keys that come faster than about one in 40 ms, and hands keys still waiting in a busy window
+# to the window activated since, so there the bursts take turns, with both processes open.
+first_window=$main_window
+other_kelvane_pid=$kelvane_pid
+start_kelvane
+second_window=$main_window
+readonly bursts=3 burst_rolls=8
+key_delay=5 focus_delay=0
+[[ -z ${WINEPREFIX:-} ]] || key_delay=40 focus_delay=0.3
+for window in "$first_window" "$second_window"; do
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+n ctrl+a
+    xdotool type --delay 20 "20000d6 # Window $window"
+done
+returns=$(printf 'Return %.0s' $(seq "$burst_rolls"))
+for ((burst = 0; burst < bursts; ++burst)); do
+    for window in "$first_window" "$second_window"; do
+        # Wine moves the keyboard focus a moment after the window manager activates the window.
+        xdotool windowactivate --sync "$window" sleep "$focus_delay"
+        # shellcheck disable=SC2086
+        xdotool key --delay "$key_delay" $returns
+    done
+done
+expected=$((bursts * burst_rolls))
+count_of() { log_rows | cut -d'|' -f2 | grep -cx "Window $1" || true; }
+deadline=$((SECONDS + wait_seconds))
+until [[ $(count_of "$first_window") -eq $expected && $(count_of "$second_window") -eq $expected ]]; do
+    ((SECONDS < deadline)) ||
+        fail "two windows logged $(count_of "$first_window") and $(count_of "$second_window") of $expected rolls each"
+    sleep 0.2
+done
+{ kill -0 "$kelvane_pid" && kill -0 "$other_kelvane_pid"; } || fail "a Kelvane ended while both rolled"
 echo "PASS"

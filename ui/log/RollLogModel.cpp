@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -32,6 +33,28 @@ void RollLogModel::Reload() {
     complete_ = log_ == nullptr;
     endResetModel();
     if (canFetchMore({})) {
+        fetchMore({});
+    }
+}
+
+int RollLogModel::RowOfId(std::int64_t id) {
+    for (;;) {
+        // Newest first: the ids fall row by row.
+        const auto found = std::lower_bound(
+            rows_.begin(), rows_.end(), id,
+            [](const LoggedRoll& roll, std::int64_t wanted) { return roll.id > wanted; });
+        if (found != rows_.end()) {
+            return found->id == id ? static_cast<int>(found - rows_.begin()) : -1;
+        }
+        if (!canFetchMore({})) {
+            return -1;
+        }
+        fetchMore({});
+    }
+}
+
+void RollLogModel::ReadRows(int rows) {
+    while (rowCount() < rows && canFetchMore({})) {
         fetchMore({});
     }
 }

@@ -23,6 +23,12 @@ class RollLogModel : public QAbstractTableModel {
     // Reads the rows again, as after a roll or a removal.
     void Reload();
 
+    // The row that shows the roll with this id, reading further pages down to it; -1 when the
+    // filter does not show it.
+    [[nodiscard]] int RowOfId(std::int64_t id);
+    // Reads pages until at least rows rows are read or the filter has no more.
+    void ReadRows(int rows);
+
     [[nodiscard]] const LoggedRoll& Row(int row) const {
         return rows_[static_cast<std::size_t>(row)];
     }

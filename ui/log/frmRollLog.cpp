@@ -6,15 +6,20 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTimeZone>
+#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "LogExport.h"
 #include "LogPeriod.h"
@@ -174,19 +179,71 @@ RollLogFilter frmRollLog::Filter() const {
 }
 
 void frmRollLog::Refresh() {
-    model_.Show(logger_.Log(), Filter());
-    ShowLuck();
+    const QModelIndex current = ui->tblLog->currentIndex();
+    // Ids count from 1.
+    const std::int64_t currentId = current.isValid() ? model_.Row(current.row()).id : 0;
+    std::vector<std::int64_t> selectedIds;
+    for (const QModelIndex& index : ui->tblLog->selectionModel()->selectedRows()) {
+        selectedIds.push_back(model_.Row(index.row()).id);
+    }
+    const int rowsRead = model_.rowCount();
+    const int scrolledTo = ui->tblLog->verticalScrollBar()->value();
+
+    const RollLogFilter filter = Filter();
+    model_.Show(logger_.Log(), filter);
+
+    model_.ReadRows(rowsRead);
+    QItemSelection selection;
+    for (const std::int64_t id : selectedIds) {
+        const int row = model_.RowOfId(id);
+        if (row >= 0) {
+            selection.select(model_.index(row, 0),
+                             model_.index(row, RollLogModel::kColumnCount - 1));
+        }
+    }
+    ui->tblLog->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    const int currentRow = currentId > 0 ? model_.RowOfId(currentId) : -1;
+    if (currentRow >= 0) {
+        ui->tblLog->selectionModel()->setCurrentIndex(model_.index(currentRow, current.column()),
+                                                      QItemSelectionModel::NoUpdate);
+    }
+    ui->tblLog->verticalScrollBar()->setValue(scrolledTo);
+    ShowLuck(filter);
 }
 
-void frmRollLog::ShowLuck() {
+void frmRollLog::ShowLuck(const RollLogFilter& filter) {
+    const quint64 request = ++luckRequests_;
     RollLogSums sums;
     if (logger_.Log() != nullptr) {
         try {
-            sums = logger_.Log()->Sums(Filter());
+            if (auto elsewhere = logger_.Log()->SumsElsewhere(filter)) {
+                auto* watcher = new QFutureWatcher<std::optional<RollLogSums>>(this);
+                connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
+                    watcher->deleteLater();
+                    const std::optional<RollLogSums> summed = watcher->result();
+                    if (request == luckRequests_) {
+                        ShowSums(summed.value_or(RollLogSums{}));
+                    }
+                });
+                watcher->setFuture(QtConcurrent::run(
+                    [elsewhere = std::move(elsewhere)]() -> std::optional<RollLogSums> {
+                        try {
+                            return elsewhere();
+                        } catch (const std::exception&) {
+                            return std::nullopt;
+                        }
+                    }));
+                return;
+            }
+            sums = logger_.Log()->Sums(filter);
         } catch (const std::exception&) {
             // Nothing to weigh.
         }
     }
+    ShowSums(sums);
+}
+
+void frmRollLog::ShowSums(const RollLogSums& sums) {
     ui->lblLuck->setText(LuckLine::Text(sums));
     ui->lblLuck->setAccessibleName(ui->lblLuck->text());
     ui->chartLuck->SetTenths(sums.tenths);

@@ -43,8 +43,13 @@ class frmRollLog : public QWidget {
     void FillCharacters();
     void FillPeriods();
     [[nodiscard]] RollLogFilter Filter() const;
+    // Reads the log again under the filter, keeping the current row, the selected rows and the
+    // place scrolled to where the filter still shows them.
     void Refresh();
-    void ShowLuck();
+    // Shows the luck of the rows the filter shows: at once where it is kept, else once a worker
+    // thread has summed it, the line keeping the previous figures meanwhile.
+    void ShowLuck(const RollLogFilter& filter);
+    void ShowSums(const RollLogSums& sums);
     [[nodiscard]] std::vector<int> SelectedRows() const;
     void RollAgain();
     void CopyRows();
@@ -57,6 +62,8 @@ class frmRollLog : public QWidget {
     std::function<void(const QString&)> rollAgain_;
     RollLogModel model_;
     QTimer refreshTimer_;
+    // Counts the luck lines asked for, so that a newer filter's drops an older one's.
+    quint64 luckRequests_ = 0;
     bool placed_ = false;
 };
 

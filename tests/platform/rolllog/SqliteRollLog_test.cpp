@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "KelvaneDatabase.h"
+#include "Schema.h"
 
 namespace kelvane {
 namespace {
@@ -89,6 +90,11 @@ TEST_P(FilterTest, ShowsItsRowsAndSumsThem) {
     const RollLogSums sums = log.Sums(c.filter);
     EXPECT_EQ(sums.withStanding, c.withStanding);
     EXPECT_EQ(sums.withoutStanding, c.withoutStanding);
+    if (const auto elsewhere = log.SumsElsewhere(c.filter)) {
+        const RollLogSums summedElsewhere = elsewhere();
+        EXPECT_EQ(summedElsewhere.tenths, sums.tenths);
+        EXPECT_EQ(summedElsewhere.withoutStanding, c.withoutStanding);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,7 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FilterCase{"search_notation", {{}, {}, "3d6"}, {4, 3}, 2, 0},
                     FilterCase{"search_wildcards_literal", {{}, {}, "0%_"}, {3}, 1, 0},
                     FilterCase{"search_percent_alone", {{}, {}, "%"}, {3}, 1, 0},
-                    FilterCase{"all_three", {"Aria", 150, "d8"}, {2}, 1, 0}),
+                    FilterCase{"all_three", {"Aria", 150, "d8"}, {2}, 1, 0},
+                    FilterCase{"indexed_search_and_character", {"Brom", {}, "ATTACK"}, {4}, 1, 0},
+                    FilterCase{"indexed_search_and_since", {{}, 350, "3d6"}, {4}, 1, 0},
+                    FilterCase{"indexed_search_of_a_quote", {{}, {}, "ck\""}, {}, 0, 0},
+                    FilterCase{"indexed_search_of_an_operator", {{}, {}, "NOT"}, {}, 0, 0},
+                    FilterCase{"indexed_search_across_columns", {{}, {}, "ord3"}, {}, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollLogFile, KeepsStandingsByTenthAndRemovesRows) {
@@ -119,8 +130,37 @@ TEST_F(RollLogFile, KeepsStandingsByTenthAndRemovesRows) {
     log.Remove(removed);
     EXPECT_EQ(log.Page({}, std::nullopt, 10).size(), 3U);
     EXPECT_EQ(log.Characters(), (std::vector<std::string>{"", "Aria", "Brom"}));
+    sums = log.Sums({});
+    EXPECT_EQ(sums.tenths, (std::array<std::int64_t, 10>{0, 0, 0, 0, 0, 1, 0, 0, 0, 1}));
+    EXPECT_DOUBLE_EQ(sums.standings, 0.975 + 0.5);
+    EXPECT_EQ(log.Page({{}, {}, "Sneak"}, std::nullopt, 10).size(), 0U);
+    // A standing worked out again moves its row to its new tenth.
+    log.SetStanding(3, 0.25, 0.04, false);
+    sums = log.Sums({"Brom", {}, ""});
+    EXPECT_EQ(sums.tenths, (std::array<std::int64_t, 10>{0, 0, 1, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_DOUBLE_EQ(sums.spreads, 0.04);
     log.Clear();
     EXPECT_TRUE(log.Page({}, std::nullopt, 10).empty());
+    EXPECT_TRUE(log.Characters().empty());
+    EXPECT_EQ(log.Sums({}).withoutStanding, 0);
+    EXPECT_TRUE(log.Page({{}, {}, "d20"}, std::nullopt, 10).empty());
+}
+
+TEST_F(RollLogFile, ALogKeptBeforeItsIndexesFindsAndWeighsItsRows) {
+    {
+        SqliteDatabase older(Path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        for (std::size_t step = 0; step < 3; ++step) {
+            older.Execute(SchemaSteps()[step]);
+        }
+        older.Execute("PRAGMA user_version = 3");
+        SqliteRollLog log(older);
+        FillNight(log);
+    }
+    KelvaneDatabase database(Path());
+    SqliteRollLog log(database.Connection());
+    const RollLogSums sums = log.Sums({"Aria", {}, ""});
+    EXPECT_EQ(sums.tenths, (std::array<std::int64_t, 10>{1, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(log.Page({{}, {}, "sneak att"}, std::nullopt, 10).at(0).id, 4);
 }
 
 TEST_F(RollLogFile, TwoConnectionsBothKeepEveryRoll) {
