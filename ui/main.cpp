@@ -32,7 +32,6 @@ int main(int argc, char* argv[]) {
     kelvane::TableSharing sharing(
         outbox, qEnvironmentVariable("KELVANE_DISCORD_API_BASE"),
         QFileInfo(kelvane::DatabasePath()).dir().filePath(QStringLiteral("table-posting.lock")));
-    ;
     kelvane::LinkTable(window, sharing, kelvane::TableSettings::FilePath());
     kelvane::RollLogger logger(window.Database());
     logger.Attach(window);
@@ -41,6 +40,18 @@ int main(int argc, char* argv[]) {
         logger.SetCharacter(name);
         sharing.SetCharacterName(name);
     };
+    // Each roll's row in the log is its key in the outbox, and says how far it got.
+    using kelvane::ShareState;
+    QObject::connect(&logger, &kelvane::RollLogger::rollKept, &sharing,
+                     &kelvane::TableSharing::RollKept);
+    QObject::connect(&sharing, &kelvane::TableSharing::rollQueued, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kWaiting); });
+    QObject::connect(&sharing, &kelvane::TableSharing::rollShared, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kShared); });
+    QObject::connect(&sharing, &kelvane::TableSharing::rollFailed, &logger,
+                     [&logger](qint64 row, const QString& reason) {
+                         logger.MarkShare(row, ShareState::kRefused, reason);
+                     });
     takeCharacter(window.Character());
     QObject::connect(&window, &kelvane::formKelvane::characterChanged, &window, takeCharacter);
     std::unique_ptr<kelvane::frmRollLog> logWindow;

@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* kColumns =
     "SELECT id, rolled_at, character, label, notation, dice, total, standing, standing_spread, "
-    "approximate FROM roll_log";
+    "approximate, share_state, share_refusal FROM roll_log";
 
 // A filter's WHERE clause from fixed fragments; its texts are bound by Bind, never pasted in.
 std::string WhereOf(const RollLogFilter& filter, bool before) {
@@ -66,6 +66,8 @@ LoggedRoll RowOf(const SqliteStatement& row) {
         roll.spread = row.Real(8);
     }
     roll.approximate = row.Integer(9) != 0;
+    roll.share = static_cast<ShareState>(row.Integer(10));
+    roll.shareRefusal = row.Text(11);
     return roll;
 }
 
@@ -85,6 +87,8 @@ SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
     setStanding_ = std::make_unique<SqliteStatement>(
         database_,
         "UPDATE roll_log SET standing = ?, standing_spread = ?, approximate = ? WHERE id = ?");
+    setShareState_ = std::make_unique<SqliteStatement>(
+        database_, "UPDATE roll_log SET share_state = ?, share_refusal = ? WHERE id = ?");
 }
 
 SqliteRollLog::~SqliteRollLog() = default;
@@ -107,6 +111,11 @@ void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread,
         .Bind(3, std::int64_t{approximate ? 1 : 0})
         .Bind(4, id);
     setStanding_->Run();
+}
+
+void SqliteRollLog::SetShareState(std::int64_t id, ShareState state, const std::string& refusal) {
+    setShareState_->Bind(1, static_cast<std::int64_t>(state)).Bind(2, refusal).Bind(3, id);
+    setShareState_->Run();
 }
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,

@@ -62,11 +62,19 @@ CREATE TABLE table_outbox (
 );
 )sql";
 
+// How far each roll got on its way to the table (ShareState: 0 not shared, 1 waiting, 2 shared,
+// 3 refused), and Discord's reason for a refusal.
+constexpr const char* kRollLogSharing = R"sql(
+ALTER TABLE roll_log ADD COLUMN share_state INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE roll_log ADD COLUMN share_refusal TEXT NOT NULL DEFAULT '';
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
     kRollLog,
     kTableOutbox,
+    kRollLogSharing,
 };
 
 }  // namespace

@@ -142,15 +142,22 @@ TEST_F(RollLogFile, ARollWrittenIsThereForTheNextConnection) {
         KelvaneDatabase database(Path());
         SqliteRollLog log(database.Connection());
         log.Add(Roll(7, "Aria", "Longsword", "d20+5", 22));
+        const std::int64_t refused = log.Add(Roll(8, "Aria", "", "d4", 3));
+        log.SetShareState(refused, ShareState::kWaiting, "");
+        log.SetShareState(refused, ShareState::kRefused, "Invalid Form Body: content");
         log.SetWindowPlace("AdnQywADAAA=");
     }
     KelvaneDatabase database(Path());
     SqliteRollLog log(database.Connection());
     const auto rows = log.Page({}, std::nullopt, 10);
-    ASSERT_EQ(rows.size(), 1U);
-    EXPECT_EQ(rows[0].label, "Longsword");
-    EXPECT_EQ(rows[0].dice, "[22]");
-    EXPECT_FALSE(rows[0].standing.has_value());
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].label, "Longsword");
+    EXPECT_EQ(rows[1].dice, "[22]");
+    EXPECT_FALSE(rows[1].standing.has_value());
+    EXPECT_EQ(rows[1].share, ShareState::kNotShared);
+    EXPECT_EQ(rows[1].shareRefusal, "");
+    EXPECT_EQ(rows[0].share, ShareState::kRefused);
+    EXPECT_EQ(rows[0].shareRefusal, "Invalid Form Body: content");
     EXPECT_EQ(log.WindowPlace(), "AdnQywADAAA=");
 }
 
