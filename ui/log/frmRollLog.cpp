@@ -101,9 +101,9 @@ void frmRollLog::ShowWindow() {
     }
     FillCharacters();
     Refresh();
-    for (const int column : {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll,
-                             RollLogModel::kTotal, RollLogModel::kStanding,
-                             RollLogModel::kShared}) {
+    for (const int column :
+         {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll, RollLogModel::kTotal,
+          RollLogModel::kStanding, RollLogModel::kShared}) {
         ui->tblLog->resizeColumnToContents(column);
     }
     // A refusal's reason is read whole in its tool tip; the dice keep the room.

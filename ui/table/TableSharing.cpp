@@ -109,8 +109,9 @@ void TableSharing::RollKept(quint64 rollNumber, qint64 rollKey) {
 void TableSharing::OddsShown(quint64 rollNumber, const kelvane::Distribution& odds) {
     if (!pendingRoll_ || pendingRoll_->number != rollNumber) return;
     // The odds line's first part, such as "22 or more: 15.00 %".
-    const QString standing =
-        formKelvane::OddsText(odds, pendingRoll_->roll.total).split(QStringLiteral("  ·  ")).value(0);
+    const QString standing = formKelvane::OddsText(odds, pendingRoll_->roll.total)
+                                 .split(QStringLiteral("  ·  "))
+                                 .value(0);
     const PendingRoll pending = *std::exchange(pendingRoll_, std::nullopt);
     oddsTimer_.stop();
     AddToOutbox(pending, standing);

@@ -4,8 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -283,12 +283,12 @@ void TableSharingTest::testMessageSaysHowItWent_data() {
         << kWebhook + QStringLiteral("revoked_S3cr3tTestRev") << true << gone << false;
     QTest::newRow("server error") << kWebhook + QStringLiteral("failing_S3cr3tTestFail") << true
                                   << "Discord did not answer; try again later." << false;
-    QTest::newRow("certificate")
-        << kWebhook + QStringLiteral("ok_S3cr3tTestCert") << false
-        << "Not shared: the table's server could not prove it is Discord" << false;
-    QTest::newRow("not discord")
-        << QStringLiteral("https://example.com/api/webhooks/4242/ok_S3cr3tTestHost") << true
-        << "The webhook URL must be on discord.com." << false;
+    QTest::newRow("certificate") << kWebhook + QStringLiteral("ok_S3cr3tTestCert") << false
+                                 << "Not shared: the table's server could not prove it is Discord"
+                                 << false;
+    QTest::newRow("not discord") << QStringLiteral(
+                                        "https://example.com/api/webhooks/4242/ok_S3cr3tTestHost")
+                                 << true << "The webhook URL must be on discord.com." << false;
 }
 
 // Through the dialog, as the player sees it: the button, the sentence under it, and the message
