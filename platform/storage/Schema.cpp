@@ -63,10 +63,13 @@ CREATE TABLE table_outbox (
 )sql";
 
 // How far each roll got on its way to the table (ShareState: 0 not shared, 1 waiting, 2 shared,
-// 3 refused), and Discord's reason for a refusal.
+// 3 refused), and Discord's reason for a refusal. The outbox's small index is what its rows are
+// counted from, as the band's status line does after every roll and answer, so that a long
+// outbox is not read whole each time.
 constexpr const char* kRollLogSharing = R"sql(
 ALTER TABLE roll_log ADD COLUMN share_state INTEGER NOT NULL DEFAULT 0;
 ALTER TABLE roll_log ADD COLUMN share_refusal TEXT NOT NULL DEFAULT '';
+CREATE INDEX table_outbox_by_roll ON table_outbox (roll_key);
 )sql";
 
 // Append new steps at the end, one line each.
