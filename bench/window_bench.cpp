@@ -233,6 +233,10 @@ void RollThroughWindowWith(benchmark::State& state, bool sharingOn) {
     QObject::connect(&rig.window, &formKelvane::rollShown, &sharing, &TableSharing::RollShown);
     QObject::connect(&rig.window, &formKelvane::oddsShown, &sharing, &TableSharing::OddsShown);
     QObject::connect(&logger, &RollLogger::rollKept, &sharing, &TableSharing::RollKept);
+    QObject::connect(&sharing, &TableSharing::rollQueued, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kWaiting); });
+    QObject::connect(&sharing, &TableSharing::rollShared, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kShared); });
     sharing.Configure(QStringLiteral("https://discord.com/api/webhooks/4242/ok_BenchToken"),
                       QStringLiteral("Bench"), sharingOn);
     for (auto _ : state) {
