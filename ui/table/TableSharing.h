@@ -66,7 +66,7 @@ class TableSharing final : public QObject {
     // After any change to the status line; failed when sharing stopped or a roll was refused.
     void statusChanged(const QString& text, bool sharing, bool failed);
     // The roll rollKey is in the outbox; it reached the channel; or it never will, with
-    // Discord's reason.
+    // Discord's reason (or the outbox's, when the roll could not be kept in it).
     void rollQueued(qint64 rollKey);
     void rollShared(qint64 rollKey);
     void rollFailed(qint64 rollKey, const QString& reason);
