@@ -259,8 +259,16 @@ private slots:
             tableMessage.setText(TableSharing::WebhookUrlSentence(url));
             VerifyCaptionsFit(table);
         }
-        tableMessage.setText(TableSharing::NameSentence("Clyde"));
-        VerifyCaptionsFit(table);
+        // And each answer to "Send a test message", with Discord's longest reason.
+        for (const QString& answer :
+             {TableSharing::NameSentence("Clyde"), TableSharing::tr("The test message was posted."),
+              TableSharing::tr("Discord did not answer; try again later."),
+              TableSharing::tr("Discord refused the message: %1")
+                  .arg("Invalid Form Body: username: Username cannot contain \"discord\""),
+              TableSharing::tr("Not shared: the table's server could not prove it is Discord")}) {
+            tableMessage.setText(answer);
+            VerifyCaptionsFit(table);
+        }
         // The Roll log window, on an empty log of its own.
         const QTemporaryDir data;
         kelvane::KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
