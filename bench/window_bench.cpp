@@ -2,7 +2,10 @@
 // the program does, from the click to the list and the total painted, beside the same roll
 // through the engine alone into an in-memory list; the same for
 // a million dice typed as notation, with the memory the window holds after it; and a typical
-// notation roll from Enter to the total painted, and on to its odds painted.
+// notation roll from Enter to the total painted, and on to its odds painted. The 32000-dice roll
+// once more with the roll log written, and again with every roll shared with the table too, as
+// the program wires them: KELVANE_DISCORD_API_BASE and SSL_CERT_FILE name a local server to post
+// to, and without them the posts fail and wait to be tried again, as on a machine that is offline.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -30,6 +33,9 @@
 #include "MersenneRandomSource.h"
 #include "PrivateDataFolder.h"
 #include "RollLogger.h"
+#include "SqliteTableOutbox.h"
+#include "TableSharing.h"
+#include "WebhookPoster.h"
 #include "formKelvane.h"
 
 namespace {
@@ -43,6 +49,8 @@ constexpr std::int64_t kMillion = 1000000;
 const std::string kEngineAlone = "RollThroughEngineAlone";
 const std::string kWindow = "RollThroughWindow";
 const std::string kWindowLaidOut = "RollThroughWindowUntilLaidOut";
+const std::string kWindowLogged = "RollThroughWindowLogged";
+const std::string kWindowSharing = "RollThroughWindowSharing";
 const std::string kNotationEngineAlone = "NotationThroughEngineAlone";
 const std::string kNotationWindow = "NotationThroughWindow";
 
@@ -216,6 +224,42 @@ void NotationEnterToPaintedOdds(benchmark::State& state) {
     }
 }
 
+// The same with the roll log written, and with sharing on or off: each roll is logged and,
+// while sharing, goes to the outbox, and the posts and their answers are handled on the
+// window's thread as they come.
+void RollThroughWindowWith(benchmark::State& state, bool sharingOn) {
+    WindowRig rig;
+    RollLogger logger(rig.window.Database());
+    logger.Attach(rig.window);
+    SqliteTableOutbox outbox(rig.window.Database().Connection());
+    WebhookPoster::TrustCertificateFileFromEnvironment();
+    const QString base =
+        qEnvironmentVariable("KELVANE_DISCORD_API_BASE", QStringLiteral("https://127.0.0.1:9/api"));
+    TableSharing sharing(outbox, base);
+    QObject::connect(&rig.window, &formKelvane::rollShown, &sharing, &TableSharing::RollShown);
+    QObject::connect(&rig.window, &formKelvane::oddsShown, &sharing, &TableSharing::OddsShown);
+    QObject::connect(&logger, &RollLogger::rollKept, &sharing, &TableSharing::RollKept);
+    QObject::connect(&sharing, &TableSharing::rollQueued, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kWaiting); });
+    QObject::connect(&sharing, &TableSharing::rollShared, &logger,
+                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kShared); });
+    sharing.Configure(QStringLiteral("https://discord.com/api/webhooks/4242/ok_BenchToken"),
+                      QStringLiteral("Bench"), sharingOn);
+    for (auto _ : state) {
+        rig.RollAndPaint();
+        state.PauseTiming();
+        rig.FinishLayout();
+        state.ResumeTiming();
+    }
+    if (!rig.Rolled(kDice, kDice) || sharing.IsSharing() != sharingOn || !logger.Keeping()) {
+        state.SkipWithError("the roll did not reach the window, the log or the table");
+    }
+    state.SetItemsProcessed(state.iterations() * kDice);
+}
+
+void RollThroughWindowLogged(benchmark::State& state) { RollThroughWindowWith(state, false); }
+void RollThroughWindowSharing(benchmark::State& state) { RollThroughWindowWith(state, true); }
+
 // The same, and on until the view has laid out every row, a batch per turn of the event loop.
 void RollThroughWindowUntilLaidOut(benchmark::State& state) {
     WindowRig rig;
@@ -238,6 +282,8 @@ void RealTimeMedian(benchmark::internal::Benchmark* benchmark) {
 BENCHMARK(RollThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
 BENCHMARK(RollThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
 BENCHMARK(RollThroughWindowUntilLaidOut)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(RollThroughWindowLogged)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
+BENCHMARK(RollThroughWindowSharing)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
 BENCHMARK(NotationThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
 BENCHMARK(NotationThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
 BENCHMARK(NotationEnterToPaintedTotal)->Unit(benchmark::kMicrosecond)->Apply(RealTimeMedian);
@@ -265,6 +311,10 @@ class RatioReporter final : public benchmark::ConsoleReporter {
                          "window, visible rows and total painted"},
               std::tuple{kWindowLaidOut, kEngineAlone, std::int64_t{kDice},
                          "window, every row laid out"},
+              std::tuple{kWindowLogged, kEngineAlone, std::int64_t{kDice},
+                         "window with the log, visible rows and total painted"},
+              std::tuple{kWindowSharing, kEngineAlone, std::int64_t{kDice},
+                         "window with the log and sharing on, visible rows and total painted"},
               std::tuple{kNotationWindow, kNotationEngineAlone, kMillion,
                          "notation in the window, visible rows and total painted"}}) {
             const auto engine = medians_.find(engineName);

@@ -10,6 +10,10 @@
 
 namespace kelvane {
 
+// Whether a roll reached the table's channel. Rolls made while sharing was off stay kNotShared;
+// a roll waits from the moment it is queued until Discord takes it or refuses it.
+enum class ShareState : std::int8_t { kNotShared = 0, kWaiting = 1, kShared = 2, kRefused = 3 };
+
 // One roll as the log keeps it. Times are milliseconds since 1970 in UTC.
 struct LoggedRoll {
     std::int64_t id = 0;
@@ -22,6 +26,8 @@ struct LoggedRoll {
     std::optional<double> standing;
     double spread = 0.0;  // the standing's variance under fair dice
     bool approximate = false;
+    ShareState share = ShareState::kNotShared;
+    std::string shareRefusal;  // Discord's reason, when it refused the roll
 };
 
 // Which rows a view of the log shows: all of them where a field is left empty.
@@ -50,6 +56,8 @@ class RollLog {
     // Keeps a roll, its standing left for SetStanding; returns its id.
     virtual std::int64_t Add(const LoggedRoll& roll) = 0;
     virtual void SetStanding(std::int64_t id, double standing, double spread, bool approximate) = 0;
+    // Notes how far the roll got on its way to the table; refusal is Discord's reason.
+    virtual void SetShareState(std::int64_t id, ShareState state, const std::string& refusal) = 0;
 
     // Up to limit rows of the filter, newest first, older than the row `before` when given.
     [[nodiscard]] virtual std::vector<LoggedRoll> Page(const RollLogFilter& filter,

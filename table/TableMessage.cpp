@@ -33,6 +33,13 @@ std::string_view CutTo(std::string_view text, std::size_t most) {
     return text.substr(0, end);
 }
 
+// The escaped start of a text that a message of at most most characters can hold: escaping
+// only adds characters, so the first most + 1 cover every cut MessageContent may make, and a
+// roll of a million dice is not escaped whole to keep two thousand characters of it.
+std::string EscapedStart(std::string_view text, std::size_t most) {
+    return EscapeMarkdown(text.size() > most + 1 ? CutTo(text, most + 1) : text);
+}
+
 std::string Lowered(std::string_view text) {
     std::string lowered(text);
     std::transform(lowered.begin(), lowered.end(), lowered.begin(),
@@ -66,9 +73,9 @@ std::size_t DiscordLength(std::string_view utf8) {
 }
 
 std::string MessageContent(const SharedRoll& roll, std::size_t mostCharacters) {
-    std::string label = EscapeMarkdown(roll.label);
-    std::string name = EscapeMarkdown(roll.name);
-    std::string dice = EscapeMarkdown(roll.dice);
+    std::string label = EscapedStart(roll.label, mostCharacters);
+    std::string name = EscapedStart(roll.name, mostCharacters);
+    std::string dice = EscapedStart(roll.dice, mostCharacters);
     const std::string ending = " = **" + std::to_string(roll.total) + "**" +
                                (roll.standing.empty() ? "" : " · " + roll.standing);
     const auto compose = [&] {

@@ -714,6 +714,21 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>Column of the roll log: how the total stands among the totals the roll can show.</extracomment>
         <translation>Posición</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <extracomment>The roll log's Shared column: the roll reached the table's Discord channel.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <extracomment>The roll log's Shared column: the roll waits in the outbox to be posted.</extracomment>
+        <translation>en espera</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <extracomment>Column of the roll log: whether the roll reached the table's Discord channel.</extracomment>
+        <translation>Compartido</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::RollLogger</name>

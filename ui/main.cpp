@@ -52,6 +52,18 @@ int main(int argc, char* argv[]) {
                 .filePath(QStringLiteral("table-posting.lock")));
         sharing->SetCharacterName(window.Character());
         kelvane::LinkTable(window, *sharing, kelvane::TableSettings::FilePath());
+        // Each roll's row in the log is its key in the outbox, and says how far it got.
+        using kelvane::ShareState;
+        QObject::connect(&logger, &kelvane::RollLogger::rollKept, sharing.get(),
+                         &kelvane::TableSharing::RollKept);
+        QObject::connect(sharing.get(), &kelvane::TableSharing::rollQueued, &logger,
+                         [&logger](qint64 row) { logger.MarkShare(row, ShareState::kWaiting); });
+        QObject::connect(sharing.get(), &kelvane::TableSharing::rollShared, &logger,
+                         [&logger](qint64 row) { logger.MarkShare(row, ShareState::kShared); });
+        QObject::connect(sharing.get(), &kelvane::TableSharing::rollFailed, &logger,
+                         [&logger](qint64 row, const QString& reason) {
+                             logger.MarkShare(row, ShareState::kRefused, reason);
+                         });
     });
     std::unique_ptr<kelvane::frmRollLog> logWindow;
     QObject::connect(&window, &kelvane::formKelvane::logRequested, &window, [&] {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* kColumns =
     "SELECT roll_log.id, rolled_at, character, roll_log.label, roll_log.notation, dice, total, "
-    "standing, standing_spread, approximate";
+    "standing, standing_spread, approximate, share_state, share_refusal";
 
 // Shorter searches than a trigram read every row's texts instead of the search index.
 constexpr std::size_t kIndexedSearchLength = 3;
@@ -126,6 +126,8 @@ LoggedRoll RowOf(const SqliteStatement& row) {
         roll.spread = row.Real(8);
     }
     roll.approximate = row.Integer(9) != 0;
+    roll.share = static_cast<ShareState>(row.Integer(10));
+    roll.shareRefusal = row.Text(11);
     return roll;
 }
 
@@ -181,6 +183,8 @@ SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
     setStanding_ = std::make_unique<SqliteStatement>(
         database_,
         "UPDATE roll_log SET standing = ?, standing_spread = ?, approximate = ? WHERE id = ?");
+    setShareState_ = std::make_unique<SqliteStatement>(
+        database_, "UPDATE roll_log SET share_state = ?, share_refusal = ? WHERE id = ?");
 }
 
 SqliteRollLog::~SqliteRollLog() = default;
@@ -203,6 +207,11 @@ void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread,
         .Bind(3, std::int64_t{approximate ? 1 : 0})
         .Bind(4, id);
     setStanding_->Run();
+}
+
+void SqliteRollLog::SetShareState(std::int64_t id, ShareState state, const std::string& refusal) {
+    setShareState_->Bind(1, static_cast<std::int64_t>(state)).Bind(2, refusal).Bind(3, id);
+    setShareState_->Run();
 }
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,

@@ -17,6 +17,7 @@ class SqliteRollLog final : public RollLog {
 
     std::int64_t Add(const LoggedRoll& roll) override;
     void SetStanding(std::int64_t id, double standing, double spread, bool approximate) override;
+    void SetShareState(std::int64_t id, ShareState state, const std::string& refusal) override;
     [[nodiscard]] std::vector<LoggedRoll> Page(const RollLogFilter& filter,
                                                std::optional<std::int64_t> before,
                                                std::size_t limit) override;
@@ -34,6 +35,7 @@ class SqliteRollLog final : public RollLog {
     SqliteDatabase& database_;
     std::unique_ptr<SqliteStatement> insert_;
     std::unique_ptr<SqliteStatement> setStanding_;
+    std::unique_ptr<SqliteStatement> setShareState_;
 };
 
 }  // namespace kelvane

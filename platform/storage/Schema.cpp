@@ -132,6 +132,18 @@ CREATE TRIGGER roll_log_luck_change AFTER UPDATE OF character, standing, standin
 END;
 )sql";
 
+// How far each roll got on its way to the table (ShareState: 0 not shared, 1 waiting, 2 shared,
+// 3 refused), and Discord's reason for a refusal. The outbox's small index is what its rows are
+// counted from, as the band's status line does after every roll and answer, so that a long
+// outbox is not read whole each time. Messages already waiting were keyed by the window's roll
+// number, not by a row of the log: they are still posted, but mark no row.
+constexpr const char* kRollLogSharing = R"sql(
+ALTER TABLE roll_log ADD COLUMN share_state INTEGER NOT NULL DEFAULT 0;
+ALTER TABLE roll_log ADD COLUMN share_refusal TEXT NOT NULL DEFAULT '';
+UPDATE table_outbox SET roll_key = 0;
+CREATE INDEX table_outbox_by_roll ON table_outbox (roll_key);
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
@@ -139,6 +151,7 @@ constexpr std::array kSteps = {
     kTableOutbox,
     kRollLogSearch,
     kRollLogLuck,
+    kRollLogSharing,
 };
 
 }  // namespace

@@ -3,7 +3,8 @@
 # accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
 # name, a several-dice roll and a one-die roll with their totals, the roll list from its first
 # line when it takes the focus, the odds line when the Tab key reaches it, the overflow
-# message, and a notation roll and a notation that cannot be rolled.
+# message, a notation roll and a notation that cannot be rolled, and in the Roll log the
+# Shared column's cell with its header.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
@@ -71,6 +72,12 @@ settle() {
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$HOME"
 
+# Every roll is shared, with a server that never answers, so the log shows each one waiting.
+mkdir -p "$XDG_CONFIG_HOME/Kelvane"
+printf '{"webhook":"https://discord.com/api/webhooks/4242/S3cr3tHeard","share":true}' \
+    >"$XDG_CONFIG_HOME/Kelvane/table.json"
+export KELVANE_DISCORD_API_BASE=https://127.0.0.1:9/api
+
 start_xvfb
 pids+=("$xvfb_pid")
 
@@ -121,6 +128,10 @@ xdotool type '2d20kh1+3'
 keys Return
 xdotool type '+'
 keys Return                  # a notation that cannot be rolled
+keys alt+l                   # the Roll log, its newest row current
+log_window=$(wait_for_window '^Roll log') || fail "the Roll log did not open"
+xdotool windowfocus --sync "$log_window"
+keys Right Right Right Right Right Right # across the row to its last cell: Shared
 
 kill "$orca_pid" 2>/dev/null ||
     fail "Orca ended by itself: $(cat "$work/orca.out") $(tail -n 20 "$work/orca.log")"
@@ -145,6 +156,7 @@ expect '^Clipboard check box not checked\.$'
 expect ' or more: [0-9]+\.[0-9]{2} %  ·  '
 expect '^notification 2d20kh1\+3: ([4-9]|1[0-9]|2[0-3])\.$'
 expect '^notification Column 11: a number, a die such as d6, or \( should come here\.$'
+expect '^Shared( column header)? waiting\.$'
 expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'
 
 echo "PASS"

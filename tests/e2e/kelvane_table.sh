@@ -2,7 +2,8 @@
 # Shares rolls from the real program with a local server that answers as Discord's webhook
 # API does: five notation rolls typed into the window reach the server in order, each once,
 # with mentions off, a roll too long for one message is cut to Discord's 2,000 characters with
-# its total kept, and the webhook's token appears nowhere in the program's output or data.
+# its total kept, the roll log marks each row shared, and the webhook's token appears nowhere
+# in the program's output or data.
 # Prints the time from each Enter to the server's receipt of that roll.
 #
 # Usage: kelvane_table.sh <screenshot to write> <webhook server script> <command that starts Kelvane>
@@ -95,6 +96,19 @@ delays = [(r["time"] - e) * 1000 for r, e in zip(posted, entered)]
 print("roll to receipt, ms: " + ", ".join(f"{d:.0f}" for d in delays) +
       f"; median {statistics.median(delays):.0f}")
 PYTHON
+
+# Each roll's row in the roll log says it was shared, once the answer has come.
+deadline=$((SECONDS + wait_seconds))
+until python3 - "$XDG_DATA_HOME/Kelvane/kelvane.sqlite3" "$rolls" <<'PYTHON'
+import sqlite3, sys
+states = [row[0] for row in sqlite3.connect(sys.argv[1]).execute(
+    "SELECT share_state FROM roll_log ORDER BY id")]
+sys.exit(0 if states == [2] * int(sys.argv[2]) else 1)
+PYTHON
+do
+    ((SECONDS < deadline)) || fail "the roll log does not say that every roll was shared"
+    sleep 0.2
+done
 
 if grep -rq "$secret" "$work/kelvane.log" "$XDG_DATA_HOME"; then
     fail "the webhook's token appears in the program's output or data"

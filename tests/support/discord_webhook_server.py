@@ -5,7 +5,9 @@
 
 listens on 127.0.0.1 on a free port, prints "PORT <n>" once it is ready, and appends one JSON
 line per request to RECEIPTS: the token, the status answered, the time, the User-Agent and the
-body as received.
+body as received. A connection that ends before any request, as when the client refuses the
+certificate during the handshake or right after it, gets a line with status -1 and the reason
+in "tls_error".
 
 The token up to its first "_" picks the behaviour, so a test can give each case a secret
 of its own:
@@ -61,16 +63,30 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(body)
 
-    def record(self, token, status, body):
+    @staticmethod
+    def write(entry):
         with Handler.lock:
-            entry = {"token": token, "status": status, "time": time.time(),
-                     "user_agent": self.headers.get("User-Agent", ""),
-                     "content_type": self.headers.get("Content-Type", ""),
-                     "body": body.decode("utf-8", "replace")}
             Handler.receipts.write(json.dumps(entry) + "\n")
             Handler.receipts.flush()
 
+    def record(self, token, status, body):
+        Handler.write({"token": token, "status": status, "time": time.time(),
+                       "user_agent": self.headers.get("User-Agent", ""),
+                       "content_type": self.headers.get("Content-Type", ""),
+                       "body": body.decode("utf-8", "replace")})
+
+    def handle(self):
+        self.requested = False
+        reason = "closed before any request"
+        try:
+            super().handle()
+        except OSError as error:
+            reason = str(getattr(error, "reason", None) or error)
+        if not self.requested:
+            Handler.write({"token": "", "status": -1, "time": time.time(), "tls_error": reason})
+
     def do_POST(self):
+        self.requested = True
         match = PATH.match(self.path)
         body = self.rfile.read(int(self.headers.get("Content-Length", "0")))
         if not match:
@@ -123,6 +139,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
 class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
     daemon_threads = True
+
+    def get_request(self):
+        # The listening socket is wrapped, so the handshake happens as a connection is accepted.
+        try:
+            return super().get_request()
+        except OSError as error:
+            reason = getattr(error, "reason", None) or type(error).__name__
+            Handler.write({"token": "", "status": -1, "time": time.time(),
+                           "tls_error": str(reason)})
+            raise
 
 
 def main():

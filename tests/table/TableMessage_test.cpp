@@ -37,6 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
                     52,
                     "9d6\\*2: [6, 6, 6, 6, … = **60** · 60 or more: 1.00 %"},
         ContentCase{{"", "3d6>=6", "[6*, 6*, 6*]", 3, ""}, 26, "3d6\\>=6: [6\\*, 6… = **3**"},
+        // Dice longer than the whole message, escaped only as far as the message reaches.
+        ContentCase{{"", "10d6>=6", "[6*, 6*, 6*, 6*, 6*, 6*, 6*, 6*, 6*, 6*]", 10, ""},
+                    30,
+                    "10d6\\>=6: [6\\*, 6\\*,… = **10**"},
         // Then the label, counted in UTF-16 units (the die emoji counts twice).
         ContentCase{{"Épée 🎲🎲 of doom", "d8", "[8]", 8, ""}, 24, "**Épée …** d8: … = **8**"}));
 

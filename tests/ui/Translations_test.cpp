@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
@@ -18,6 +19,7 @@
 #include "KelvaneDatabase.h"
 #include "PrivateDataFolder.h"
 #include "RollBookPanel.h"
+#include "RollLogModel.h"
 #include "RollLogger.h"
 #include "ScriptedRandomSource.h"
 #include "TableSettings.h"
@@ -163,16 +165,17 @@ private slots:
         QTest::newRow("English") << "en_US" << QStringList() << "Result: " + roll;
         QTest::newRow("unknown") << "ru_RU" << QStringList() << "Result: " + roll;
         const QStringList germanAndFrench{"OK",        "Version 1.0.0", "Kelvane Version 1.0.0",
-                                          "&Notation", "Table",         "&Table…"};
+                                          "&Notation", "Table",         "&Table…",
+                                          "Total"};
         QTest::newRow("English before German") << "en:de" << QStringList() << "Result: " + roll;
         QTest::newRow("unknown before German") << "ru:de" << germanAndFrench << "Ergebnis: " + roll;
         QTest::newRow("German") << "de_DE" << germanAndFrench << "Ergebnis: " + roll;
         QTest::newRow("Austrian German") << "de_AT" << germanAndFrench << "Ergebnis: " + roll;
         QTest::newRow("French") << "fr_FR" << germanAndFrench << "Résultat\u00a0: " + roll;
-        QTest::newRow("Spanish") << "es_ES" << QStringList() << "Resultado: " + roll;
+        QTest::newRow("Spanish") << "es_ES" << QStringList{"Total"} << "Resultado: " + roll;
         QTest::newRow("Italian") << "it_IT" << QStringList{"OK"} << "Risultato: " + roll;
         QTest::newRow("Brazilian Portuguese")
-            << "pt_BR" << QStringList{"OK"} << "Resultado: " + roll;
+            << "pt_BR" << QStringList{"OK", "Total"} << "Resultado: " + roll;
         QTest::newRow("Polish") << "pl_PL" << QStringList{"OK"} << "Wynik: " + roll;
     }
 
@@ -256,8 +259,16 @@ private slots:
             tableMessage.setText(TableSharing::WebhookUrlSentence(url));
             VerifyCaptionsFit(table);
         }
-        tableMessage.setText(TableSharing::NameSentence("Clyde"));
-        VerifyCaptionsFit(table);
+        // And each answer to "Send a test message", with Discord's longest reason.
+        for (const QString& answer :
+             {TableSharing::NameSentence("Clyde"), TableSharing::tr("The test message was posted."),
+              TableSharing::tr("Discord did not answer; try again later."),
+              TableSharing::tr("Discord refused the message: %1")
+                  .arg("Invalid Form Body: username: Username cannot contain \"discord\""),
+              TableSharing::tr("Not shared: the table's server could not prove it is Discord")}) {
+            tableMessage.setText(answer);
+            VerifyCaptionsFit(table);
+        }
         // The Roll log window, on an empty log of its own.
         const QTemporaryDir data;
         kelvane::KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
@@ -267,7 +278,20 @@ private slots:
         VerifyCaptionsFit(log);
         VerifyMnemonicsDistinct(table);
         VerifyMnemonicsDistinct(log);
-        return Texts({&window, &dialog, &table, &log});
+        std::map<QString, QString> texts = Texts({&window, &dialog, &table, &log});
+        // The roll log's column headers, and what its Shared column says of a roll.
+        const QAbstractItemModel& rows = *log.findChild<QTableView*>("tblLog")->model();
+        for (int column = 0; column < rows.columnCount(); ++column) {
+            texts["tblLog column " + QString::number(column)] =
+                rows.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        }
+        for (const auto state : {kelvane::ShareState::kWaiting, kelvane::ShareState::kShared}) {
+            kelvane::LoggedRoll roll;
+            roll.share = state;
+            texts["tblLog shared " + QString::number(static_cast<int>(state))] =
+                kelvane::RollLogModel::SharedText(roll);
+        }
+        return texts;
     }
 
     std::map<QString, QString> english_;

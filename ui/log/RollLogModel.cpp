@@ -111,6 +111,22 @@ QString RollLogModel::StandingText(const LoggedRoll& roll) {
     return roll.approximate ? QStringLiteral("≈ ") + text : text;
 }
 
+QString RollLogModel::SharedText(const LoggedRoll& roll) {
+    switch (roll.share) {
+        case ShareState::kShared:
+            //: The roll log's Shared column: the roll reached the table's Discord channel.
+            return tr("yes");
+        case ShareState::kWaiting:
+            //: The roll log's Shared column: the roll waits in the outbox to be posted.
+            return tr("waiting");
+        case ShareState::kRefused:
+            return FromUtf8(roll.shareRefusal);
+        case ShareState::kNotShared:
+            break;
+    }
+    return {};
+}
+
 QString RollLogModel::Line(const LoggedRoll& roll) {
     return QStringLiteral("%1: %2 = %3")
         .arg(FromUtf8(roll.notation), FromUtf8(roll.dice), QString::number(roll.total));
@@ -145,6 +161,8 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
             return QLocale().toString(static_cast<qlonglong>(roll.total));
         case kStanding:
             return StandingText(roll);
+        case kShared:
+            return SharedText(roll);
         default:
             return {};
     }
@@ -173,6 +191,9 @@ QVariant RollLogModel::headerData(int section, Qt::Orientation orientation, int 
         case kStanding:
             //: Column of the roll log: how the total stands among the totals the roll can show.
             return tr("Standing");
+        case kShared:
+            //: Column of the roll log: whether the roll reached the table's Discord channel.
+            return tr("Shared");
         default:
             return {};
     }

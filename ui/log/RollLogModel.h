@@ -14,7 +14,7 @@ class RollLogModel : public QAbstractTableModel {
     Q_DISABLE_COPY_MOVE(RollLogModel)
 
   public:
-    enum Column { kTime, kCharacter, kRoll, kDice, kTotal, kStanding, kColumnCount };
+    enum Column { kTime, kCharacter, kRoll, kDice, kTotal, kStanding, kShared, kColumnCount };
 
     explicit RollLogModel(QObject* parent = nullptr);
 
@@ -43,6 +43,9 @@ class RollLogModel : public QAbstractTableModel {
 
     // A standing as the table shows it, such as "top 12 %" or "bottom 30 %".
     [[nodiscard]] static QString StandingText(const LoggedRoll& roll);
+    // Whether the roll reached the table: "yes", "waiting", Discord's reason for refusing it, or
+    // nothing for a roll made while sharing was off.
+    [[nodiscard]] static QString SharedText(const LoggedRoll& roll);
     // A row's line as on the clipboard, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15".
     [[nodiscard]] static QString Line(const LoggedRoll& roll);
     // The row's time in the system's time zone and short date format.

@@ -60,6 +60,20 @@ void RollLogger::Write(quint64 rollNumber, const RollShown& roll) {
         StopKeeping();
         return;
     }
+    emit rollKept(rollNumber, lastRowId_);
+    emit logChanged();
+}
+
+void RollLogger::MarkShare(qint64 rowId, ShareState state, const QString& refusal) {
+    if (rowId == 0 || !log_ || !keeping_) {
+        return;
+    }
+    try {
+        log_->SetShareState(rowId, state, refusal.toStdString());
+    } catch (const std::exception&) {
+        StopKeeping();
+        return;
+    }
     emit logChanged();
 }
 

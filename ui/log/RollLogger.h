@@ -37,12 +37,18 @@ class RollLogger : public QObject {
     // When this session began, in milliseconds since 1970 (UTC).
     [[nodiscard]] qint64 SessionStart() const { return sessionStart_; }
 
+    // Notes in the roll's row how far it got on its way to the table; refusal is Discord's
+    // reason. A row id of 0 (a roll that was not kept) is passed over.
+    void MarkShare(qint64 rowId, kelvane::ShareState state, const QString& refusal = {});
+
     // The band's sentence for a log that cannot be written.
     [[nodiscard]] static QString NotKeptSentence();
 
   signals:
     // A roll was written, or its standing.
     void logChanged();
+    // The window's roll rollNumber was kept in the row rowId.
+    void rollKept(quint64 rollNumber, qint64 rowId);
 
   private:
     void Write(quint64 rollNumber, const RollShown& roll);

@@ -32,6 +32,8 @@ namespace kelvane {
 namespace {
 
 constexpr int kRowPadding = 6;
+// The Shared column's widest, in average characters.
+constexpr int kSharedColumnChars = 24;
 constexpr int kRefreshDelayMilliseconds = 100;
 
 QString FromUtf8(const std::string& text) {
@@ -104,9 +106,15 @@ void frmRollLog::ShowWindow() {
     }
     FillCharacters();
     Refresh();
-    for (const int column : {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll,
-                             RollLogModel::kTotal, RollLogModel::kStanding}) {
+    for (const int column :
+         {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll, RollLogModel::kTotal,
+          RollLogModel::kStanding, RollLogModel::kShared}) {
         ui->tblLog->resizeColumnToContents(column);
+    }
+    // A refusal's reason is read whole in its tool tip; the dice keep the room.
+    const int widestShared = fontMetrics().averageCharWidth() * kSharedColumnChars;
+    if (ui->tblLog->columnWidth(RollLogModel::kShared) > widestShared) {
+        ui->tblLog->setColumnWidth(RollLogModel::kShared, widestShared);
     }
     show();
     raise();

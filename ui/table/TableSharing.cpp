@@ -96,38 +96,46 @@ void TableSharing::Configure(const QString& webhookUrl, const QString& name, boo
 void TableSharing::RollShown(quint64 rollNumber, const kelvane::RollShown& roll) {
     if (!shareEveryRoll_) return;
     FlushPendingRoll();
-    pendingRoll_.emplace(rollNumber, roll);
+    const qint64 key = lastKept_.first == rollNumber ? lastKept_.second : 0;
+    pendingRoll_.emplace(PendingRoll{rollNumber, key, roll});
     oddsTimer_.start();
 }
 
+void TableSharing::RollKept(quint64 rollNumber, qint64 rollKey) {
+    lastKept_ = {rollNumber, rollKey};
+    if (pendingRoll_ && pendingRoll_->number == rollNumber) pendingRoll_->key = rollKey;
+}
+
 void TableSharing::OddsShown(quint64 rollNumber, const kelvane::Distribution& odds) {
-    if (!pendingRoll_ || pendingRoll_->first != rollNumber) return;
+    if (!pendingRoll_ || pendingRoll_->number != rollNumber) return;
     // The odds line's first part, such as "22 or more: 15.00 %".
-    const QString standing = formKelvane::OddsText(odds, pendingRoll_->second.total)
+    const QString standing = formKelvane::OddsText(odds, pendingRoll_->roll.total)
                                  .split(QStringLiteral("  ·  "))
                                  .value(0);
-    const auto [number, roll] = *std::exchange(pendingRoll_, std::nullopt);
+    const PendingRoll pending = *std::exchange(pendingRoll_, std::nullopt);
     oddsTimer_.stop();
-    AddToOutbox(number, roll, standing);
+    AddToOutbox(pending, standing);
 }
 
 void TableSharing::FlushPendingRoll() {
     if (!pendingRoll_) return;
-    const auto [number, roll] = *std::exchange(pendingRoll_, std::nullopt);
+    const PendingRoll pending = *std::exchange(pendingRoll_, std::nullopt);
     oddsTimer_.stop();
-    AddToOutbox(number, roll, {});
+    AddToOutbox(pending, {});
 }
 
-void TableSharing::AddToOutbox(quint64 rollNumber, const kelvane::RollShown& roll,
-                               const QString& standing) {
+void TableSharing::AddToOutbox(const PendingRoll& pending, const QString& standing) {
+    const kelvane::RollShown& roll = pending.roll;
     const std::string content =
         table::MessageContent({roll.label, roll.name, roll.dice, roll.total, Utf8(standing)});
     try {
-        outbox_.Add(static_cast<std::int64_t>(rollNumber), content);
+        outbox_.Add(pending.key, content);
     } catch (const std::exception&) {
         StopWith(Stop::Outbox);
+        emit rollFailed(pending.key, StopSentence(Stop::Outbox, {}));
         return;
     }
+    emit rollQueued(pending.key);
     Report();
     PostNext();
 }

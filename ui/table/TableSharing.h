@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "DiceEngine.h"
 #include "Distribution.h"
@@ -53,6 +54,10 @@ class TableSharing final : public QObject {
     // odds come, or without after kOddsWaitMilliseconds or when the next roll comes first.
     void RollShown(quint64 rollNumber, const kelvane::RollShown& roll);
     void OddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
+    // The key that the roll rollNumber goes to the outbox under, such as its row in the roll
+    // log, so that its outcome can be told after a restart too; before or after RollShown.
+    // Rolls without one go under key 0.
+    void RollKept(quint64 rollNumber, qint64 rollKey);
 
     // Posts a message that says the table is set up, outside the outbox; testAnswered tells.
     void SendTestMessage(const QString& webhookUrl, const QString& name);
@@ -60,7 +65,9 @@ class TableSharing final : public QObject {
   signals:
     // After any change to the status line; failed when sharing stopped or a roll was refused.
     void statusChanged(const QString& text, bool sharing, bool failed);
-    // The roll rollKey reached the channel, or never will, with Discord's reason.
+    // The roll rollKey is in the outbox; it reached the channel; or it never will, with
+    // Discord's reason (or the outbox's, when the roll could not be kept in it).
+    void rollQueued(qint64 rollKey);
     void rollShared(qint64 rollKey);
     void rollFailed(qint64 rollKey, const QString& reason);
     // The test message's outcome as a sentence.
@@ -69,7 +76,13 @@ class TableSharing final : public QObject {
   private:
     enum class Stop { None, WebhookGone, CertificateRefused, NameRefused, NoAddress, Outbox };
 
-    void AddToOutbox(quint64 rollNumber, const kelvane::RollShown& roll, const QString& standing);
+    struct PendingRoll {
+        quint64 number = 0;
+        qint64 key = 0;
+        kelvane::RollShown roll;
+    };
+
+    void AddToOutbox(const PendingRoll& pending, const QString& standing);
     void FlushPendingRoll();
     void PostNext();
     void Answered(std::int64_t id, std::int64_t rollKey, const table::PostAnswer& answer);
@@ -94,7 +107,8 @@ class TableSharing final : public QObject {
     Stop stop_ = Stop::None;
     QString stopReason_;
     QString lastRefusal_;
-    std::optional<std::pair<quint64, kelvane::RollShown>> pendingRoll_;
+    std::optional<PendingRoll> pendingRoll_;
+    std::pair<quint64, qint64> lastKept_{0, 0};
 };
 
 }  // namespace kelvane

@@ -153,8 +153,15 @@ TEST_F(RollLogFile, ALogKeptBeforeItsIndexesFindsAndWeighsItsRows) {
             older.Execute(SchemaSteps()[step]);
         }
         older.Execute("PRAGMA user_version = 3");
-        SqliteRollLog log(older);
-        FillNight(log);
+        // Written as that version's Kelvane wrote it: the log of today expects newer columns.
+        older.Execute(
+            "INSERT INTO roll_log (rolled_at, character, label, notation, dice, total, standing, "
+            "standing_spread, approximate) VALUES "
+            "(100, 'Aria', 'Longsword', 'd20+5', '[22]', 22, 0.975, 0.08, 0), "
+            "(200, 'Aria', '', '1d8+3', '[4]', 4, 0.0625, 0.08, 0), "
+            "(300, 'Brom', '50%_off', '3d6', '[11]', 11, 0.5, 0.08, 1), "
+            "(400, 'Brom', 'Sneak attack', '3d6', '[3]', 3, 0.00231, 0.08, 0), "
+            "(500, '', '', 'd4', '[2]', 2, NULL, NULL, 0)");
     }
     KelvaneDatabase database(Path());
     SqliteRollLog log(database.Connection());
@@ -182,15 +189,22 @@ TEST_F(RollLogFile, ARollWrittenIsThereForTheNextConnection) {
         KelvaneDatabase database(Path());
         SqliteRollLog log(database.Connection());
         log.Add(Roll(7, "Aria", "Longsword", "d20+5", 22));
+        const std::int64_t refused = log.Add(Roll(8, "Aria", "", "d4", 3));
+        log.SetShareState(refused, ShareState::kWaiting, "");
+        log.SetShareState(refused, ShareState::kRefused, "Invalid Form Body: content");
         log.SetWindowPlace("AdnQywADAAA=");
     }
     KelvaneDatabase database(Path());
     SqliteRollLog log(database.Connection());
     const auto rows = log.Page({}, std::nullopt, 10);
-    ASSERT_EQ(rows.size(), 1U);
-    EXPECT_EQ(rows[0].label, "Longsword");
-    EXPECT_EQ(rows[0].dice, "[22]");
-    EXPECT_FALSE(rows[0].standing.has_value());
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].label, "Longsword");
+    EXPECT_EQ(rows[1].dice, "[22]");
+    EXPECT_FALSE(rows[1].standing.has_value());
+    EXPECT_EQ(rows[1].share, ShareState::kNotShared);
+    EXPECT_EQ(rows[1].shareRefusal, "");
+    EXPECT_EQ(rows[0].share, ShareState::kRefused);
+    EXPECT_EQ(rows[0].shareRefusal, "Invalid Form Body: content");
     EXPECT_EQ(log.WindowPlace(), "AdnQywADAAA=");
 }
 

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +15,7 @@
 #include "SqliteTableOutbox.h"
 #include "TableSettings.h"
 #include "WebhookPoster.h"
+#include "frmTable.h"
 
 namespace kelvane {
 namespace {
@@ -52,6 +55,8 @@ class TableSharingTest : public QObject {
     void postsEachRollOnceInOrder();
     void keepsWaitingRollsAcrossARestart();
     void keepsTheWebhookWhereOnlyItsOwnerReadsIt();
+    void testMessageSaysHowItWent_data();
+    void testMessageSaysHowItWent();
 
   private:
     void StartServer(LocalServer& server, const QString& stem);
@@ -103,8 +108,13 @@ QList<QJsonObject> TableSharingTest::Receipts(const QString& secret) const {
     return receipts;
 }
 
+// Roll number n is kept under the key 100 + n, told before the roll itself for odd n and after
+// it for even n, as either may come first.
 void TableSharingTest::Roll(TableSharing& sharing, quint64 number, const std::string& label) {
+    const auto key = static_cast<qint64>(100 + number);
+    if (number % 2 == 1) sharing.RollKept(number, key);
     sharing.RollShown(number, {"d20", label, "[17]", 17});
+    if (number % 2 == 0) sharing.RollKept(number, key);
     sharing.OddsShown(number, Distribution::Exact(1, std::vector<double>(20, 1.0)));
 }
 
@@ -163,6 +173,7 @@ void TableSharingTest::postsEachRollOnceInOrder() {
     TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(port));
     QSignalSpy sharedRolls(&sharing, &TableSharing::rollShared);
     QSignalSpy failedRolls(&sharing, &TableSharing::rollFailed);
+    QSignalSpy queuedRolls(&sharing, &TableSharing::rollQueued);
     sharing.Configure(kWebhook + secret, QStringLiteral("Thorin"), true);
     for (int roll = 1; roll <= rolls; ++roll) Roll(sharing, roll, "Roll " + std::to_string(roll));
 
@@ -188,6 +199,15 @@ void TableSharingTest::postsEachRollOnceInOrder() {
     }
     QCOMPARE(posted, expected);
     QCOMPARE(sharedRolls.count(), rolls - waiting - failed);
+    // Every roll is queued under its key; those that reached the channel, or were refused,
+    // are told under theirs, in order.
+    QList<qint64> queued;
+    QList<qint64> told;
+    for (const auto& signal : queuedRolls) queued << signal.at(0).toLongLong();
+    for (const auto& signal : sharedRolls) told << signal.at(0).toLongLong();
+    for (const auto& signal : failedRolls) told << signal.at(0).toLongLong();
+    QCOMPARE(queued, (QList<qint64>{101, 102, 103, 104, 105}.first(rolls)));
+    QCOMPARE(told, queued.first(rolls - waiting));
     for (const QString& message : messages_) {
         QVERIFY2(!message.contains(secret.section('_', 1)), qPrintable(message));
     }
@@ -215,8 +235,8 @@ void TableSharingTest::keepsWaitingRollsAcrossARestart() {
     QSignalSpy sharedRolls(&sharing, &TableSharing::rollShared);
     sharing.Configure(kWebhook + QStringLiteral("ok_S3cr3tNewHook"), {}, true);
     QTRY_COMPARE_WITH_TIMEOUT(sharedRolls.count(), 3, kTimeoutMs);
-    QCOMPARE(sharedRolls.at(0).at(0).toLongLong(), 1);
-    QCOMPARE(sharedRolls.at(2).at(0).toLongLong(), 3);
+    QCOMPARE(sharedRolls.at(0).at(0).toLongLong(), 101);
+    QCOMPARE(sharedRolls.at(2).at(0).toLongLong(), 103);
     QStringList labels;
     for (const QJsonObject& receipt : Receipts("ok_S3cr3tNewHook")) {
         labels << QJsonDocument::fromJson(receipt.value("body").toString().toUtf8())
@@ -243,7 +263,70 @@ void TableSharingTest::keepsTheWebhookWhereOnlyItsOwnerReadsIt() {
     QCOMPARE(loaded.shareEveryRoll, true);
 }
 
+void TableSharingTest::testMessageSaysHowItWent_data() {
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("trusted");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<bool>("posted");
+
+    const QString gone = "The table's webhook is gone: paste a new one";
+    QTest::newRow("posted") << kWebhook + QStringLiteral("ok_S3cr3tTest") << true
+                            << "The test message was posted." << true;
+    QTest::newRow("name refused")
+        << kWebhook + QStringLiteral("badname_S3cr3tTestName") << true
+        << "Discord refused the message: Invalid Form Body: username: Username cannot contain "
+           "\"discord\""
+        << false;
+    QTest::newRow("unknown webhook")
+        << kWebhook + QStringLiteral("gone_S3cr3tTestGone") << true << gone << false;
+    QTest::newRow("invalid token")
+        << kWebhook + QStringLiteral("revoked_S3cr3tTestRev") << true << gone << false;
+    QTest::newRow("server error") << kWebhook + QStringLiteral("failing_S3cr3tTestFail") << true
+                                  << "Discord did not answer; try again later." << false;
+    QTest::newRow("certificate") << kWebhook + QStringLiteral("ok_S3cr3tTestCert") << false
+                                 << "Not shared: the table's server could not prove it is Discord"
+                                 << false;
+    QTest::newRow("not discord") << QStringLiteral(
+                                        "https://example.com/api/webhooks/4242/ok_S3cr3tTestHost")
+                                 << true << "The webhook URL must be on discord.com." << false;
+}
+
+// Through the dialog, as the player sees it: the button, the sentence under it, and the message
+// at the server, outside the outbox.
+void TableSharingTest::testMessageSaysHowItWent() {
+    QFETCH(QString, url);
+    QFETCH(bool, trusted);
+    QFETCH(QString, sentence);
+    QFETCH(bool, posted);
+
+    QTemporaryDir data;
+    KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
+    SqliteTableOutbox outbox(database.Connection());
+    const int port = trusted ? trusted_.port : untrusted_.port;
+    TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(port));
+    frmTable dialog({url, QStringLiteral("Thorin"), false}, QStringLiteral("Aria"));
+    connect(&dialog, &frmTable::testRequested, &sharing, &TableSharing::SendTestMessage);
+    connect(&sharing, &TableSharing::testAnswered, &dialog, &frmTable::ShowTestAnswer);
+    auto* button = dialog.findChild<QPushButton*>(QStringLiteral("btnTest"));
+    auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblTableMessage"));
+    QVERIFY(button != nullptr && message != nullptr);
+
+    button->click();
+    QTRY_COMPARE_WITH_TIMEOUT(message->text(), sentence, kTimeoutMs);
+    QVERIFY(button->isEnabled());
+    QCOMPARE(outbox.Count(), std::size_t{0});
+    QStringList contents;
+    for (const QJsonObject& receipt : Receipts(url.section('/', -1))) {
+        if (receipt.value("status").toInt() != 200) continue;
+        const QJsonObject body =
+            QJsonDocument::fromJson(receipt.value("body").toString().toUtf8()).object();
+        contents << body.value("content").toString();
+        QCOMPARE(body.value("username").toString(), QStringLiteral("Thorin"));
+    }
+    QCOMPARE(contents, posted ? QStringList{"Kelvane will share rolls here."} : QStringList{});
+}
+
 }  // namespace kelvane
 
-QTEST_GUILESS_MAIN(kelvane::TableSharingTest)
+QTEST_MAIN(kelvane::TableSharingTest)
 #include "TableSharing_test.moc"
