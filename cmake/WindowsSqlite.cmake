@@ -9,3 +9,7 @@ if(NOT EXISTS ${KELVANE_WINDOWS_SQLITE}/lib/libsqlite3.a)
         "scripts/build-sqlite-windows (a few minutes); make test does so.")
 endif()
 list(APPEND CMAKE_FIND_ROOT_PATH ${KELVANE_WINDOWS_SQLITE})
+# A build tree configured before the cache moved (its key follows the build's options) finds
+# the new one, not the library it found first.
+set(SQLite3_INCLUDE_DIR ${KELVANE_WINDOWS_SQLITE}/include CACHE PATH "" FORCE)
+set(SQLite3_LIBRARY ${KELVANE_WINDOWS_SQLITE}/lib/libsqlite3.a CACHE FILEPATH "" FORCE)

@@ -55,7 +55,13 @@ start_kelvane() {
     "${kelvane[@]}" >"$work/kelvane.log" 2>&1 &
     kelvane_pid=$!
     window=$(wait_for_window '^Windows Kelvane$') || true
-    [[ -n $window ]] || fail "no window \"Windows Kelvane\" appeared: $(cat "$work/kelvane.log")"
+    if [[ -z $window ]]; then
+        local state="still running"
+        kill -0 "$kelvane_pid" 2>/dev/null || state="ended"
+        fail "no window \"Windows Kelvane\" appeared; the program has $state; the screen" \
+            "holds: $(xwininfo -root -children 2>/dev/null | grep '"' | head -n 20)" \
+            "its output: $(cat "$work/kelvane.log")"
+    fi
     # xwininfo, as xdotool counts the frame's offset twice.
     local geometry
     geometry=$(xwininfo -id "$window")
@@ -306,11 +312,19 @@ stop_kelvane
 
 # The roll book: a roll saved with Save (Alt+S) is there after a restart, and Enter on its row
 # (the list is Alt+B) rolls it as if it had been typed.
+# Rolling it after the save, the clipboard's line shows that the save, queued before the roll,
+# was done: the first moments after the window shows may still be busy.
 start_kelvane
+click_clipboard_option
 xdotool windowactivate --sync "$window" key alt+n ctrl+a
 xdotool type --delay 30 'd20+5 # Longsword'
-xdotool key alt+s
-sleep 1
+xdotool key alt+s alt+n Return
+deadline=$((SECONDS + wait_seconds))
+until timeout 5 xclip -selection clipboard -o 2>/dev/null | grep -q 'Longsword'; do
+    ((SECONDS < deadline)) || fail "the roll saved as Longsword did not reach the clipboard"
+    sleep 0.2
+done
+click_clipboard_option
 stop_kelvane
 start_kelvane
 click_clipboard_option
