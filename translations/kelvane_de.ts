@@ -988,6 +988,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Ergebnis: %1</translation>
     </message>
+    <message>
+        <source>The roll book&apos;s file was damaged; it was copied to %1, and the book was carried over to a new file.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>Die Datei des Wurfbuchs war beschädigt; sie wurde nach %1 kopiert, und das Buch wurde in eine neue Datei übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>

@@ -990,6 +990,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Wynik: %1</translation>
     </message>
+    <message>
+        <source>The roll book&apos;s file was damaged; it was copied to %1, and the book was carried over to a new file.</source>
+        <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
+        <translation>Plik księgi rzutów był uszkodzony; skopiowano go do %1, a księgę przeniesiono do nowego pliku.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>

@@ -56,11 +56,16 @@ start_kelvane() {
     kelvane_pid=$!
     window=$(wait_for_window '^Windows Kelvane$') || true
     if [[ -z $window ]]; then
-        local state="still running"
-        kill -0 "$kelvane_pid" 2>/dev/null || state="ended"
-        fail "no window \"Windows Kelvane\" appeared; the program has $state; the screen" \
-            "holds: $(xwininfo -root -children 2>/dev/null | grep '"' | head -n 20)" \
-            "its output: $(cat "$work/kelvane.log")"
+        # Where a program that never shows its window is waiting, or that it has ended.
+        local state="has ended"
+        if kill -0 "$kelvane_pid" 2>/dev/null; then
+            state="is still running; its threads are at:"
+            [[ -n ${WINEPREFIX:-} ]] || state+=$'\n'$(gdb -batch -p "$kelvane_pid" \
+                -ex 'thread apply all bt 12' 2>/dev/null | grep '^#' | head -n 80)
+        fi
+        fail "no window \"Windows Kelvane\" appeared; the screen holds:" \
+            "$(xwininfo -root -children 2>/dev/null | grep '"' | head -n 20)" \
+            $'\n'"The program $state"$'\n'"Its output: $(cat "$work/kelvane.log")"
     fi
     # xwininfo, as xdotool counts the frame's offset twice.
     local geometry

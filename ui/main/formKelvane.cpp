@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QByteArray>
+#include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
@@ -209,14 +210,25 @@ void formKelvane::StartDatabaseAfresh() {
     } catch (const StorageError&) {
         // The damage lies in the book itself: the fresh one starts empty.
     }
+    bool carriedOver = false;
     try {
         database_->StartAfresh();
         SqliteRollBook(database_->Connection()).Import(book);
+        carriedOver =
+            !book.empty() && database_->OpenedState() == KelvaneDatabase::State::kStartedAfresh;
     } catch (const StorageError&) {
         // The database now refuses writes, or kept what it could; the panel says why.
     }
     afreshQueued_ = false;
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
+    if (carriedOver) {
+        // The panel's sentence would say the book was lost with the file.
+        //: %1 is the full name of the damaged file, kept for recovery.
+        ShowNotationMessage(
+            tr("The roll book's file was damaged; it was copied to %1, and the "
+               "book was carried over to a new file.")
+                .arg(QDir::toNativeSeparators(QString::fromStdString(database_->MovedAsideTo()))));
+    }
 }
 
 QString formKelvane::Character() const { return ui->panelRollBook->Character(); }

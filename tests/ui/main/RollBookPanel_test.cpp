@@ -165,14 +165,22 @@ private slots:
     void damageFoundAfterOpeningStartsAfresh_data() {
         QTest::addColumn<bool>("inTheBook");
         QTest::addColumn<QString>("rows");
-        QTest::newRow("in the rolls the window shows") << true << "";
+        QTest::addColumn<QString>("sentenceStart");
+        QTest::addColumn<QString>("sentenceEnd");
+        QTest::newRow("in the rolls the window shows")
+            << true << "" << "The roll book was damaged; it was moved to "
+            << " and a new book started.";
         QTest::newRow("in the table's outbox, which it does not read")
-            << false << "Longsword d20+5|Damage 1d8+3|3d6 3d6|";
+            << false << "Longsword d20+5|Damage 1d8+3|3d6 3d6|"
+            << "The roll book's file was damaged; it was copied to "
+            << ", and the book was carried over to a new file.";
     }
 
     void damageFoundAfterOpeningStartsAfresh() {
         QFETCH(bool, inTheBook);
         QFETCH(QString, rows);
+        QFETCH(QString, sentenceStart);
+        QFETCH(QString, sentenceEnd);
         const QString path = kelvane::DatabasePath();
         {
             kelvane::KelvaneDatabase database(path.toStdString());
@@ -197,10 +205,10 @@ private slots:
         file.close();
 
         Rig rig;
-        const QString start = "The roll book was damaged; it was moved to ";
-        QTRY_VERIFY(rig.Find<QLabel>("lblNotationMessage").text().startsWith(start));
-        QString aside = rig.Find<QLabel>("lblNotationMessage").text().mid(start.size());
-        aside.chop(QString(" and a new book started.").size());
+        QTRY_VERIFY(rig.Find<QLabel>("lblNotationMessage").text().startsWith(sentenceStart));
+        QString aside = rig.Find<QLabel>("lblNotationMessage").text().mid(sentenceStart.size());
+        QVERIFY2(aside.endsWith(sentenceEnd), qPrintable(aside));
+        aside.chop(sentenceEnd.size());
         QFile kept(aside);
         QVERIFY2(kept.open(QIODevice::ReadOnly), qPrintable(aside));
         QCOMPARE(kept.readAll(), damaged);
