@@ -3,34 +3,37 @@
 namespace kelvane {
 
 std::string CutDiceText(std::string_view dice, std::size_t limit) {
-    // A die ends at the comma or bracket after its value; a bracket opening a term starts none.
+    // Chat-line dice hold commas only between the values of a term, and no empty values: a die
+    // ends at each comma, and at each closing bracket but that of an empty term, "[]".
     std::size_t counted = 0;
-    std::size_t cut = std::string_view::npos;
-    bool inTerm = false;
-    bool valueSeen = false;
-    for (std::size_t i = 0; i < dice.size(); ++i) {
-        const char c = dice[i];
-        if (c == '[') {
-            inTerm = true;
-            valueSeen = false;
-        } else if (inTerm && (c == ',' || c == ']')) {
-            if (valueSeen) {
-                ++counted;
-                if (counted == limit && cut == std::string_view::npos) {
-                    cut = i;
-                }
-            }
-            valueSeen = false;
-            inTerm = c == ',';
-        } else if (inTerm && c != ' ') {
-            valueSeen = true;
+    std::size_t cut = 0;
+    char previous = '\0';
+    for (; cut < dice.size(); ++cut) {
+        const char c = dice[cut];
+        if ((c == ',' || (c == ']' && previous != '[')) && ++counted == limit) {
+            break;
         }
+        previous = c;
     }
-    if (counted <= limit) {
+    if (cut + 1 >= dice.size()) {
+        return std::string(dice);
+    }
+    // The dice after the cut are only counted: a plain count of each sign, which the compiler
+    // keeps free of branches.
+    const std::string_view rest = dice.substr(cut + 1);
+    std::size_t ends = 0;
+    for (const char c : rest) {
+        ends += static_cast<std::size_t>(c == ',') + static_cast<std::size_t>(c == ']');
+    }
+    for (auto empty = dice.find("[]", cut); empty != std::string_view::npos;
+         empty = dice.find("[]", empty + 2)) {
+        --ends;
+    }
+    if (ends == 0) {
         return std::string(dice);
     }
     std::string text(dice.substr(0, cut));
-    text += ", …] (" + std::to_string(counted) + " dice)";
+    text += ", …] (" + std::to_string(counted + ends) + " dice)";
     return text;
 }
 
