@@ -12,7 +12,7 @@
 namespace kelvane {
 
 RollLogger::RollLogger(KelvaneDatabase& database, QObject* parent)
-    : QObject(parent), sessionStart_(QDateTime::currentMSecsSinceEpoch()) {
+    : QObject(parent), database_(database), sessionStart_(QDateTime::currentMSecsSinceEpoch()) {
     try {
         log_ = std::make_unique<SqliteRollLog>(database.Connection());
         keeping_ = database.OpenedState() != KelvaneDatabase::State::kCannotSave;
@@ -28,6 +28,7 @@ void RollLogger::Attach(formKelvane& window) {
     window_ = &window;
     connect(&window, &formKelvane::rollShown, this, &RollLogger::Write);
     connect(&window, &formKelvane::oddsShown, this, &RollLogger::WriteStanding);
+    connect(&window, &formKelvane::databaseStartedAfresh, this, &RollLogger::ResumeKeeping);
     if (!keeping_) {
         window.ShowLogMessage(NotKeptSentence());
     }
@@ -90,6 +91,19 @@ void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
     } catch (const std::exception&) {
         StopKeeping();
         return;
+    }
+    emit logChanged();
+}
+
+void RollLogger::ResumeKeeping() {
+    // The last roll's row was in the damaged file.
+    lastRowId_ = 0;
+    if (keeping_ || !log_ || database_.OpenedState() == KelvaneDatabase::State::kCannotSave) {
+        return;
+    }
+    keeping_ = true;
+    if (window_ != nullptr) {
+        window_->ShowLogMessage(QString());
     }
     emit logChanged();
 }

@@ -54,7 +54,10 @@ class RollLogger : public QObject {
     void Write(quint64 rollNumber, const RollShown& roll);
     void WriteStanding(quint64 rollNumber, const Distribution& odds);
     void StopKeeping();
+    // After the damage that stopped it, the log goes on in the fresh database.
+    void ResumeKeeping();
 
+    KelvaneDatabase& database_;
     std::unique_ptr<RollLog> log_;
     formKelvane* window_ = nullptr;
     std::string character_;

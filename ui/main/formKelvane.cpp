@@ -221,6 +221,7 @@ void formKelvane::StartDatabaseAfresh() {
     }
     afreshQueued_ = false;
     ui->panelRollBook->Open(*database_, *ui->txtNotation);
+    emit databaseStartedAfresh();
     if (carriedOver) {
         // The panel's sentence would say the book was lost with the file.
         //: %1 is the full name of the damaged file, kept for recovery.

@@ -90,6 +90,8 @@ class formKelvane : public QWidget {
     // The window has been painted for the first time: what need not be there for it to show
     // may be set up now.
     void firstPainted();
+    // The database was found damaged and started afresh, or refuses writes since.
+    void databaseStartedAfresh();
 
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.

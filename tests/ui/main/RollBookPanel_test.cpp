@@ -10,12 +10,16 @@
 #include <QTreeWidget>
 #include <QtTest>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "DatabaseLocation.h"
 #include "KelvaneDatabase.h"
 #include "PrivateDataFolder.h"
+#include "RollLogger.h"
 #include "ScriptedRandomSource.h"
 #include "SqliteRollBook.h"
+#include "SqliteRollLog.h"
 #include "SqliteTableOutbox.h"
 #include "formKelvane.h"
 
@@ -158,53 +162,76 @@ private slots:
         QCOMPARE(shown.join('|'), rows);
     }
 
-    // A file grown over many pages, damaged in its last page, which opening does not read.
-    // Met while the window reads the book, or found by the file's check after the first paint,
-    // the damage is kept aside and a fresh database started, holding the book when the damage
-    // lay elsewhere.
+    // A file grown over many pages, damaged in a page that opening does not read.
+    // Met while the window reads the book or logs a roll, or found by the file's check after
+    // the first paint, the damage is kept aside and a fresh database started, holding the book
+    // when the damage lay elsewhere; the log, stopped by the damage, goes on in it.
     void damageFoundAfterOpeningStartsAfresh_data() {
-        QTest::addColumn<bool>("inTheBook");
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("sentenceStart");
         QTest::addColumn<QString>("sentenceEnd");
+        const QString bookKept = "Longsword d20+5|Damage 1d8+3|3d6 3d6|";
+        const QString carriedOver = "The roll book's file was damaged; it was copied to ";
+        const QString carriedOverEnd = ", and the book was carried over to a new file.";
         QTest::newRow("in the rolls the window shows")
-            << true << "" << "The roll book was damaged; it was moved to "
+            << "book"
+            << ""
+            << "The roll book was damaged; it was moved to "
             << " and a new book started.";
         QTest::newRow("in the table's outbox, which it does not read")
-            << false << "Longsword d20+5|Damage 1d8+3|3d6 3d6|"
-            << "The roll book's file was damaged; it was copied to "
-            << ", and the book was carried over to a new file.";
+            << "outbox" << bookKept << carriedOver << carriedOverEnd;
+        QTest::newRow("in the roll log, which a roll writes")
+            << "log" << bookKept << carriedOver << carriedOverEnd;
     }
 
     void damageFoundAfterOpeningStartsAfresh() {
-        QFETCH(bool, inTheBook);
+        QFETCH(QString, where);
         QFETCH(QString, rows);
         QFETCH(QString, sentenceStart);
         QFETCH(QString, sentenceEnd);
         const QString path = kelvane::DatabasePath();
+        qsizetype damagedPage = 0;
         {
             kelvane::KelvaneDatabase database(path.toStdString());
             kelvane::SqliteRollBook book(database.Connection());
             const auto player = book.AddCharacter("Player").value();
             kelvane::SqliteTableOutbox outbox(database.Connection());
+            kelvane::SqliteRollLog log(database.Connection());
             for (int row = 0; row < 3000; ++row) {
                 const std::string text = "Longsword " + std::to_string(row) + std::string(40, 'x');
-                if (inTheBook) {
+                if (where == "book") {
                     book.AddRoll(player, text, "d20+5");
-                } else {
+                } else if (where == "outbox") {
                     outbox.Add(row, text);
+                } else {
+                    kelvane::LoggedRoll roll;
+                    roll.label = text;
+                    roll.notation = "d20+5";
+                    static_cast<void>(log.Add(roll));
                 }
             }
+            // The page the next roll is written to, or else the file's last page.
+            damagedPage = where == "log" ? database.Connection().QueryInteger(
+                                               "SELECT pageno FROM dbstat WHERE name = 'roll_log' "
+                                               "AND pagetype = 'leaf' ORDER BY path DESC LIMIT 1")
+                                         : database.Connection().QueryInteger("PRAGMA page_count");
         }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadWrite));
         QByteArray damaged = file.readAll();
-        damaged.replace(damaged.size() - 4096, 4096, QByteArray(4096, '\x5a'));
+        damaged.replace((damagedPage - 1) * 4096, 4096, QByteArray(4096, '\x5a'));
         QVERIFY(file.seek(0));
         QCOMPARE(file.write(damaged), damaged.size());
         file.close();
 
         Rig rig;
+        kelvane::RollLogger logger(rig.window.Database());
+        logger.Attach(rig.window);
+        if (where == "log") {
+            rig.window.RollNotationText("d6 # Lost");
+            QVERIFY(!logger.Keeping());
+        }
         QTRY_VERIFY(rig.Find<QLabel>("lblNotationMessage").text().startsWith(sentenceStart));
         QString aside = rig.Find<QLabel>("lblNotationMessage").text().mid(sentenceStart.size());
         QVERIFY2(aside.endsWith(sentenceEnd), qPrintable(aside));
@@ -214,6 +241,11 @@ private slots:
         QCOMPARE(kept.readAll(), damaged);
         rig.Save("d6 # After");
         QCOMPARE(rig.Rows(), rows + "After d6");
+        rig.window.RollNotationText("d6 # After");
+        QVERIFY(logger.Keeping());
+        const auto logged = logger.Log()->Page({}, std::nullopt, 10);
+        QCOMPARE(logged.size(), std::size_t{1});
+        QCOMPARE(logged.front().label, std::string("After"));
         QVERIFY(kelvane::KelvaneDatabase::CheckFile(path.toStdString()));
     }
 
