@@ -190,20 +190,7 @@ END
 # Kelvane's database, away from the user's.
 export XDG_RUNTIME_DIR=$work/runtime XDG_DATA_HOME=$work/data
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-start_xvfb
-# Wine's desktop process, started with the prefix before there was a display, would keep the
-# program's windows off this one: end it, and Wine starts a new one on this display.
-if [[ -n ${WINEPREFIX:-} ]]; then
-    "$(dirname "$WINE")/wineserver64" -k 2>/dev/null || true
-fi
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-window_manager_pid=$!
-# A window mapped before the window manager has taken over the screen may stay unmanaged.
-deadline=$((SECONDS + wait_seconds))
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
-    sleep 0.1
-done
+start_desktop "${WINEPREFIX:+$WINE}"
 if [[ -n ${LANGUAGE:-} ]]; then
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     accessibility_pid=$!

@@ -77,19 +77,7 @@ start_kelvane() {
     xdotool windowactivate --sync "$main_window" 2>/dev/null || true
 }
 
-start_xvfb
-# Wine's desktop process, started with the prefix before there was a display, would keep the
-# program's windows off this one: end it, and Wine starts a new one on this display.
-if [[ -n ${WINEPREFIX:-} ]]; then
-    "$(dirname "$WINE")/wineserver64" -k 2>/dev/null || true
-fi
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-window_manager_pid=$!
-deadline=$((SECONDS + wait_seconds))
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
-    sleep 0.1
-done
+start_desktop "${WINEPREFIX:+$WINE}"
 
 # A roll, and the program killed the moment the roll is shown.
 start_kelvane

@@ -116,17 +116,7 @@ data=$(windows_folder APPDATA)/Kelvane
 mkdir -p "$config"
 settings=$config/table.json
 
-start_xvfb
-# Wine's desktop process, started with the prefix before there was a display, would keep the
-# program's windows off this one: end it, and Wine starts a new one on this display.
-"$(dirname "$wine")/wineserver64" -k 2>/dev/null || true
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-window_manager_pid=$!
-deadline=$((SECONDS + wait_seconds))
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
-    sleep 0.1
-done
+start_desktop "$wine"
 
 # The test message, from the Table dialog, to the server whose certificate is trusted.
 write_settings ok_S3cr3tWineTest false

@@ -50,3 +50,22 @@ start_xvfb() {
     DISPLAY=":$(head -n 1 "$work/display")"
     export DISPLAY
 }
+
+# start_desktop [Wine]: start_xvfb, then a small window manager as a desktop has, waited for
+# until it manages the screen, as a window mapped before may stay unmanaged. Sets
+# window_manager_pid too. Given Wine, ends its prefix's desktop process first: started before
+# there was a display, it would keep the program's windows off this one, and Wine starts a new
+# one here.
+start_desktop() {
+    start_xvfb
+    if [[ -n ${1:-} ]]; then
+        "$(dirname "$1")/wineserver64" -k 2>/dev/null || true
+    fi
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    window_manager_pid=$!
+    local deadline=$((SECONDS + wait_seconds))
+    until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
+        ((SECONDS < deadline)) || fail "openbox did not start: $(cat "$work/openbox.log")"
+        sleep 0.1
+    done
+}
