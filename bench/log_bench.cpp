@@ -8,15 +8,16 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
-#include <QEvent>
 #include <QLineEdit>
 #include <QTableView>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "BenchRolls.h"
 #include "KelvaneDatabase.h"
 #include "LogExport.h"
+#include "PaintWatcher.h"
 #include "RollLogger.h"
 #include "SqliteRollLog.h"
 #include "frmRollLog.h"
@@ -37,16 +38,7 @@ fs::path Folder() {
     return folder;
 }
 
-LoggedRoll Roll(std::int64_t i) {
-    LoggedRoll roll;
-    roll.rolledAt = 1'765'000'000'000 + i * 20'000;
-    roll.character = i % 4 == 0 ? "Brom" : "Aria";
-    roll.label = i % 3 == 0 ? "Longsword" : "";
-    roll.notation = i % 2 == 0 ? "d20+5" : "4d6dl1";
-    roll.dice = i % 2 == 0 ? "[13]+5" : "[4, 5, 4, 1d]";
-    roll.total = i % 2 == 0 ? 18 : 13;
-    return roll;
-}
+using bench::BenchRoll;
 
 // The million-roll log, written once in one transaction.
 const std::string& MillionRollLog() {
@@ -56,7 +48,7 @@ const std::string& MillionRollLog() {
         SqliteRollLog log(database.Connection());
         SqliteTransaction transaction(database.Connection());
         for (std::int64_t i = 0; i < kMillion; ++i) {
-            const std::int64_t id = log.Add(Roll(i));
+            const std::int64_t id = log.Add(BenchRoll(i));
             if (i % 50 != 0) {
                 log.SetStanding(id, static_cast<double>(i % 997) / 997.0, 0.08, false);
             }
@@ -80,7 +72,7 @@ void WriteRoll(benchmark::State& state) {
     dice += ']';
     std::int64_t i = 0;
     for (auto _ : state) {
-        LoggedRoll roll = Roll(i++);
+        LoggedRoll roll = BenchRoll(i++);
         roll.dice = dice;
         const std::int64_t id = log.Add(roll);
         log.SetStanding(id, 0.5, 0.08, false);
@@ -137,7 +129,7 @@ void FilterMillion(benchmark::State& state) {
             filter.character = "Brom";
             break;
         case 1:
-            filter.since = Roll(kMillion - 4'000).rolledAt;
+            filter.since = BenchRoll(kMillion - 4'000).rolledAt;
             break;
         default:
             filter.search = "sword";
@@ -149,18 +141,7 @@ void FilterMillion(benchmark::State& state) {
 }
 BENCHMARK(FilterMillion)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Notes when a widget is painted.
-class PaintWatcher final : public QObject {
-  public:
-    explicit PaintWatcher(QWidget& widget) { widget.installEventFilter(this); }
-    bool painted = false;
-
-  protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
+using bench::PaintWatcher;
 
 // The Roll log window over the million rolls, on a database the main window has already
 // opened: from the Log button's call to the table's rows painted.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchRolls.h"
 #include "KelvaneDatabase.h"
 #include "SqliteRollLog.h"
 
@@ -19,14 +20,7 @@ int main(int argc, char* argv[]) {
     SqliteRollLog log(database.Connection());
     SqliteTransaction transaction(database.Connection());
     for (std::int64_t i = 0; i < kRolls; ++i) {
-        LoggedRoll roll;
-        roll.rolledAt = 1'765'000'000'000 + i * 20'000;
-        roll.character = i % 4 == 0 ? "Brom" : "Aria";
-        roll.label = i % 3 == 0 ? "Longsword" : "";
-        roll.notation = i % 2 == 0 ? "d20+5" : "4d6dl1";
-        roll.dice = i % 2 == 0 ? "[13]+5" : "[4, 5, 4, 1d]";
-        roll.total = i % 2 == 0 ? 18 : 13;
-        const std::int64_t id = log.Add(roll);
+        const std::int64_t id = log.Add(bench::BenchRoll(i));
         log.SetStanding(id, static_cast<double>(i % 997) / 997.0, 0.08, false);
     }
     transaction.Commit();

@@ -32,6 +32,7 @@
 
 #include "EngineBench.h"
 #include "MersenneRandomSource.h"
+#include "PaintWatcher.h"
 #include "PrivateDataFolder.h"
 #include "RollLogger.h"
 #include "SqliteTableOutbox.h"
@@ -96,18 +97,7 @@ void NotationThroughEngineAlone(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 
-// Notes when a widget is painted.
-class PaintWatcher final : public QObject {
-  public:
-    explicit PaintWatcher(QWidget& widget) { widget.installEventFilter(this); }
-    bool painted = false;
-
-  protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
+using bench::PaintWatcher;
 
 // The main window shown, its rolls logged unless asked otherwise, with the clipboard option
 // ticked and a roll ready: 32000 in the d6 count box, or notation in its box.
