@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SqliteDatabase.h"
+#include "WalCheckpointer.h"
 
 namespace kelvane {
 
@@ -24,6 +25,11 @@ class KelvaneDatabase {
     };
 
     explicit KelvaneDatabase(const std::string& path);
+    ~KelvaneDatabase();
+    KelvaneDatabase(const KelvaneDatabase&) = delete;
+    KelvaneDatabase& operator=(const KelvaneDatabase&) = delete;
+    KelvaneDatabase(KelvaneDatabase&&) = delete;
+    KelvaneDatabase& operator=(KelvaneDatabase&&) = delete;
 
     // Whether the file holds together throughout, read through a read-only connection of its
     // own so that it may run on any thread while the window goes on. Takes seconds for a file
@@ -53,6 +59,8 @@ class KelvaneDatabase {
 
     std::string path_;
     std::unique_ptr<SqliteDatabase> connection_;
+    // The file's checkpoints, off the thread that writes; none for a database in memory.
+    std::unique_ptr<WalCheckpointer> checkpointer_;
     State state_ = State::kSaved;
     std::string moved_aside_to_;
     int problem_code_ = 0;

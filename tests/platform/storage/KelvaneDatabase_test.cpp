@@ -4,12 +4,14 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <thread>
 
 #include "Schema.h"
 #include "SqliteRollBook.h"
@@ -126,6 +128,23 @@ TEST_F(Storage, TwoConnectionsSeeEachOthersChanges) {
     EXPECT_EQ(rolls[0].name, "Longsword");
     EXPECT_EQ(rolls[1].notation, "1d8+3");
     EXPECT_FALSE(second_book.AddCharacter("Player")) << "the name is taken in the other window";
+}
+
+// The writing connection leaves checkpoints to a thread of its own: its commits never copy the
+// log into the file, and yet the file takes in the log's pages soon after a long run of commits.
+TEST_F(Storage, TheLogIsCopiedIntoTheFileOffTheWritingThread) {
+    KelvaneDatabase database(Path());
+    auto& connection = database.Connection();
+    EXPECT_EQ(connection.QueryInteger("PRAGMA wal_autocheckpoint"), 0);
+    connection.Execute("CREATE TABLE filler (page BLOB)");
+    const auto before = fs::file_size(Path());
+    for (int commit = 0; commit < 1200; ++commit) {
+        connection.Execute("INSERT INTO filler VALUES (randomblob(3000))");
+    }
+    for (int wait = 0; wait < 100 && fs::file_size(Path()) < before + 2'000'000; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_GE(fs::file_size(Path()), before + 2'000'000);
 }
 
 TEST_F(Storage, AFullDiskChangesNothing) {
