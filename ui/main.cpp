@@ -52,6 +52,8 @@ int main(int argc, char* argv[]) {
                 .filePath(QStringLiteral("table-posting.lock")));
         sharing->SetCharacterName(window.Character());
         kelvane::LinkTable(window, *sharing, kelvane::TableSettings::FilePath());
+        QObject::connect(&window, &kelvane::formKelvane::databaseStartedAfresh, sharing.get(),
+                         &kelvane::TableSharing::OutboxStartedAfresh);
         // Each roll's row in the log is its key in the outbox, and says how far it got.
         using kelvane::ShareState;
         QObject::connect(&logger, &kelvane::RollLogger::rollKept, sharing.get(),

@@ -93,6 +93,13 @@ void TableSharing::Configure(const QString& webhookUrl, const QString& name, boo
     PostNext();
 }
 
+void TableSharing::OutboxStartedAfresh() {
+    if (stop_ != Stop::Outbox) return;
+    stop_ = Stop::None;
+    Report();
+    PostNext();
+}
+
 void TableSharing::RollShown(quint64 rollNumber, const kelvane::RollShown& roll) {
     if (!shareEveryRoll_) return;
     FlushPendingRoll();

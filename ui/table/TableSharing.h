@@ -43,6 +43,9 @@ class TableSharing final : public QObject {
 
     // Takes the settings anew; a problem that stopped sharing is forgotten, and posting resumes.
     void Configure(const QString& webhookUrl, const QString& name, bool shareEveryRoll);
+    // The database holding the outbox was started afresh after damage: sharing that the damage
+    // stopped goes on with it.
+    void OutboxStartedAfresh();
     [[nodiscard]] bool IsSharing() const { return shareEveryRoll_; }
     // The roll book's character, posted under when the player set no name of their own.
     void SetCharacterName(const QString& name) { characterName_ = name; }

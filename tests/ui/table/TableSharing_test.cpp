@@ -10,8 +10,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "KelvaneDatabase.h"
+#include "SqliteDatabase.h"
 #include "SqliteTableOutbox.h"
 #include "TableSettings.h"
 #include "WebhookPoster.h"
@@ -55,6 +58,7 @@ class TableSharingTest : public QObject {
     void postsEachRollOnceInOrder();
     void keepsWaitingRollsAcrossARestart();
     void keepsTheWebhookWhereOnlyItsOwnerReadsIt();
+    void goesOnOnceTheOutboxStartsAfresh();
     void testMessageSaysHowItWent_data();
     void testMessageSaysHowItWent();
 
@@ -246,6 +250,35 @@ void TableSharingTest::keepsWaitingRollsAcrossARestart() {
                       .section("**", 1, 1);
     }
     QCOMPARE(labels, (QStringList{"Restart 1", "Restart 2", "Restart 3"}));
+}
+
+// An outbox whose database refuses writes, as a damaged one does until it starts afresh.
+class RefusingOutbox final : public TableOutbox {
+  public:
+    bool refusing = true;
+    std::int64_t Add(std::int64_t /*rollKey*/, const std::string& /*content*/) override {
+        constexpr int kDamaged = 11;  // SQLITE_CORRUPT
+        if (refusing) throw StorageError(kDamaged, "database disk image is malformed");
+        return ++added;
+    }
+    std::optional<OutboxMessage> Oldest() override { return std::nullopt; }
+    void Remove(std::int64_t /*id*/) override {}
+    std::size_t Count() override { return 0; }
+    std::int64_t added = 0;
+};
+
+void TableSharingTest::goesOnOnceTheOutboxStartsAfresh() {
+    RefusingOutbox outbox;
+    TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(trusted_.port));
+    sharing.Configure(kWebhook + QStringLiteral("ok_S3cr3tAfresh"), {}, true);
+    Roll(sharing, 1, "Lost");
+    const QString stopped = QStringLiteral("Not shared: rolls cannot be kept in the database");
+    QCOMPARE(sharing.StatusText(), stopped);
+    outbox.refusing = false;
+    sharing.OutboxStartedAfresh();
+    QVERIFY(sharing.StatusText() != stopped);
+    Roll(sharing, 2, "Kept");
+    QCOMPARE(outbox.added, std::int64_t{1});
 }
 
 void TableSharingTest::keepsTheWebhookWhereOnlyItsOwnerReadsIt() {
