@@ -197,11 +197,9 @@ KelvaneDatabase::KelvaneDatabase(const std::string& path) : path_(path) {
         OpenReadOnlyCopy(path);
     }
     if (!FileToCheck().empty()) {
-        checkpointer_ = std::make_unique<WalCheckpointer>(*connection_, path_);
+        checkpointer_ = std::make_unique<WalCheckpointer>(*connection_);
     }
 }
-
-KelvaneDatabase::~KelvaneDatabase() = default;
 
 // Reads what the file holds, if it can, into a database in memory that refuses writes, so
 // the book shows what was saved while saying that nothing more can be.

@@ -25,11 +25,6 @@ class KelvaneDatabase {
     };
 
     explicit KelvaneDatabase(const std::string& path);
-    ~KelvaneDatabase();
-    KelvaneDatabase(const KelvaneDatabase&) = delete;
-    KelvaneDatabase& operator=(const KelvaneDatabase&) = delete;
-    KelvaneDatabase(KelvaneDatabase&&) = delete;
-    KelvaneDatabase& operator=(KelvaneDatabase&&) = delete;
 
     // Whether the file holds together throughout, read through a read-only connection of its
     // own so that it may run on any thread while the window goes on. Takes seconds for a file

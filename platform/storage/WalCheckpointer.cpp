@@ -3,12 +3,13 @@
 #include <sqlite3.h>
 
 #include <memory>
-#include <utility>
 
 namespace kelvane {
 
-WalCheckpointer::WalCheckpointer(SqliteDatabase& database, std::string path)
-    : database_(database), path_(std::move(path)), thread_([this] { Run(); }) {
+WalCheckpointer::WalCheckpointer(SqliteDatabase& database)
+    : database_(database),
+      path_(sqlite3_db_filename(database.Handle(), "main")),
+      thread_([this] { Run(); }) {
     // Replaces SQLite's automatic checkpoint on this connection.
     sqlite3_wal_hook(database_.Handle(), &WalCheckpointer::Committed, this);
 }

@@ -18,9 +18,9 @@ class WalCheckpointer {
   public:
     static constexpr int kPages = 1000;
 
-    // Takes over the checkpoints of database, whose file is path. The checkpointer must go
+    // Takes over the checkpoints of database, a file's connection. The checkpointer must go
     // before the connection does.
-    WalCheckpointer(SqliteDatabase& database, std::string path);
+    explicit WalCheckpointer(SqliteDatabase& database);
     ~WalCheckpointer();
     WalCheckpointer(const WalCheckpointer&) = delete;
     WalCheckpointer& operator=(const WalCheckpointer&) = delete;
@@ -32,6 +32,7 @@ class WalCheckpointer {
     void Run();
 
     SqliteDatabase& database_;
+    // The connection's file, as SQLite names it.
     const std::string path_;
     std::mutex mutex_;
     std::condition_variable wake_;

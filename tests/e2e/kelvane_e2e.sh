@@ -56,13 +56,10 @@ start_kelvane() {
     kelvane_pid=$!
     window=$(wait_for_window '^Windows Kelvane$') || true
     if [[ -z $window ]]; then
-        # Where a program that never shows its window is waiting, or that it has ended.
+        # Where a program that never shows its window waits, or that it has ended.
         local state="has ended"
-        if kill -0 "$kelvane_pid" 2>/dev/null; then
-            state="is still running; its threads are at:"
-            [[ -n ${WINEPREFIX:-} ]] || state+=$'\n'$(gdb -batch -p "$kelvane_pid" \
-                -ex 'thread apply all bt 12' 2>/dev/null | grep '^#' | head -n 80)
-        fi
+        ! kill -0 "$kelvane_pid" 2>/dev/null || state="waits at:"$'\n'$(gdb -batch \
+            -p "$kelvane_pid" -ex 'thread apply all bt 12' 2>/dev/null | grep '^#' | head -n 80)
         fail "no window \"Windows Kelvane\" appeared; the screen holds:" \
             "$(xwininfo -root -children 2>/dev/null | grep '"' | head -n 20)" \
             $'\n'"The program $state"$'\n'"Its output: $(cat "$work/kelvane.log")"

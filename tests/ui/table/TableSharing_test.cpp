@@ -257,8 +257,8 @@ class RefusingOutbox final : public TableOutbox {
   public:
     bool refusing = true;
     std::int64_t Add(std::int64_t /*rollKey*/, const std::string& /*content*/) override {
-        constexpr int kDamaged = 11;  // SQLITE_CORRUPT
-        if (refusing) throw StorageError(kDamaged, "database disk image is malformed");
+        if (refusing)
+            throw StorageError(11 /* SQLITE_CORRUPT */, "database disk image is malformed");
         return ++added;
     }
     std::optional<OutboxMessage> Oldest() override { return std::nullopt; }
