@@ -58,6 +58,14 @@ TEST(LogText, MarkdownHeaderHasItsRule) {
     EXPECT_EQ(out.str(), "| Time | Total |\n| --- | --- |\n");
 }
 
+std::string Repeated(std::string_view text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
 struct CutCase {
     std::string name;
     std::string dice;
@@ -76,7 +84,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CutCase{"under", "[4, 5, 4, 1d]+2", 4, "[4, 5, 4, 1d]+2"},
                     CutCase{"over", "[4, 5, 4, 1d]+2", 2, "[4, 5, …] (4 dice)"},
                     CutCase{"across_terms", "[6!, 2]+[3, 1]*2", 3, "[6!, 2]+[3, …] (4 dice)"},
-                    CutCase{"negative_values", "[-1, 0, 1]", 1, "[-1, …] (3 dice)"}),
+                    CutCase{"negative_values", "[-1, 0, 1]", 1, "[-1, …] (3 dice)"},
+                    CutCase{"empty_term", "[]+[3, 4]+[]", 1, "[]+[3, …] (2 dice)"},
+                    CutCase{"last_die", "[3, 4]+2", 2, "[3, 4]+2"},
+                    // An empty term whose brackets stand on either side of the 256th sign.
+                    CutCase{"empty_term_across_256", "[" + Repeated("1, ", 83) + "1]+2+[]+[2, 3]",
+                            85, "[" + Repeated("1, ", 83) + "1]+2+[]+[2, …] (86 dice)"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LogText, CutsTenThousandAndFirstDie) {
