@@ -21,7 +21,8 @@ std::size_t DiceEndingIn(std::string_view text, char before) {
         const std::size_t end = std::min(text.size(), block + kCountedBlock - 1);
         std::uint8_t blockEnds = 0;
         for (std::size_t i = block; i < end; ++i) {
-            blockEnds += static_cast<std::uint8_t>((text[i] == ',') | (text[i] == ']'));
+            blockEnds += static_cast<std::uint8_t>(static_cast<unsigned>(text[i] == ',') +
+                                                   static_cast<unsigned>(text[i] == ']'));
         }
         ends += blockEnds;
     }

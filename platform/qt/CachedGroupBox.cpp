@@ -8,9 +8,9 @@
 namespace kelvane {
 
 bool CachedGroupBox::Shows(const QStyleOptionGroupBox& option, qreal ratio) const {
-    return !frame_.isNull() && frame_.devicePixelRatio() == ratio &&
-           drawn_.rect == option.rect && drawn_.text == option.text &&
-           drawn_.state == option.state && drawn_.direction == option.direction &&
+    return !frame_.isNull() && frame_.devicePixelRatio() == ratio && drawn_.rect == option.rect &&
+           drawn_.text == option.text && drawn_.state == option.state &&
+           drawn_.direction == option.direction &&
            drawn_.palette.cacheKey() == option.palette.cacheKey() &&
            drawn_.fontMetrics == option.fontMetrics && drawn_.features == option.features &&
            drawn_.subControls == option.subControls &&

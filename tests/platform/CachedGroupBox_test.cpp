@@ -24,9 +24,9 @@ bool LooksAlike(const QImage& cached, const QImage& drawn) {
         for (int x = 0; x < drawn.width(); ++x) {
             const QRgb a = cached.pixel(x, y);
             const QRgb b = drawn.pixel(x, y);
-            const int difference = std::max({std::abs(qRed(a) - qRed(b)),
-                                             std::abs(qGreen(a) - qGreen(b)),
-                                             std::abs(qBlue(a) - qBlue(b))});
+            const int difference =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
             if (difference > 2) {
                 return false;
             }
