@@ -54,7 +54,8 @@ std::string CutDiceText(std::string_view dice, std::size_t limit) {
         }
         counted += ends;
     }
-    if (block >= dice.size()) {
+    // Fewer dice than the limit, or no limit at all: nothing to cut.
+    if (block >= dice.size() || limit == 0) {
         return std::string(dice);
     }
     std::size_t cut = block;
