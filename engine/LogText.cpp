@@ -8,8 +8,8 @@ namespace kelvane {
 namespace {
 
 // Texts are counted a block at a time, and only the block that holds the cut is read a sign at
-// a time.
-constexpr std::size_t kCountedBlock = 256;
+// a time. A block's count is kept in a byte, which holds at most this many.
+constexpr std::size_t kCountedBlock = 255;
 
 // Chat-line dice hold commas only between the values of a term, and no empty values: a die ends
 // at each comma, and at each closing bracket but that of an empty term, "[]". `before` is the
@@ -17,8 +17,8 @@ constexpr std::size_t kCountedBlock = 256;
 // bytes to an instruction.
 std::size_t DiceEndingIn(std::string_view text, char before) {
     std::size_t ends = 0;
-    for (std::size_t block = 0; block < text.size(); block += kCountedBlock - 1) {
-        const std::size_t end = std::min(text.size(), block + kCountedBlock - 1);
+    for (std::size_t block = 0; block < text.size(); block += kCountedBlock) {
+        const std::size_t end = std::min(text.size(), block + kCountedBlock);
         std::uint8_t blockEnds = 0;
         for (std::size_t i = block; i < end; ++i) {
             blockEnds += static_cast<std::uint8_t>(static_cast<unsigned>(text[i] == ',') +
