@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
@@ -18,6 +19,7 @@
 #include <QStyleOptionGroupBox>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -42,6 +44,24 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
+
+// A call posted to the window behind the paints already asked for. Qt posts paint requests at
+// low priority, so a queued call of the usual priority would run ahead of them.
+class CallAfterPaintsEvent final : public QEvent {
+  public:
+    explicit CallAfterPaintsEvent(std::function<void()> call)
+        : QEvent(EventType()), call_(std::move(call)) {}
+
+    static QEvent::Type EventType() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+
+    void Run() const { call_(); }
+
+  private:
+    std::function<void()> call_;
+};
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -170,6 +190,10 @@ formKelvane::~formKelvane() {
 }
 
 bool formKelvane::event(QEvent* event) {
+    if (event->type() == CallAfterPaintsEvent::EventType()) {
+        static_cast<CallAfterPaintsEvent*>(event)->Run();
+        return true;
+    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint && !painted_) {
         painted_ = true;
@@ -298,6 +322,9 @@ void formKelvane::ShowLogMessage(const QString& sentence) {
 
 void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {
     rolledSinceListFocus_ = true;
+    // The list's first rows are laid out now, not in a later turn of the event loop, so that
+    // the next paint shows them with the total, ahead of the odds and what they set off.
+    ui->rolloutput->doItemsLayout();
     FitResultCaption();
     AnnounceResult(roll);
     ++rollNumber_;
@@ -319,10 +346,17 @@ void formKelvane::WorkOutOdds(std::function<Distribution()> odds, std::int64_t t
         return worked;
     });
     auto* watcher = new QFutureWatcher<WorkedOutOdds>(this);
+    // Shown once the roll itself is painted: odds worked out quickly would otherwise come
+    // first, and have the roll wait for their line, their chart and the log's standing.
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, rollNumber = rollNumber_, total] {
                 watcher->deleteLater();
-                ShowOdds(rollNumber, total, watcher->future());
+                QCoreApplication::postEvent(
+                    this,
+                    new CallAfterPaintsEvent([this, rollNumber, total, future = watcher->future()] {
+                        ShowOdds(rollNumber, total, future);
+                    }),
+                    Qt::LowEventPriority);
             });
     watcher->setFuture(latestOdds_);
 }
