@@ -16,6 +16,10 @@ constexpr const char* kColumns =
 // Shorter searches than a trigram read every row's texts instead of the search index.
 constexpr std::size_t kIndexedSearchLength = 3;
 
+// Rows added through one connection that the search index takes in together: a commit of its
+// own for each would cost about as much as writing the roll.
+constexpr int kIndexBatch = 64;
+
 std::size_t CharacterCount(const std::string& utf8) {
     std::size_t count = 0;
     for (const char c : utf8) {
@@ -189,6 +193,41 @@ SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
 
 SqliteRollLog::~SqliteRollLog() = default;
 
+void SqliteRollLog::IndexAddedRows() {
+    if (rowsAddedSinceIndexed_ >= kIndexBatch) {
+        IndexNewRows();
+    }
+}
+
+void SqliteRollLog::IndexNewRows() {
+    // Read first, so that a search with nothing to take in writes nothing and waits for no
+    // other window's write.
+    if (database_.QueryInteger("SELECT EXISTS (SELECT 1 FROM roll_log WHERE id > "
+                               "(SELECT indexed_to FROM roll_log_search_state))") != 0) {
+        SqliteTransaction transaction(database_);
+        database_.Execute(
+            "INSERT INTO roll_log_search (rowid, label, notation) "
+            "SELECT id, label, notation FROM roll_log "
+            "WHERE id > (SELECT indexed_to FROM roll_log_search_state); "
+            "UPDATE roll_log_search_state "
+            "SET indexed_to = MAX(indexed_to, (SELECT IFNULL(MAX(id), 0) FROM roll_log))");
+        transaction.Commit();
+    }
+    rowsAddedSinceIndexed_ = 0;
+}
+
+void SqliteRollLog::IndexBeforeSearch(const RollLogFilter& filter) {
+    if (!SearchesIndex(filter)) {
+        return;
+    }
+    try {
+        IndexNewRows();
+    } catch (const StorageError&) {
+        // A file that takes no writes keeps no new rows either, but for those written before it
+        // stopped: the search goes on without them.
+    }
+}
+
 std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
     // One statement outside a transaction is committed on its own.
     insert_->Bind(1, roll.rolledAt)
@@ -198,6 +237,7 @@ std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
         .Bind(5, roll.dice)
         .Bind(6, roll.total);
     insert_->Run();
+    ++rowsAddedSinceIndexed_;
     return database_.LastInsertRowId();
 }
 
@@ -216,6 +256,7 @@ void SqliteRollLog::SetShareState(std::int64_t id, ShareState state, const std::
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
                                             std::optional<std::int64_t> before, std::size_t limit) {
+    IndexBeforeSearch(filter);
     SqliteStatement query(database_, kColumns + FromOf(filter) +
                                          WhereOf(filter, before.has_value()) + " ORDER BY " +
                                          KeyOf(filter) + " DESC LIMIT ?");
@@ -233,10 +274,12 @@ std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
 }
 
 RollLogSums SqliteRollLog::Sums(const RollLogFilter& filter) {
+    IndexBeforeSearch(filter);
     return SumsKept(filter) ? SumsFromTable(database_, filter) : SumsByRow(database_, filter);
 }
 
 std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& filter) {
+    IndexBeforeSearch(filter);
     const char* file = sqlite3_db_filename(database_.Handle(), "main");
     if (SumsKept(filter) || file == nullptr || *file == '\0') {
         return {};
@@ -249,6 +292,7 @@ std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& f
 
 void SqliteRollLog::ForEach(const RollLogFilter& filter,
                             const std::function<void(const LoggedRoll&)>& visit) {
+    IndexBeforeSearch(filter);
     SqliteStatement query(database_, kColumns + FromOf(filter) + WhereOf(filter, false) +
                                          " ORDER BY " + KeyOf(filter) + " DESC");
     Bind(query, filter);

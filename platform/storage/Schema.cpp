@@ -144,6 +144,33 @@ UPDATE table_outbox SET roll_key = 0;
 CREATE INDEX table_outbox_by_roll ON table_outbox (roll_key);
 )sql";
 
+// The search index takes in new rows a batch at a time, after the rolls are shown, instead of
+// in each roll's own commit, where it cost more than the rest of the row. indexed_to is the
+// newest row it holds; the rows above are taken in before any search reads the index. A row
+// added at or below that mark, as after the newest rows were deleted, is indexed at once.
+constexpr const char* kRollLogSearchInBatches = R"sql(
+CREATE TABLE roll_log_search_state (indexed_to INTEGER NOT NULL);
+INSERT INTO roll_log_search_state SELECT IFNULL(MAX(id), 0) FROM roll_log;
+DROP TRIGGER roll_log_search_add;
+DROP TRIGGER roll_log_search_remove;
+DROP TRIGGER roll_log_search_change;
+CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log
+    WHEN new.id <= (SELECT indexed_to FROM roll_log_search_state) BEGIN
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+CREATE TRIGGER roll_log_search_remove AFTER DELETE ON roll_log
+    WHEN old.id <= (SELECT indexed_to FROM roll_log_search_state) BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+END;
+CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation ON roll_log
+    WHEN old.id <= (SELECT indexed_to FROM roll_log_search_state) BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
@@ -152,6 +179,7 @@ constexpr std::array kSteps = {
     kRollLogSearch,
     kRollLogLuck,
     kRollLogSharing,
+    kRollLogSearchInBatches,
 };
 
 }  // namespace

@@ -79,7 +79,17 @@ void RollLogger::MarkShare(qint64 rowId, ShareState state, const QString& refusa
 }
 
 void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
-    if (rollNumber != lastRollNumber_ || lastRowId_ == 0 || !keeping_) {
+    if (!keeping_) {
+        return;
+    }
+    // The roll is shown by now, and so are any before it whose odds never came.
+    try {
+        log_->IndexAddedRows();
+    } catch (const std::exception&) {
+        StopKeeping();
+        return;
+    }
+    if (rollNumber != lastRollNumber_ || lastRowId_ == 0) {
         return;
     }
     const std::optional<Standing> standing = StandingOf(odds, lastTotal_);

@@ -170,6 +170,45 @@ TEST_F(RollLogFile, ALogKeptBeforeItsIndexesFindsAndWeighsItsRows) {
     EXPECT_EQ(log.Page({{}, {}, "sneak att"}, std::nullopt, 10).at(0).id, 4);
 }
 
+// The search index takes rows in after they are added; it must never hold a row the log does
+// not, nor miss one a search reaches, however rows are added, taken in and removed.
+TEST_F(RollLogFile, TheSearchIndexFindsEveryRowItTakesInLate) {
+    KelvaneDatabase database(Path());
+    SqliteRollLog log(database.Connection());
+    const auto found = [&log](const char* search) {
+        std::vector<std::int64_t> ids;
+        for (const LoggedRoll& row : log.Page({{}, {}, search}, std::nullopt, 10)) {
+            ids.push_back(row.id);
+        }
+        return ids;
+    };
+    const auto checkIndex = [&database] {
+        database.Connection().Execute(
+            "INSERT INTO roll_log_search (roll_log_search) VALUES ('integrity-check')");
+    };
+    for (int i = 1; i <= 3; ++i) {
+        log.Add(Roll(i, "Aria", i == 3 ? "Fireball" : "", "d6", i));
+    }
+    EXPECT_EQ(found("fireball"), (std::vector<std::int64_t>{3}));
+    // The newest rows go, and the ids come again, below what the index has taken in.
+    const std::int64_t newest[] = {2, 3};
+    log.Remove(newest);
+    log.Add(Roll(4, "Aria", "Frost ray", "d8", 4));
+    log.Add(Roll(5, "Aria", "Thunder", "d8", 5));
+    EXPECT_EQ(found("fireball"), std::vector<std::int64_t>{});
+    EXPECT_EQ(found("frost"), (std::vector<std::int64_t>{2}));
+    // A row removed before the index took it in.
+    log.Add(Roll(6, "Aria", "Thunder", "d8", 6));
+    const std::int64_t notTakenIn[] = {4};
+    log.Remove(notTakenIn);
+    EXPECT_EQ(found("thunder"), (std::vector<std::int64_t>{3}));
+    EXPECT_NO_THROW(checkIndex());
+    log.Clear();
+    log.Add(Roll(7, "Brom", "Fireball", "d6", 1));
+    EXPECT_EQ(found("fireball"), (std::vector<std::int64_t>{1}));
+    EXPECT_NO_THROW(checkIndex());
+}
+
 TEST_F(RollLogFile, TwoConnectionsBothKeepEveryRoll) {
     KelvaneDatabase first(Path());
     KelvaneDatabase second(Path());
