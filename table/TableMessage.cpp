@@ -96,6 +96,11 @@ std::string MessageContent(const SharedRoll& roll, std::size_t mostCharacters) {
     return std::string(CutTo(content, mostCharacters));
 }
 
+std::string_view MessageStart(std::string_view text, std::size_t mostCharacters) {
+    constexpr std::size_t kMostBytesACharacterTakes = 5;
+    return text.substr(0, kMostBytesACharacterTakes * (mostCharacters + 2));
+}
+
 std::string MessageBody(std::string_view content, std::string_view username) {
     std::string body = "{\"content\":" + JsonString(content);
     if (!username.empty()) body += ",\"username\":" + JsonString(username);

@@ -34,6 +34,12 @@ struct SharedRoll {
 [[nodiscard]] std::string MessageContent(const SharedRoll& roll,
                                          std::size_t mostCharacters = kMostContentCharacters);
 
+// The start of a text that MessageContent reads, in bytes: room for one character more than a
+// message holds, each of up to four bytes and a backslash. A roll waiting for its odds keeps
+// only this much of its dice.
+[[nodiscard]] std::string_view MessageStart(std::string_view text,
+                                            std::size_t mostCharacters = kMostContentCharacters);
+
 // The webhook request's JSON body: the content, the name to post under (left out when empty,
 // so the webhook's own name shows) and no mentions at all, so no label can ping anyone.
 [[nodiscard]] std::string MessageBody(std::string_view content, std::string_view username);

@@ -53,6 +53,21 @@ TEST(MessageContentTest, LongestRollKeepsItsTotalWithinTheLimit) {
     EXPECT_TRUE(content.ends_with("… = **1000000** · x")) << content.substr(content.size() - 40);
 }
 
+// A roll waiting for its odds keeps only the start of its dice: the message must not change.
+TEST(MessageContentTest, TheStartOfTheDiceMakesTheSameMessage) {
+    for (const std::string_view unit : {"6, ", "…", "🎲", "\\🎲", "*"}) {
+        std::string dice;
+        for (int i = 0; i < 20000; ++i) dice += unit;
+        for (const std::size_t most : {20, 2000}) {
+            const SharedRoll whole{"", "d6", dice, 7, ""};
+            SharedRoll kept = whole;
+            kept.dice = std::string(MessageStart(dice, most));
+            EXPECT_LT(kept.dice.size(), dice.size());
+            EXPECT_EQ(MessageContent(kept, most), MessageContent(whole, most)) << unit << most;
+        }
+    }
+}
+
 struct BodyCase {
     const char* content;
     const char* username;

@@ -104,7 +104,12 @@ void TableSharing::RollShown(quint64 rollNumber, const kelvane::RollShown& roll)
     if (!shareEveryRoll_) return;
     FlushPendingRoll();
     const qint64 key = lastKept_.first == rollNumber ? lastKept_.second : 0;
-    pendingRoll_.emplace(PendingRoll{rollNumber, key, roll});
+    pendingRoll_.emplace(PendingRoll{rollNumber,
+                                     key,
+                                     {.name = roll.name,
+                                      .label = roll.label,
+                                      .dice = std::string(table::MessageStart(roll.dice)),
+                                      .total = roll.total}});
     oddsTimer_.start();
 }
 
