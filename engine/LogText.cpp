@@ -8,8 +8,9 @@ namespace kelvane {
 namespace {
 
 // Texts are counted a block at a time, and only the block that holds the cut is read a sign at
-// a time. A block's count is kept in a byte, which holds at most this many.
-constexpr std::size_t kCountedBlock = 255;
+// a time. A block's count is kept in a byte, which holds up to 255; a block of 240 signs is
+// also a whole number of 16-byte vectors, so that the count leaves no tail to read one by one.
+constexpr std::size_t kCountedBlock = 240;
 
 // Chat-line dice hold commas only between the values of a term, and no empty values: a die ends
 // at each comma, and at each closing bracket but that of an empty term, "[]". `before` is the
