@@ -70,8 +70,10 @@ std::string CutDiceText(std::string_view dice, std::size_t limit) {
     if (rest == 0) {
         return std::string(dice);
     }
-    std::string text(dice.substr(0, cut));
-    text += ", …] (" + std::to_string(counted + rest) + " dice)";
+    const std::string ending = ", …] (" + std::to_string(counted + rest) + " dice)";
+    std::string text;
+    text.reserve(cut + ending.size());
+    text.append(dice.substr(0, cut)).append(ending);
     return text;
 }
 
