@@ -44,6 +44,8 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
+// The rows laid out with the roll itself: more than the list's 225 pixels show in any font.
+constexpr int kRollListFirstBatch = 64;
 
 // A call posted to the window behind the paints already asked for. Qt posts paint requests at
 // low priority, so a queued call of the usual priority would run ahead of them.
@@ -323,8 +325,11 @@ void formKelvane::ShowLogMessage(const QString& sentence) {
 void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {
     rolledSinceListFocus_ = true;
     // The list's first rows are laid out now, not in a later turn of the event loop, so that
-    // the next paint shows them with the total, ahead of the odds and what they set off.
+    // the next paint shows them with the total, ahead of the odds and what they set off. Only
+    // those the list shows are laid out before that paint; the rest follow in larger batches.
+    ui->rolloutput->setBatchSize(kRollListFirstBatch);
     ui->rolloutput->doItemsLayout();
+    ui->rolloutput->setBatchSize(kRollListBatch);
     FitResultCaption();
     AnnounceResult(roll);
     ++rollNumber_;
