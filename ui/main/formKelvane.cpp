@@ -425,6 +425,13 @@ void formKelvane::FitResultCaption() {
     // The roll has just written its whole caption.
     QGroupBox& frame = *ui->frmResult;
     const QString caption = frame.title();
+    // A roll made again fits as it did, without measuring its caption again.
+    if (fittedCaption_ && fittedCaption_->caption == caption &&
+        fittedCaption_->frameWidth == frame.width() && fittedCaption_->font == frame.font() &&
+        fittedCaption_->style == frame.style()) {
+        frame.setTitle(fittedCaption_->shown);
+        return;
+    }
     QStyleOptionGroupBox option;
     option.initFrom(&frame);
     option.text = caption;
@@ -439,6 +446,7 @@ void formKelvane::FitResultCaption() {
     frame.setTitle(shown);
     frame.setToolTip(cut ? caption : QString());
     frame.setAccessibleName(cut ? caption : QString());
+    fittedCaption_ = FittedCaption{caption, frame.width(), frame.font(), frame.style(), shown};
 }
 
 void formKelvane::AnnounceResult(const RollShown& roll) {
