@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
@@ -19,7 +18,6 @@
 #include <QStyleOptionGroupBox>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
-#include <functional>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -46,24 +44,6 @@ constexpr qreal kDieButtonPointSize = 14.25;
 constexpr int kRollListBatch = 256;
 // The rows laid out with the roll itself: more than the list's 225 pixels show in any font.
 constexpr int kRollListFirstBatch = 64;
-
-// A call posted to the window behind the paints already asked for. Qt posts paint requests at
-// low priority, so a queued call of the usual priority would run ahead of them.
-class CallAfterPaintsEvent final : public QEvent {
-  public:
-    explicit CallAfterPaintsEvent(std::function<void()> call)
-        : QEvent(EventType()), call_(std::move(call)) {}
-
-    static QEvent::Type EventType() {
-        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-        return type;
-    }
-
-    void Run() const { call_(); }
-
-  private:
-    std::function<void()> call_;
-};
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -192,10 +172,6 @@ formKelvane::~formKelvane() {
 }
 
 bool formKelvane::event(QEvent* event) {
-    if (event->type() == CallAfterPaintsEvent::EventType()) {
-        static_cast<CallAfterPaintsEvent*>(event)->Run();
-        return true;
-    }
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint && !painted_) {
         painted_ = true;
@@ -335,58 +311,6 @@ void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> 
     ++rollNumber_;
     emit rollShown(rollNumber_, roll);
     WorkOutOdds(std::move(odds), roll.total);
-}
-
-void formKelvane::WorkOutOdds(std::function<Distribution()> odds, std::int64_t total) {
-    // Odds still waiting for a worker would only be dropped once worked out.
-    latestOdds_.cancel();
-    latestOdds_ = QtConcurrent::run(&oddsWorkers_, [odds = std::move(odds)] {
-        WorkedOutOdds worked;
-        try {
-            worked.odds = odds();
-        } catch (...) {
-            // Rethrown on the window's thread, where the untrapped error handler reports it.
-            worked.error = std::current_exception();
-        }
-        return worked;
-    });
-    auto* watcher = new QFutureWatcher<WorkedOutOdds>(this);
-    // Shown once the roll itself is painted: odds worked out quickly would otherwise come
-    // first, and have the roll wait for their line, their chart and the log's standing.
-    connect(watcher, &QFutureWatcherBase::finished, this,
-            [this, watcher, rollNumber = rollNumber_, total] {
-                watcher->deleteLater();
-                QCoreApplication::postEvent(
-                    this,
-                    new CallAfterPaintsEvent([this, rollNumber, total, future = watcher->future()] {
-                        ShowOdds(rollNumber, total, future);
-                    }),
-                    Qt::LowEventPriority);
-            });
-    watcher->setFuture(latestOdds_);
-}
-
-void formKelvane::ShowOdds(quint64 rollNumber, std::int64_t total,
-                           const QFuture<WorkedOutOdds>& future) {
-    // A newer roll's odds are on their way; these would show a roll no longer shown.
-    if (rollNumber != rollNumber_ || future.resultCount() == 0) {
-        return;
-    }
-    UntrappedErrorHandler::Run(this, [&] {
-        const WorkedOutOdds& worked = future.result();
-        if (worked.error) {
-            std::rethrow_exception(worked.error);
-        }
-        const Distribution& odds = *worked.odds;
-        const QString text = OddsText(odds, total);
-        ui->lblOdds->setText(text);
-        // A Tab stop once it has something to read.
-        ui->lblOdds->setFocusPolicy(Qt::StrongFocus);
-        ui->chartDistribution->SetDistribution(odds, total);
-        // Read on request, not spoken on its own: the roll's announcement says enough.
-        ui->chartDistribution->setAccessibleDescription(text);
-        emit oddsShown(rollNumber, odds);
-    });
 }
 
 void formKelvane::ShowTableStatus(const QString& text, bool sharing, bool failed) {

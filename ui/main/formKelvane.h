@@ -99,7 +99,7 @@ class formKelvane : public QWidget {
   protected:
     // Watches the roll list take the focus and the notation box's Up and Down.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Notices the first paint, and runs the calls posted to follow the paints asked for.
+    // Notices the first paint.
     bool event(QEvent* event) override;
 
   private:
