@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -36,14 +37,18 @@ bool IsCommitHeader(const unsigned char* bytes, std::size_t size) {
                        [](unsigned char b) { return b != 0; });
 }
 
+// Made in the room SQLite allocates for each file, which starts with the sqlite3_file it sees.
 struct WalFile {
-    sqlite3_file file;
-    Held* held;
+    sqlite3_file file{};
     // The platform VFS's own file, in the same allocation, after this.
-    sqlite3_file* platform;
+    sqlite3_file* platform = nullptr;
+    std::unique_ptr<Held> held;
 };
 
-WalFile& Wal(sqlite3_file* file) { return *reinterpret_cast<WalFile*>(file); }
+WalFile& Wal(sqlite3_file* file) {
+    // SQLite's way of extending its file object.
+    return *std::launder(reinterpret_cast<WalFile*>(file));  // NOLINT(*-reinterpret-cast)
+}
 
 int WriteHeld(WalFile& wal) {
     Held& held = *wal.held;
@@ -61,8 +66,7 @@ int Close(sqlite3_file* file) {
     WalFile& wal = Wal(file);
     const int written = WriteHeld(wal);
     const int closed = wal.platform->pMethods->xClose(wal.platform);
-    delete wal.held;
-    wal.held = nullptr;
+    wal.~WalFile();
     return written != SQLITE_OK ? written : closed;
 }
 
@@ -155,25 +159,25 @@ int DeviceCharacteristics(sqlite3_file* file) {
 }
 
 // Version 1: the log has no shared memory and is never mapped.
-constexpr sqlite3_io_methods kWalMethods{1,
-                                         &Close,
-                                         &Read,
-                                         &Write,
-                                         &Truncate,
-                                         &Sync,
-                                         &FileSize,
-                                         &Lock,
-                                         &Unlock,
-                                         &CheckReservedLock,
-                                         &FileControl,
-                                         &SectorSize,
-                                         &DeviceCharacteristics,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr,
-                                         nullptr};
+constexpr sqlite3_io_methods kWalMethods{.iVersion = 1,
+                                         .xClose = &Close,
+                                         .xRead = &Read,
+                                         .xWrite = &Write,
+                                         .xTruncate = &Truncate,
+                                         .xSync = &Sync,
+                                         .xFileSize = &FileSize,
+                                         .xLock = &Lock,
+                                         .xUnlock = &Unlock,
+                                         .xCheckReservedLock = &CheckReservedLock,
+                                         .xFileControl = &FileControl,
+                                         .xSectorSize = &SectorSize,
+                                         .xDeviceCharacteristics = &DeviceCharacteristics,
+                                         .xShmMap = nullptr,
+                                         .xShmLock = nullptr,
+                                         .xShmBarrier = nullptr,
+                                         .xShmUnmap = nullptr,
+                                         .xFetch = nullptr,
+                                         .xUnfetch = nullptr};
 
 int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags) {
     sqlite3_vfs* platform = Platform(vfs);
@@ -181,20 +185,24 @@ int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags,
         // Every other file is the platform's own, in the room this VFS asks for.
         return platform->xOpen(platform, name, file, flags, outFlags);
     }
-    WalFile& wal = Wal(file);
-    wal.file.pMethods = nullptr;
-    wal.platform = reinterpret_cast<sqlite3_file*>(&wal + 1);
-    wal.held = new (std::nothrow) Held;
-    if (wal.held == nullptr) {
-        return SQLITE_NOMEM;
+    auto& wal = *new (file) WalFile;
+    wal.platform = reinterpret_cast<sqlite3_file*>(                 // NOLINT(*-reinterpret-cast)
+        reinterpret_cast<unsigned char*>(file) + sizeof(WalFile));  // NOLINT(*-reinterpret-cast)
+    int result = SQLITE_NOMEM;
+    try {
+        wal.held = std::make_unique<Held>();
+        // Room for all that is ever held, so that holding never allocates.
+        wal.held->bytes.reserve(kMostHeld);
+        result = platform->xOpen(platform, name, wal.platform, flags, outFlags);
+    } catch (const std::bad_alloc&) {
+        result = SQLITE_NOMEM;
     }
-    const int result = platform->xOpen(platform, name, wal.platform, flags, outFlags);
     if (result != SQLITE_OK) {
         if (wal.platform->pMethods != nullptr) {
             wal.platform->pMethods->xClose(wal.platform);
         }
-        delete wal.held;
-        wal.held = nullptr;
+        wal.~WalFile();
+        file->pMethods = nullptr;
         return result;
     }
     wal.file.pMethods = &kWalMethods;
