@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <memory>
 #include <mutex>
 #include <new>
 #include <utility>
@@ -42,7 +41,7 @@ struct WalFile {
     sqlite3_file file{};
     // The platform VFS's own file, in the same allocation, after this.
     sqlite3_file* platform = nullptr;
-    std::unique_ptr<Held> held;
+    Held held;
 };
 
 WalFile& Wal(sqlite3_file* file) {
@@ -51,7 +50,7 @@ WalFile& Wal(sqlite3_file* file) {
 }
 
 int WriteHeld(WalFile& wal) {
-    Held& held = *wal.held;
+    Held& held = wal.held;
     if (held.bytes.empty()) {
         return SQLITE_OK;
     }
@@ -70,11 +69,18 @@ int Close(sqlite3_file* file) {
     return written != SQLITE_OK ? written : closed;
 }
 
-int Read(sqlite3_file* file, void* into, int amount, sqlite3_int64 offset) {
+// Calls the platform's file once what is held is written, as a call that reads, sizes, syncs
+// or truncates the log must see all written before it.
+template <typename Call>
+int AfterWritingHeld(sqlite3_file* file, Call call) {
     WalFile& wal = Wal(file);
     const int written = WriteHeld(wal);
-    return written != SQLITE_OK ? written
-                                : wal.platform->pMethods->xRead(wal.platform, into, amount, offset);
+    return written != SQLITE_OK ? written : call(wal.platform);
+}
+
+int Read(sqlite3_file* file, void* into, int amount, sqlite3_int64 offset) {
+    return AfterWritingHeld(
+        file, [&](sqlite3_file* log) { return log->pMethods->xRead(log, into, amount, offset); });
 }
 
 // Frames are held until the commit frame's header, and written out with it. That header is
@@ -82,7 +88,7 @@ int Read(sqlite3_file* file, void* into, int amount, sqlite3_int64 offset) {
 // where SQLite rewrites the frames' checksums, the last write of all.
 int Write(sqlite3_file* file, const void* from, int amount, sqlite3_int64 offset) {
     WalFile& wal = Wal(file);
-    Held& held = *wal.held;
+    Held& held = wal.held;
     const auto size = static_cast<std::size_t>(amount);
     const bool atOnce = std::exchange(held.writeNextAtOnce, false);
     if (!held.bytes.empty() &&
@@ -108,21 +114,18 @@ int Write(sqlite3_file* file, const void* from, int amount, sqlite3_int64 offset
 }
 
 int Truncate(sqlite3_file* file, sqlite3_int64 size) {
-    WalFile& wal = Wal(file);
-    const int written = WriteHeld(wal);
-    return written != SQLITE_OK ? written : wal.platform->pMethods->xTruncate(wal.platform, size);
+    return AfterWritingHeld(file,
+                            [&](sqlite3_file* log) { return log->pMethods->xTruncate(log, size); });
 }
 
 int Sync(sqlite3_file* file, int flags) {
-    WalFile& wal = Wal(file);
-    const int written = WriteHeld(wal);
-    return written != SQLITE_OK ? written : wal.platform->pMethods->xSync(wal.platform, flags);
+    return AfterWritingHeld(file,
+                            [&](sqlite3_file* log) { return log->pMethods->xSync(log, flags); });
 }
 
 int FileSize(sqlite3_file* file, sqlite3_int64* size) {
-    WalFile& wal = Wal(file);
-    const int written = WriteHeld(wal);
-    return written != SQLITE_OK ? written : wal.platform->pMethods->xFileSize(wal.platform, size);
+    return AfterWritingHeld(file,
+                            [&](sqlite3_file* log) { return log->pMethods->xFileSize(log, size); });
 }
 
 int Lock(sqlite3_file* file, int level) {
@@ -141,11 +144,9 @@ int CheckReservedLock(sqlite3_file* file, int* reserved) {
 }
 
 int FileControl(sqlite3_file* file, int operation, void* argument) {
-    WalFile& wal = Wal(file);
-    const int written = WriteHeld(wal);
-    return written != SQLITE_OK
-               ? written
-               : wal.platform->pMethods->xFileControl(wal.platform, operation, argument);
+    return AfterWritingHeld(file, [&](sqlite3_file* log) {
+        return log->pMethods->xFileControl(log, operation, argument);
+    });
 }
 
 int SectorSize(sqlite3_file* file) {
@@ -188,11 +189,12 @@ int Open(sqlite3_vfs* vfs, sqlite3_filename name, sqlite3_file* file, int flags,
     auto& wal = *new (file) WalFile;
     wal.platform = reinterpret_cast<sqlite3_file*>(                 // NOLINT(*-reinterpret-cast)
         reinterpret_cast<unsigned char*>(file) + sizeof(WalFile));  // NOLINT(*-reinterpret-cast)
+    // Not yet opened: a failure below finds no file of the platform's to close.
+    wal.platform->pMethods = nullptr;
     int result = SQLITE_NOMEM;
     try {
-        wal.held = std::make_unique<Held>();
         // Room for all that is ever held, so that holding never allocates.
-        wal.held->bytes.reserve(kMostHeld);
+        wal.held.bytes.reserve(kMostHeld);
         result = platform->xOpen(platform, name, wal.platform, flags, outFlags);
     } catch (const std::bad_alloc&) {
         result = SQLITE_NOMEM;
