@@ -3,15 +3,24 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvane {
 
 namespace {
 
+// A row's dice, or those kept apart when the row's own are empty; the table apart is read only
+// for such rows, which are few.
 constexpr const char* kColumns =
-    "SELECT roll_log.id, rolled_at, character, roll_log.label, roll_log.notation, dice, total, "
+    "SELECT roll_log.id, rolled_at, character, roll_log.label, roll_log.notation, "
+    "CASE WHEN roll_log.dice <> '' THEN roll_log.dice ELSE IFNULL((SELECT roll_log_dice.dice "
+    "FROM roll_log_dice WHERE roll_log_dice.roll_id = roll_log.id), '') END, total, "
     "standing, standing_spread, approximate, share_state, share_refusal";
+
+// Dice of this many bytes or more are kept apart from their row, which then fits a page.
+constexpr std::size_t kDiceApartFrom = 1024;
 
 // Shorter searches than a trigram read every row's texts instead of the search index.
 constexpr std::size_t kIndexedSearchLength = 3;
@@ -184,6 +193,8 @@ SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
         database_,
         "INSERT INTO roll_log (rolled_at, character, label, notation, dice, total) "
         "VALUES (?, ?, ?, ?, ?, ?)");
+    insertDiceApart_ = std::make_unique<SqliteStatement>(
+        database_, "INSERT INTO roll_log_dice (roll_id, dice) VALUES (?, ?)");
     setStanding_ = std::make_unique<SqliteStatement>(
         database_,
         "UPDATE roll_log SET standing = ?, standing_spread = ?, approximate = ? WHERE id = ?");
@@ -229,16 +240,27 @@ void SqliteRollLog::IndexBeforeSearch(const RollLogFilter& filter) {
 }
 
 std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
+    const bool diceApart = roll.dice.size() >= kDiceApartFrom;
     // One statement outside a transaction is committed on its own.
+    std::optional<SqliteTransaction> transaction;
+    if (diceApart) {
+        transaction.emplace(database_);
+    }
     insert_->Bind(1, roll.rolledAt)
         .Bind(2, roll.character)
         .Bind(3, roll.label)
         .Bind(4, roll.notation)
-        .Bind(5, roll.dice)
+        .Bind(5, diceApart ? std::string_view("") : std::string_view(roll.dice))
         .Bind(6, roll.total);
     insert_->Run();
+    const std::int64_t id = database_.LastInsertRowId();
+    if (transaction) {
+        insertDiceApart_->Bind(1, id).Bind(2, roll.dice);
+        insertDiceApart_->Run();
+        transaction->Commit();
+    }
     ++rowsAddedSinceIndexed_;
-    return database_.LastInsertRowId();
+    return id;
 }
 
 void SqliteRollLog::SetStanding(std::int64_t id, double standing, double spread, bool approximate) {

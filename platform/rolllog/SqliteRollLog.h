@@ -41,6 +41,7 @@ class SqliteRollLog final : public RollLog {
     SqliteDatabase& database_;
     int rowsAddedSinceIndexed_ = 0;
     std::unique_ptr<SqliteStatement> insert_;
+    std::unique_ptr<SqliteStatement> insertDiceApart_;
     std::unique_ptr<SqliteStatement> setStanding_;
     std::unique_ptr<SqliteStatement> setShareState_;
 };

@@ -171,6 +171,19 @@ CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation ON roll_lo
 END;
 )sql";
 
+// Dice too long to share a page with their row are kept in a table of their own, the row's
+// dice left empty: setting a roll's standing or its share state then rewrites a small row,
+// not the kilobytes of dice in its overflow pages. Rows written before keep their dice.
+constexpr const char* kRollLogDiceApart = R"sql(
+CREATE TABLE roll_log_dice (
+    roll_id INTEGER PRIMARY KEY,
+    dice TEXT NOT NULL
+);
+CREATE TRIGGER roll_log_dice_remove AFTER DELETE ON roll_log WHEN old.dice = '' BEGIN
+    DELETE FROM roll_log_dice WHERE roll_id = old.id;
+END;
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
@@ -180,6 +193,7 @@ constexpr std::array kSteps = {
     kRollLogLuck,
     kRollLogSharing,
     kRollLogSearchInBatches,
+    kRollLogDiceApart,
 };
 
 }  // namespace
