@@ -1,53 +1,16 @@
 #include "LogExport.h"
 
-#include <QDateTime>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <limits>
 #include <string>
 #include <vector>
 
+#include "LocalTimes.h"
 #include "LogText.h"
 
 namespace kelvane {
 
 namespace {
-
-// ISO 8601 local times, such as 2026-12-09T05:06:07+01:00. The zone's offset is asked once an
-// hour of rolls, as every change of daylight saving time falls on a whole hour in UTC, and the
-// date is worked out by the civil calendar's arithmetic.
-class LocalTimes {
-  public:
-    std::string Text(std::int64_t utcMilliseconds) {
-        constexpr std::int64_t kHour = 3'600'000;
-        const std::int64_t hour =
-            utcMilliseconds >= 0 ? utcMilliseconds / kHour : (utcMilliseconds - kHour + 1) / kHour;
-        if (hour != hour_) {
-            hour_ = hour;
-            offsetSeconds_ = QDateTime::fromMSecsSinceEpoch(utcMilliseconds).offsetFromUtc();
-        }
-        const std::int64_t local =
-            utcMilliseconds / 1000 + offsetSeconds_ - (utcMilliseconds % 1000 < 0 ? 1 : 0);
-        const std::int64_t daySeconds = ((local % 86'400) + 86'400) % 86'400;
-        const auto date = std::chrono::year_month_day(
-            std::chrono::sys_days(std::chrono::days((local - daySeconds) / 86'400)));
-        const int offset = std::abs(offsetSeconds_) / 60;
-        char text[40];
-        std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02d%c%02d:%02d",
-                      static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                      static_cast<unsigned>(date.day()), static_cast<int>(daySeconds / 3600),
-                      static_cast<int>(daySeconds / 60 % 60), static_cast<int>(daySeconds % 60),
-                      offsetSeconds_ < 0 ? '-' : '+', offset / 60, offset % 60);
-        return text;
-    }
-
-  private:
-    std::int64_t hour_ = std::numeric_limits<std::int64_t>::min();
-    int offsetSeconds_ = 0;
-};
 
 std::string StandingField(const LoggedRoll& roll) {
     if (!roll.standing) {
