@@ -104,8 +104,9 @@
         <translation>Eine Figur in der Datei hat keinen Namen.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>Die Datei enthält mehr als %1 Würfe.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>Die Datei enthält mehr als %1 Würfe für %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

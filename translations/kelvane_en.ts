@@ -104,7 +104,8 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -104,8 +104,9 @@
         <translation>Un personaje del archivo no tiene nombre.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>El archivo contiene más de %1 tiradas.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>El archivo contiene más de %1 tiradas para %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

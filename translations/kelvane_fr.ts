@@ -104,8 +104,9 @@
         <translation>Un personnage du fichier n'a pas de nom.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>Le fichier contient plus de %1 jets.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>Le fichier contient plus de %1 jets pour %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

@@ -104,8 +104,9 @@
         <translation>Un personaggio del file non ha nome.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>Il file contiene più di %1 tiri.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>Il file contiene più di %1 tiri per %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

@@ -105,8 +105,9 @@
         <translation>Postać w pliku nie ma nazwy.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>Plik zawiera ponad %1 rzutów.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>Plik zawiera ponad %1 rzutów postaci %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

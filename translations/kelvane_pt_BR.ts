@@ -104,8 +104,9 @@
         <translation>Um personagem do arquivo não tem nome.</translation>
     </message>
     <message>
-        <source>The file holds more than %1 rolls.</source>
-        <translation>O arquivo contém mais de %1 rolagens.</translation>
+        <source>The file holds more than %1 rolls for %2.</source>
+        <extracomment>%1 is the most rolls a character may hold; %2 the character&apos;s name.</extracomment>
+        <translation>O arquivo contém mais de %1 rolagens para %2.</translation>
     </message>
     <message>
         <source>The roll "%1" of %2 cannot be read. %3</source>

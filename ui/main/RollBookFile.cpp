@@ -77,7 +77,6 @@ std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByt
             .arg(kVersion);
     }
     std::vector<CharacterRolls> book;
-    std::size_t rows = 0;
     for (const QJsonValue& characterValue : file.value(QStringLiteral("characters")).toArray()) {
         const QJsonObject character = characterValue.toObject();
         const QString name = character.value(QStringLiteral("name")).toString().trimmed();
@@ -85,11 +84,15 @@ std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByt
             return tr("A character in the file has no name.");
         }
         CharacterRolls read{name.toStdString(), {}};
-        for (const QJsonValue& rollValue : character.value(QStringLiteral("rolls")).toArray()) {
-            if (++rows > kMaxRolls) {
-                return tr("The file holds more than %1 rolls.")
-                    .arg(QLocale().toString(static_cast<qulonglong>(kMaxRolls)));
-            }
+        const QJsonArray rolls = character.value(QStringLiteral("rolls")).toArray();
+        // A limit on each character's list, not on the book: a book of a thousand characters
+        // with a hundred rolls each is read back whole.
+        if (static_cast<std::size_t>(rolls.size()) > kMaxRolls) {
+            //: %1 is the most rolls a character may hold; %2 the character's name.
+            return tr("The file holds more than %1 rolls for %2.")
+                .arg(QLocale().toString(static_cast<qulonglong>(kMaxRolls)), name);
+        }
+        for (const QJsonValue& rollValue : rolls) {
             const QJsonObject roll = rollValue.toObject();
             const QString rollName = roll.value(QStringLiteral("name")).toString().trimmed();
             const QString notation = roll.value(QStringLiteral("notation")).toString().trimmed();
