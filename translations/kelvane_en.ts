@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -30,6 +30,10 @@
     </message>
     <message>
         <source>Standing %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

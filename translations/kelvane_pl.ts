@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, and the standing in percent (0 is the bottom, 100 the top).</extracomment>
+        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
         <translation>Czas</translation>
     </message>
     <message>
@@ -31,6 +31,10 @@
     <message>
         <source>Standing %</source>
         <translation>Pozycja %</translation>
+    </message>
+    <message>
+        <source>Shared</source>
+        <translation>Udostępniono</translation>
     </message>
 </context>
 <context>

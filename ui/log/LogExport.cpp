@@ -7,6 +7,7 @@
 
 #include "LocalTimes.h"
 #include "LogText.h"
+#include "RollLogModel.h"
 
 namespace kelvane {
 
@@ -24,11 +25,12 @@ template <typename Writer>
 void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
     const std::vector<std::string> header = {
         //: Export's column headers: when, who, the label, the notation, the dice, the total,
-        //: and the standing in percent (0 is the bottom, 100 the top).
-        LogExport::tr("Time").toStdString(),      LogExport::tr("Character").toStdString(),
-        LogExport::tr("Label").toStdString(),     LogExport::tr("Notation").toStdString(),
-        LogExport::tr("Dice").toStdString(),      LogExport::tr("Total").toStdString(),
-        LogExport::tr("Standing %").toStdString()};
+        //: the standing in percent (0 is the bottom, 100 the top), and whether the roll
+        //: reached the table's Discord channel.
+        LogExport::tr("Time").toStdString(),       LogExport::tr("Character").toStdString(),
+        LogExport::tr("Label").toStdString(),      LogExport::tr("Notation").toStdString(),
+        LogExport::tr("Dice").toStdString(),       LogExport::tr("Total").toStdString(),
+        LogExport::tr("Standing %").toStdString(), LogExport::tr("Shared").toStdString()};
     writer.WriteRow(header);
     std::vector<std::string> fields(header.size());
     LocalTimes times;
@@ -40,6 +42,7 @@ void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
         fields[4] = roll.dice;
         fields[5] = std::to_string(roll.total);
         fields[6] = StandingField(roll);
+        fields[7] = RollLogModel::SharedText(roll).toStdString();
         writer.WriteRow(fields);
     });
 }
