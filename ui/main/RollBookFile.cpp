@@ -47,7 +47,10 @@ QByteArray RollBookFile::Write(const std::vector<CharacterRolls>& book) {
     const QJsonObject file{{QStringLiteral("format"), kFormat},
                            {QStringLiteral("version"), kVersion},
                            {QStringLiteral("characters"), characters}};
-    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+    const QJsonDocument document(file);
+    // Indented for a reader, unless that would make the file too large to be imported again.
+    const QByteArray text = document.toJson(QJsonDocument::Indented);
+    return text.size() <= kMaxBytes ? text : document.toJson(QJsonDocument::Compact);
 }
 
 std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByteArray& json) {

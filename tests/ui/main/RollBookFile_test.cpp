@@ -79,6 +79,20 @@ private slots:
         QVERIFY(characters[1].rolls.empty());
         QCOMPARE(characters[2].rolls.size(), 10000U);
     }
+
+    // A thousand characters of a hundred rolls each would be over 10 MB indented.
+    void readsTheLargestBookItWrites() {
+        std::vector<CharacterRolls> book(1000);
+        for (std::size_t i = 0; i < book.size(); ++i) {
+            book[i].name = "Character " + std::to_string(i);
+            book[i].rolls.assign(100, {"Attack with the longsword", "d20+5 # Attack"});
+        }
+        const QByteArray text = RollBookFile::Write(book);
+        QVERIFY(text.size() <= RollBookFile::kMaxBytes);
+        const auto read = RollBookFile::Read(text);
+        QVERIFY(std::holds_alternative<std::vector<CharacterRolls>>(read));
+        QCOMPARE(std::get<std::vector<CharacterRolls>>(read).back().rolls.size(), 100U);
+    }
 };
 
 QTEST_GUILESS_MAIN(RollBookFileTest)
