@@ -25,7 +25,8 @@ std::string LocalTimes::Text(std::int64_t utcMilliseconds) {
     if (quarterHour != quarterHour_) {
         quarterHour_ = quarterHour;
         offsetSeconds_ =
-            zone_.offsetFromUtc(QDateTime::fromMSecsSinceEpoch(utcMilliseconds, Qt::UTC));
+            zone_ ? zone_->offsetFromUtc(QDateTime::fromMSecsSinceEpoch(utcMilliseconds, Qt::UTC))
+                  : QDateTime::fromMSecsSinceEpoch(utcMilliseconds).offsetFromUtc();
     }
     const std::int64_t local = Floor(utcMilliseconds, 1000) + offsetSeconds_;
     const std::int64_t daySeconds = local - Floor(local, 86'400) * 86'400;

@@ -3,6 +3,7 @@
 #include <QTimeZone>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace kelvane {
@@ -13,12 +14,14 @@ namespace kelvane {
 // at a whole hour (Adelaide's and St. John's clocks change at half past the hour in UTC).
 class LocalTimes {
   public:
-    explicit LocalTimes(QTimeZone zone = QTimeZone::systemTimeZone());
+    // The system's local time, as the C library keeps it.
+    LocalTimes() = default;
+    explicit LocalTimes(QTimeZone zone);
 
     [[nodiscard]] std::string Text(std::int64_t utcMilliseconds);
 
   private:
-    QTimeZone zone_;
+    std::optional<QTimeZone> zone_;
     std::int64_t quarterHour_ = std::numeric_limits<std::int64_t>::min();
     int offsetSeconds_ = 0;
 };
