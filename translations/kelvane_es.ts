@@ -676,6 +676,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
         <translation>¿Eliminar %1 junto con sus tiradas guardadas (%2)?</translation>
     </message>
+    <message>
+        <source>%1 is already in the roll book.</source>
+        <extracomment>%1 is the saved roll&apos;s name, such as Longsword.</extracomment>
+        <translation>%1 ya está en el libro de tiradas.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::RollLogModel</name>

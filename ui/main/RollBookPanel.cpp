@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTreeWidgetItem>
+#include <algorithm>
 #include <string_view>
 #include <variant>
 
@@ -233,10 +234,19 @@ void RollBookPanel::btnSaveRoll_Click() {
     }
     const std::string& label = std::get<notation::Expression>(parsed).label;
     const std::string notation = text.section(QLatin1Char('#'), 0, 0).trimmed().toStdString();
+    const std::string name = label.empty() ? notation : label;
+    // A roll the book already holds is selected, not saved twice: import skips it too.
+    const auto held = std::find_if(rolls_.begin(), rolls_.end(), [&](const SavedRoll& roll) {
+        return roll.name == name && roll.notation == notation;
+    });
+    if (held != rolls_.end()) {
+        ShowRolls(held->id);
+        //: %1 is the saved roll's name, such as Longsword.
+        emit Message(tr("%1 is already in the roll book.").arg(FromUtf8(name)));
+        return;
+    }
     SavedRoll saved;
-    if (Store([&] {
-            saved = book_->AddRoll(character_, label.empty() ? notation : label, notation);
-        })) {
+    if (Store([&] { saved = book_->AddRoll(character_, name, notation); })) {
         emit Message(QString());
         ShowRolls(saved.id);
     }
