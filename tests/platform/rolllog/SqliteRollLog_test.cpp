@@ -146,25 +146,39 @@ TEST_F(RollLogFile, KeepsStandingsByTenthAndRemovesRows) {
     EXPECT_TRUE(log.Page({{}, {}, "d20"}, std::nullopt, 10).empty());
 }
 
-// A long roll's dice come back whole and go with their row, and stay out of its later writes.
+// A long roll's dice are kept apart from its row: they come back whole and go with the row,
+// and the standing and share state, set after the roll, rewrite a few pages instead of them.
 TEST_F(RollLogFile, ALongRollsDiceComeBackWholeAndStayOutOfItsLaterWrites) {
     KelvaneDatabase database(Path());
     SqliteRollLog log(database.Connection());
-    int frames = 0;
-    const auto countFrames = [](void* count, sqlite3*, const char*, int pages) {
-        *static_cast<int*>(count) = pages;
-        return SQLITE_OK;
-    };
-    sqlite3_wal_hook(database.Connection().Handle(), countFrames, &frames);
-    LoggedRoll horde = Roll(100, "Aria", "Horde", "10000d6", 40000);
-    horde.dice = "[" + std::string(29997, '4') + "]";
+    int framesInLog = 0;
+    sqlite3_wal_hook(
+        database.Connection().Handle(),
+        [](void* frames, sqlite3* /*handle*/, const char* /*name*/, int pages) {
+            *static_cast<int*>(frames) = pages;
+            return SQLITE_OK;
+        },
+        &framesInLog);
+    LoggedRoll horde = Roll(100, "Aria", "Horde", "10000d6", 35000);
+    horde.dice = "[";
+    for (int die = 1; die < 10000; ++die) {
+        horde.dice += "4, ";
+    }
+    horde.dice += "4]";
     const std::int64_t id = log.Add(horde);
-    const int framesAdded = frames;
+    log.Add(Roll(200, "Aria", "", "d20", 17));
+    const int framesBefore = framesInLog;
     log.SetStanding(id, 0.5, 0.08, false);
     log.SetShareState(id, ShareState::kShared, "");
-    EXPECT_LE(frames - framesAdded, 10);
-    EXPECT_EQ(log.Page({}, std::nullopt, 1).at(0).dice, horde.dice);
-    log.Remove(std::vector<std::int64_t>{id});
+    // The row, its two indexes and the luck sums, twice over; the 30 KB of dice are 8 pages.
+    EXPECT_LE(framesInLog - framesBefore, 10);
+    const std::vector<LoggedRoll> rows = log.Page({}, std::nullopt, 10);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[0].dice, "[17]");
+    EXPECT_EQ(rows[1].dice, horde.dice);
+    EXPECT_EQ(rows[1].share, ShareState::kShared);
+    const std::int64_t both[] = {id, rows[0].id};
+    log.Remove(both);
     EXPECT_EQ(database.Connection().QueryInteger("SELECT COUNT(*) FROM roll_log_dice"), 0);
 }
 

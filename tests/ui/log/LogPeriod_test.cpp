@@ -4,6 +4,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include "LocalTimes.h"
+
 namespace kelvane {
 
 class LogPeriodTest : public QObject {
@@ -13,6 +15,7 @@ class LogPeriodTest : public QObject {
     void StartsAtTheZonesMidnight_data();
     void StartsAtTheZonesMidnight();
     void SessionAndAll();
+    void ExportTimesTakeTheirQuarterHoursOffset();
 };
 
 namespace {
@@ -71,6 +74,20 @@ void LogPeriodTest::SessionAndAll() {
     const QDateTime now = Utc("2026-12-09T04:00:00.000Z");
     QCOMPARE(PeriodStart(LogPeriod::kSession, now, berlin, 1234), qint64{1234});
     QCOMPARE(PeriodStart(LogPeriod::kAll, now, berlin, 1234), std::nullopt);
+}
+
+// The export's local times either side of a change of the clocks at half past the hour in UTC,
+// newest first in Adelaide and oldest first in St. John's.
+void LogPeriodTest::ExportTimesTakeTheirQuarterHoursOffset() {
+    const auto text = [](LocalTimes& times, const char* utc) {
+        return QString::fromStdString(times.Text(Utc(utc).toMSecsSinceEpoch()));
+    };
+    LocalTimes adelaide{QTimeZone("Australia/Adelaide")};
+    QCOMPARE(text(adelaide, "2027-04-03T16:45:00.000Z"), "2027-04-04T02:15:00+09:30");
+    QCOMPARE(text(adelaide, "2027-04-03T16:15:00.000Z"), "2027-04-04T02:45:00+10:30");
+    LocalTimes stJohns{QTimeZone("America/St_Johns")};
+    QCOMPARE(text(stJohns, "2027-03-14T05:15:00.000Z"), "2027-03-14T01:45:00-03:30");
+    QCOMPARE(text(stJohns, "2027-03-14T05:45:00.000Z"), "2027-03-14T03:15:00-02:30");
 }
 
 }  // namespace kelvane
