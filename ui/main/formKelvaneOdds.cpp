@@ -4,12 +4,11 @@
 #include <exception>
 #include <utility>
 
-#include "AfterPaints.h"
 #include "UntrappedErrorHandler.h"
 #include "formKelvane.h"
 #include "ui_formKelvane.h"
 
-// The window's odds: worked out on a worker thread for each roll, and shown once the roll is.
+// The window's odds: worked out on a worker thread for each roll, and shown when they are ready.
 namespace kelvane {
 
 void formKelvane::WorkOutOdds(std::function<Distribution()> odds, std::int64_t total) {
@@ -26,14 +25,10 @@ void formKelvane::WorkOutOdds(std::function<Distribution()> odds, std::int64_t t
         return worked;
     });
     auto* watcher = new QFutureWatcher<WorkedOutOdds>(this);
-    // Shown once the roll itself is painted: odds worked out quickly would otherwise come
-    // first, and have the roll wait for their line, their chart and the log's standing.
     connect(watcher, &QFutureWatcherBase::finished, this,
             [this, watcher, rollNumber = rollNumber_, total] {
                 watcher->deleteLater();
-                CallAfterPaints(*this, [this, rollNumber, total, future = watcher->future()] {
-                    ShowOdds(rollNumber, total, future);
-                });
+                ShowOdds(rollNumber, total, watcher->future());
             });
     watcher->setFuture(latestOdds_);
 }
