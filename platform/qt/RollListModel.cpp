@@ -8,11 +8,6 @@ namespace kelvane {
 
 RollListModel::RollListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-QModelIndex RollListModel::index(int row, int column, const QModelIndex& parent) const {
-    const bool inList = row >= 0 && static_cast<std::size_t>(row) < lines_.Count() && column == 0;
-    return inList && !parent.isValid() ? createIndex(row, column) : QModelIndex();
-}
-
 int RollListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.Count());
 }

@@ -18,11 +18,6 @@ class RollListModel final : public QAbstractListModel, public ListTarget {
     explicit RollListModel(QObject* parent = nullptr);
     ~RollListModel() override = default;
 
-    // The view asks for the index of every row, twice, each time it lays out the list: this
-    // checks the row against the line count directly, where the base class makes two virtual
-    // calls per index.
-    [[nodiscard]] QModelIndex index(int row, int column = 0,
-                                    const QModelIndex& parent = QModelIndex()) const override;
     [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 

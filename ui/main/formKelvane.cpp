@@ -42,8 +42,6 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
-// The rows laid out with the roll itself: more than the list's 225 pixels show in any font.
-constexpr int kRollListFirstBatch = 64;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -109,7 +107,8 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
     // A marked line, such as "d6-4 = 1 (dropped)", may be wider than the list.
     ui->rolloutput->setItemDelegate(new WholeLineToolTips(ui->rolloutput));
     // A roll of thousands of dice shows its first rows at once; the rows below are laid out in
-    // the next turns of the event loop, a batch at a time.
+    // the next turns of the event loop, a batch at a time: laid out in one pass, a million rows
+    // hold the window for some 60 ms.
     ui->rolloutput->setLayoutMode(QListView::Batched);
     ui->rolloutput->setBatchSize(kRollListBatch);
     ui->rolloutput->installEventFilter(this);
@@ -300,12 +299,6 @@ void formKelvane::ShowLogMessage(const QString& sentence) {
 
 void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {
     rolledSinceListFocus_ = true;
-    // The list's first rows are laid out now, not in a later turn of the event loop, so that
-    // the next paint shows them with the total, ahead of the odds and what they set off. Only
-    // those the list shows are laid out before that paint; the rest follow in larger batches.
-    ui->rolloutput->setBatchSize(kRollListFirstBatch);
-    ui->rolloutput->doItemsLayout();
-    ui->rolloutput->setBatchSize(kRollListBatch);
     FitResultCaption();
     AnnounceResult(roll);
     ++rollNumber_;
@@ -349,13 +342,6 @@ void formKelvane::FitResultCaption() {
     // The roll has just written its whole caption.
     QGroupBox& frame = *ui->frmResult;
     const QString caption = frame.title();
-    // A roll made again fits as it did, without measuring its caption again.
-    if (fittedCaption_ && fittedCaption_->caption == caption &&
-        fittedCaption_->frameWidth == frame.width() && fittedCaption_->font == frame.font() &&
-        fittedCaption_->style == frame.style()) {
-        frame.setTitle(fittedCaption_->shown);
-        return;
-    }
     QStyleOptionGroupBox option;
     option.initFrom(&frame);
     option.text = caption;
@@ -370,7 +356,6 @@ void formKelvane::FitResultCaption() {
     frame.setTitle(shown);
     frame.setToolTip(cut ? caption : QString());
     frame.setAccessibleName(cut ? caption : QString());
-    fittedCaption_ = FittedCaption{caption, frame.width(), frame.font(), frame.style(), shown};
 }
 
 void formKelvane::AnnounceResult(const RollShown& roll) {

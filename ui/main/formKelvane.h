@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QFont>
 #include <QFuture>
 #include <QString>
-#include <QStyle>
 #include <QThreadPool>
 #include <QWidget>
 #include <atomic>
@@ -167,15 +165,6 @@ class formKelvane : public QWidget {
     quint64 rollNumber_ = 0;
     // Cancelled when a newer roll comes before a worker has started on it.
     QFuture<WorkedOutOdds> latestOdds_;
-    // The last caption fitted to the result frame, as the frame was then, and as it showed.
-    struct FittedCaption {
-        QString caption;
-        int frameWidth = 0;
-        QFont font;
-        const QStyle* style = nullptr;
-        QString shown;
-    };
-    std::optional<FittedCaption> fittedCaption_;
     bool rolledSinceListFocus_ = false;
     bool painted_ = false;
     bool afreshQueued_ = false;
