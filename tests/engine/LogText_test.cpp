@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CutCase{"across_terms", "[6!, 2]+[3, 1]*2", 3, "[6!, 2]+[3, …] (4 dice)"},
                     CutCase{"negative_values", "[-1, 0, 1]", 1, "[-1, …] (3 dice)"},
                     CutCase{"empty_term", "[]+[3, 4]+[]", 1, "[]+[3, …] (2 dice)"},
-                    // An empty term whose brackets stand on either side of the 240th sign.
+                    // A long term, then an empty one.
                     CutCase{"empty_term_across_240", "[" + std::string(234, '1') + "]+2+[]+[2, 3]",
                             2, "[" + std::string(234, '1') + "]+2+[]+[2, …] (3 dice)"}),
     [](const auto& info) { return info.param.name; });
