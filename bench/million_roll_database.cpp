@@ -24,7 +24,6 @@ int main(int argc, char* argv[]) {
         log.SetStanding(id, static_cast<double>(i % 997) / 997.0, 0.08, false);
     }
     transaction.Commit();
-    log.IndexAddedRows();
     database.Connection().Execute("PRAGMA wal_checkpoint(TRUNCATE)");
     return 0;
 }

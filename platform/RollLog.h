@@ -53,12 +53,8 @@ class RollLog {
   public:
     virtual ~RollLog() = default;
 
-    // Keeps a roll, its standing left for SetStanding; returns its id. A search finds it at
-    // once, though the search index may take it in only with IndexAddedRows.
+    // Keeps a roll, its standing left for SetStanding; returns its id, one never given before.
     virtual std::int64_t Add(const LoggedRoll& roll) = 0;
-    // Takes the rows added since into the search index once they make a batch: called after a
-    // roll is shown, so that the roll's own commit does no more than keep it.
-    virtual void IndexAddedRows() = 0;
     virtual void SetStanding(std::int64_t id, double standing, double spread, bool approximate) = 0;
     // Notes how far the roll got on its way to the table; refusal is Discord's reason.
     virtual void SetShareState(std::int64_t id, ShareState state, const std::string& refusal) = 0;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kelvane {
 
@@ -24,10 +26,6 @@ constexpr std::size_t kDiceApartFrom = 1024;
 
 // Shorter searches than a trigram read every row's texts instead of the search index.
 constexpr std::size_t kIndexedSearchLength = 3;
-
-// Rows added through one connection that the search index takes in together: a commit of its
-// own for each would cost about as much as writing the roll.
-constexpr int kIndexBatch = 64;
 
 std::size_t CharacterCount(const std::string& utf8) {
     std::size_t count = 0;
@@ -183,12 +181,6 @@ RollLogSums SumsByRow(SqliteDatabase& database, const RollLogFilter& filter) {
 }  // namespace
 
 SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
-    // With write-ahead logging a commit has written its pages to the -wal file before it
-    // returns; synchronous = NORMAL leaves out only the fsync that guards against a power cut
-    // or a crash of the system. A killed process leaves its written pages with the operating
-    // system, and the next connection replays them from the -wal file, so every committed roll
-    // outlives a kill -9, at a few microseconds a roll instead of a disk flush.
-    database_.Execute("PRAGMA synchronous = NORMAL");
     insert_ = std::make_unique<SqliteStatement>(
         database_,
         "INSERT INTO roll_log (rolled_at, character, label, notation, dice, total) "
@@ -203,41 +195,6 @@ SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
 }
 
 SqliteRollLog::~SqliteRollLog() = default;
-
-void SqliteRollLog::IndexAddedRows() {
-    if (rowsAddedSinceIndexed_ >= kIndexBatch) {
-        IndexNewRows();
-    }
-}
-
-void SqliteRollLog::IndexNewRows() {
-    // Read first, so that a search with nothing to take in writes nothing and waits for no
-    // other window's write.
-    if (database_.QueryInteger("SELECT EXISTS (SELECT 1 FROM roll_log WHERE id > "
-                               "(SELECT indexed_to FROM roll_log_search_state))") != 0) {
-        SqliteTransaction transaction(database_);
-        database_.Execute(
-            "INSERT INTO roll_log_search (rowid, label, notation) "
-            "SELECT id, label, notation FROM roll_log "
-            "WHERE id > (SELECT indexed_to FROM roll_log_search_state); "
-            "UPDATE roll_log_search_state "
-            "SET indexed_to = MAX(indexed_to, (SELECT IFNULL(MAX(id), 0) FROM roll_log))");
-        transaction.Commit();
-    }
-    rowsAddedSinceIndexed_ = 0;
-}
-
-void SqliteRollLog::IndexBeforeSearch(const RollLogFilter& filter) {
-    if (!SearchesIndex(filter)) {
-        return;
-    }
-    try {
-        IndexNewRows();
-    } catch (const StorageError&) {
-        // A file that takes no writes keeps no new rows either, but for those written before it
-        // stopped: the search goes on without them.
-    }
-}
 
 std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
     const bool diceApart = roll.dice.size() >= kDiceApartFrom;
@@ -259,7 +216,6 @@ std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
         insertDiceApart_->Run();
         transaction->Commit();
     }
-    ++rowsAddedSinceIndexed_;
     return id;
 }
 
@@ -278,7 +234,6 @@ void SqliteRollLog::SetShareState(std::int64_t id, ShareState state, const std::
 
 std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
                                             std::optional<std::int64_t> before, std::size_t limit) {
-    IndexBeforeSearch(filter);
     SqliteStatement query(database_, kColumns + FromOf(filter) +
                                          WhereOf(filter, before.has_value()) + " ORDER BY " +
                                          KeyOf(filter) + " DESC LIMIT ?");
@@ -296,12 +251,10 @@ std::vector<LoggedRoll> SqliteRollLog::Page(const RollLogFilter& filter,
 }
 
 RollLogSums SqliteRollLog::Sums(const RollLogFilter& filter) {
-    IndexBeforeSearch(filter);
     return SumsKept(filter) ? SumsFromTable(database_, filter) : SumsByRow(database_, filter);
 }
 
 std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& filter) {
-    IndexBeforeSearch(filter);
     const char* file = sqlite3_db_filename(database_.Handle(), "main");
     if (SumsKept(filter) || file == nullptr || *file == '\0') {
         return {};
@@ -314,7 +267,6 @@ std::function<RollLogSums()> SqliteRollLog::SumsElsewhere(const RollLogFilter& f
 
 void SqliteRollLog::ForEach(const RollLogFilter& filter,
                             const std::function<void(const LoggedRoll&)>& visit) {
-    IndexBeforeSearch(filter);
     SqliteStatement query(database_, kColumns + FromOf(filter) + WhereOf(filter, false) +
                                          " ORDER BY " + KeyOf(filter) + " DESC");
     Bind(query, filter);
@@ -343,7 +295,32 @@ void SqliteRollLog::Remove(std::span<const std::int64_t> ids) {
     transaction.Commit();
 }
 
-void SqliteRollLog::Clear() { database_.Execute("DELETE FROM roll_log"); }
+void SqliteRollLog::Clear() {
+    // The rows' triggers would undo the sums and the index one row at a time: they go for the
+    // statement, whose DELETE without them empties the table whole, and come back unchanged,
+    // all in one transaction.
+    SqliteTransaction transaction(database_);
+    std::vector<std::pair<std::string, std::string>> triggers;
+    {
+        SqliteStatement read(database_,
+                             "SELECT name, sql FROM sqlite_schema "
+                             "WHERE type = 'trigger' AND tbl_name = 'roll_log'");
+        while (read.Step()) {
+            triggers.emplace_back(read.Text(0), read.Text(1));
+        }
+    }
+    for (const auto& [name, sql] : triggers) {
+        database_.Execute(("DROP TRIGGER \"" + name + '"').c_str());
+    }
+    database_.Execute(
+        "DELETE FROM roll_log_luck; DELETE FROM roll_log_dice; "
+        "INSERT INTO roll_log_search (roll_log_search) VALUES ('delete-all'); "
+        "DELETE FROM roll_log");
+    for (const auto& [name, sql] : triggers) {
+        database_.Execute(sql.c_str());
+    }
+    transaction.Commit();
+}
 
 std::string SqliteRollLog::WindowPlace() {
     SqliteStatement query(database_, "SELECT value FROM setting WHERE key = 'log_window_place'");

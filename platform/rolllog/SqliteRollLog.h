@@ -16,7 +16,6 @@ class SqliteRollLog final : public RollLog {
     SqliteRollLog& operator=(const SqliteRollLog&) = delete;
 
     std::int64_t Add(const LoggedRoll& roll) override;
-    void IndexAddedRows() override;
     void SetStanding(std::int64_t id, double standing, double spread, bool approximate) override;
     void SetShareState(std::int64_t id, ShareState state, const std::string& refusal) override;
     [[nodiscard]] std::vector<LoggedRoll> Page(const RollLogFilter& filter,
@@ -33,13 +32,7 @@ class SqliteRollLog final : public RollLog {
     void SetWindowPlace(const std::string& place) override;
 
   private:
-    // Takes every row above the search index's mark into it, in one transaction.
-    void IndexNewRows();
-    // Before a search that reads the index; a file that takes no writes is searched as it is.
-    void IndexBeforeSearch(const RollLogFilter& filter);
-
     SqliteDatabase& database_;
-    int rowsAddedSinceIndexed_ = 0;
     std::unique_ptr<SqliteStatement> insert_;
     std::unique_ptr<SqliteStatement> insertDiceApart_;
     std::unique_ptr<SqliteStatement> setStanding_;

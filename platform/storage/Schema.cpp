@@ -184,6 +184,87 @@ CREATE TRIGGER roll_log_dice_remove AFTER DELETE ON roll_log WHEN old.dice = '' 
 END;
 )sql";
 
+// The roll log rebuilt with AUTOINCREMENT, every row keeping its id: the outbox and the Shared
+// column are keyed by row, so a new roll never takes the id of one deleted, whose message may
+// still wait. The ids counted on from past every id the outbox still names. The search index
+// goes back to taking each row in its own commit, so that a search only reads: it takes in the
+// rows not yet indexed, and its mark goes.
+constexpr const char* kRollLogKeyedForGood = R"sql(
+CREATE TABLE roll_log_keyed (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    rolled_at INTEGER NOT NULL,
+    character TEXT NOT NULL,
+    label TEXT NOT NULL,
+    notation TEXT NOT NULL,
+    dice TEXT NOT NULL,
+    total INTEGER NOT NULL,
+    standing REAL,
+    standing_spread REAL,
+    approximate INTEGER NOT NULL DEFAULT 0,
+    share_state INTEGER NOT NULL DEFAULT 0,
+    share_refusal TEXT NOT NULL DEFAULT ''
+);
+INSERT INTO roll_log_keyed (id, rolled_at, character, label, notation, dice, total, standing,
+        standing_spread, approximate, share_state, share_refusal)
+    SELECT id, rolled_at, character, label, notation, dice, total, standing, standing_spread,
+           approximate, share_state, share_refusal FROM roll_log;
+INSERT INTO roll_log_search (rowid, label, notation)
+    SELECT id, label, notation FROM roll_log
+    WHERE id > (SELECT indexed_to FROM roll_log_search_state);
+DROP TABLE roll_log_search_state;
+DELETE FROM roll_log_dice WHERE roll_id NOT IN (SELECT id FROM roll_log);
+DROP TABLE roll_log;
+ALTER TABLE roll_log_keyed RENAME TO roll_log;
+DELETE FROM sqlite_sequence WHERE name IN ('roll_log', 'roll_log_keyed');
+INSERT INTO sqlite_sequence (name, seq) VALUES ('roll_log',
+    MAX((SELECT IFNULL(MAX(id), 0) FROM roll_log),
+        (SELECT IFNULL(MAX(roll_key), 0) FROM table_outbox)));
+CREATE INDEX roll_log_by_time ON roll_log (rolled_at, standing, standing_spread);
+CREATE INDEX roll_log_by_character ON roll_log (character, id, standing, standing_spread);
+CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log BEGIN
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+CREATE TRIGGER roll_log_search_remove AFTER DELETE ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+END;
+CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
+        VALUES ('delete', old.id, old.label, old.notation);
+    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+END;
+CREATE TRIGGER roll_log_luck_add AFTER INSERT ON roll_log BEGIN
+    INSERT INTO roll_log_luck VALUES (new.character,
+        IFNULL(MIN(9, MAX(0, CAST(new.standing * 10 AS INTEGER))), -1), 1,
+        IFNULL(new.standing, 0), IFNULL(new.standing_spread, 0))
+    ON CONFLICT DO UPDATE SET rolls = rolls + 1, standings = standings + excluded.standings,
+        spreads = spreads + excluded.spreads;
+END;
+CREATE TRIGGER roll_log_luck_remove AFTER DELETE ON roll_log BEGIN
+    UPDATE roll_log_luck SET rolls = rolls - 1, standings = standings - IFNULL(old.standing, 0),
+        spreads = spreads - IFNULL(old.standing_spread, 0)
+    WHERE character = old.character
+      AND tenth = IFNULL(MIN(9, MAX(0, CAST(old.standing * 10 AS INTEGER))), -1);
+    DELETE FROM roll_log_luck WHERE character = old.character AND rolls <= 0;
+END;
+CREATE TRIGGER roll_log_luck_change AFTER UPDATE OF character, standing, standing_spread
+    ON roll_log BEGIN
+    UPDATE roll_log_luck SET rolls = rolls - 1, standings = standings - IFNULL(old.standing, 0),
+        spreads = spreads - IFNULL(old.standing_spread, 0)
+    WHERE character = old.character
+      AND tenth = IFNULL(MIN(9, MAX(0, CAST(old.standing * 10 AS INTEGER))), -1);
+    DELETE FROM roll_log_luck WHERE character = old.character AND rolls <= 0;
+    INSERT INTO roll_log_luck VALUES (new.character,
+        IFNULL(MIN(9, MAX(0, CAST(new.standing * 10 AS INTEGER))), -1), 1,
+        IFNULL(new.standing, 0), IFNULL(new.standing_spread, 0))
+    ON CONFLICT DO UPDATE SET rolls = rolls + 1, standings = standings + excluded.standings,
+        spreads = spreads + excluded.spreads;
+END;
+CREATE TRIGGER roll_log_dice_remove AFTER DELETE ON roll_log WHEN old.dice = '' BEGIN
+    DELETE FROM roll_log_dice WHERE roll_id = old.id;
+END;
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
@@ -194,6 +275,7 @@ constexpr std::array kSteps = {
     kRollLogSharing,
     kRollLogSearchInBatches,
     kRollLogDiceApart,
+    kRollLogKeyedForGood,
 };
 
 }  // namespace

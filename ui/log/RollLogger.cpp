@@ -82,13 +82,6 @@ void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
     if (!keeping_) {
         return;
     }
-    // The roll is shown by now, and so are any before it whose odds never came.
-    try {
-        log_->IndexAddedRows();
-    } catch (const std::exception&) {
-        StopKeeping();
-        return;
-    }
     if (rollNumber != lastRollNumber_ || lastRowId_ == 0) {
         return;
     }
