@@ -53,6 +53,8 @@ QByteArray RollBookFile::Write(const std::vector<CharacterRolls>& book) {
     return text.size() <= kMaxBytes ? text : document.toJson(QJsonDocument::Compact);
 }
 
+QString RollBookFile::NotARollBook() { return tr("The file is not a Kelvane roll book."); }
+
 std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByteArray& json) {
     if (json.size() > kMaxBytes) {
         return tr("The file is larger than 10 MB.");
@@ -69,7 +71,7 @@ std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByt
     }
     const QJsonObject file = document.object();
     if (file.value(QStringLiteral("format")).toString() != kFormat) {
-        return tr("The file is not a Kelvane roll book.");
+        return NotARollBook();
     }
     const QJsonValue version = file.value(QStringLiteral("version"));
     if (version.toInt(-1) != kVersion) {
@@ -79,15 +81,23 @@ std::variant<std::vector<CharacterRolls>, QString> RollBookFile::Read(const QByt
                                     : version.toVariant().toString())
             .arg(kVersion);
     }
+    const QJsonValue characters = file.value(QStringLiteral("characters"));
+    if (!characters.isArray()) {
+        return NotARollBook();
+    }
     std::vector<CharacterRolls> book;
-    for (const QJsonValue& characterValue : file.value(QStringLiteral("characters")).toArray()) {
+    for (const QJsonValue& characterValue : characters.toArray()) {
         const QJsonObject character = characterValue.toObject();
         const QString name = character.value(QStringLiteral("name")).toString().trimmed();
         if (name.isEmpty()) {
             return tr("A character in the file has no name.");
         }
+        const QJsonValue rollsValue = character.value(QStringLiteral("rolls"));
+        if (!rollsValue.isArray()) {
+            return NotARollBook();
+        }
         CharacterRolls read{name.toStdString(), {}};
-        const QJsonArray rolls = character.value(QStringLiteral("rolls")).toArray();
+        const QJsonArray rolls = rollsValue.toArray();
         // A limit on each character's list, not on the book: a book of a thousand characters
         // with a hundred rolls each is read back whole.
         if (static_cast<std::size_t>(rolls.size()) > kMaxRolls) {

@@ -30,6 +30,10 @@ class RollBookFile {
                                            const std::vector<CharacterRolls>& book);
     [[nodiscard]] static std::variant<std::vector<CharacterRolls>, QString> ReadFile(
         const QString& path);
+
+  private:
+    // Said of JSON that is not of this format, or whose lists are not lists.
+    [[nodiscard]] static QString NotARollBook();
 };
 
 }  // namespace kelvane

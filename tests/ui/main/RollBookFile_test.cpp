@@ -43,6 +43,14 @@ private slots:
         QTest::newRow("a text version")
             << Book("[]", "\"one\"")
             << "The file's version one is not one Kelvane reads (it reads version 1).";
+        // Lists that are not lists: read as such, they would make an empty book.
+        QTest::newRow("characters not a list")
+            << Book(R"({"name": "Goblin", "rolls": []})") << "The file is not a Kelvane roll book.";
+        QTest::newRow("no characters")
+            << QByteArray(R"({"format": "kelvane-roll-book", "version": 1})")
+            << "The file is not a Kelvane roll book.";
+        QTest::newRow("rolls not a list") << Book(R"([{"name": "Goblin", "rolls": "d6"}])")
+                                          << "The file is not a Kelvane roll book.";
         QTest::newRow("a nameless character")
             << Book(R"([{"rolls": []}])") << "A character in the file has no name.";
         QTest::newRow("a bad notation")
