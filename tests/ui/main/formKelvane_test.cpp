@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QImage>
@@ -118,6 +119,7 @@ private slots:
                                                   {"rolloutput", "Rolls"},
                                                   {"chkClip", "Clipboard"},
                                                   {"about", "About"},
+                                                  {"cboCharacter", "Character"},
                                                   {"totalresult", "0"}};
         for (const auto& [control, name] : names) {
             QTest::newRow(qPrintable(control)) << control << name;
@@ -134,6 +136,18 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QLabel>("totalresult"))
                      ->text(QAccessible::Description),
                  "Total");
+    }
+
+    // The character choice is heard by its name, then the chosen character; its list is there
+    // to walk through.
+    void characterChoiceHasItsValue() {
+        Rig rig;
+        auto& choice = rig.Find<QComboBox>("cboCharacter");
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&choice);
+        QCOMPARE(heard->role(), QAccessible::ComboBox);
+        QCOMPARE(heard->text(QAccessible::Value), "Player");
+        QCOMPARE(heard->childCount(), 1);
+        QCOMPARE(heard->child(0)->object(), choice.view());
     }
 
     void rollsAreAnnounced_data() {
