@@ -1,13 +1,14 @@
 #include "PostingPolicy.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-
-#include "Json.h"
+#include <nlohmann/json.hpp>
 
 namespace kelvane::table {
 namespace {
+
+using nlohmann::json;
 
 // Discord's codes for a webhook that no longer exists or whose token was reset.
 constexpr int kUnknownWebhook = 10015;
@@ -20,25 +21,33 @@ std::chrono::milliseconds Milliseconds(double seconds) {
     return std::chrono::milliseconds(static_cast<long long>(std::ceil(seconds * 1000.0)));
 }
 
+// An answer's body as JSON; discarded (neither object nor anything else) when it is not JSON.
+json Read(std::string_view body) { return json::parse(body, nullptr, false); }
+
+// The member name of an object, or nothing when there is no such member or no object.
+const json* Member(const json& value, const char* name) {
+    if (!value.is_object()) return nullptr;
+    const auto found = value.find(name);
+    return found == value.end() ? nullptr : &*found;
+}
+
+std::string Text(const json* value) {
+    return value != nullptr && value->is_string() ? value->get<std::string>() : std::string();
+}
+
 // Each field an "Invalid Form Body" error names, with its first message, such as
 // "username: Username cannot contain "discord"".
-void CollectFieldErrors(const JsonValue& errors, const std::string& path, std::string& into,
+void CollectFieldErrors(const json& errors, const std::string& path, std::string& into,
                         bool& nameRefused) {
-    if (const auto* list = errors.Member("_errors")) {
-        if (const auto* items = std::get_if<JsonValue::Array>(&list->value);
-            items && !items->empty()) {
-            const auto* message = items->front().Member("message");
-            into += (into.empty() ? "" : "; ") + path + ": " +
-                    (message && message->Text() ? *message->Text() : std::string("?"));
-            if (path == "username") nameRefused = true;
-        }
+    if (const json* list = Member(errors, "_errors"); list && list->is_array() && !list->empty()) {
+        const std::string message = Text(Member(list->front(), "message"));
+        into += (into.empty() ? "" : "; ") + path + ": " + (message.empty() ? "?" : message);
+        if (path == "username") nameRefused = true;
     }
-    if (const auto* members = std::get_if<JsonValue::Object>(&errors.value)) {
-        for (const auto& [name, member] : *members) {
-            if (name != "_errors") {
-                CollectFieldErrors(member, path.empty() ? name : path + "." + name, into,
-                                   nameRefused);
-            }
+    if (!errors.is_object()) return;
+    for (const auto& [name, member] : errors.items()) {
+        if (name != "_errors") {
+            CollectFieldErrors(member, path.empty() ? name : path + "." + name, into, nameRefused);
         }
     }
 }
@@ -46,15 +55,16 @@ void CollectFieldErrors(const JsonValue& errors, const std::string& path, std::s
 }  // namespace
 
 std::chrono::milliseconds RateLimitWait(std::string_view body, std::string_view retryAfterHeader) {
-    if (const auto answer = ReadJson(body)) {
-        if (const auto* retryAfter = answer->Member("retry_after")) {
-            if (const auto seconds = retryAfter->Number()) return Milliseconds(*seconds);
-        }
+    const json answer = Read(body);
+    if (const json* retryAfter = Member(answer, "retry_after");
+        retryAfter && retryAfter->is_number()) {
+        return Milliseconds(retryAfter->get<double>());
     }
-    const std::string header(retryAfterHeader);
-    char* end = nullptr;
-    const double seconds = std::strtod(header.c_str(), &end);
-    if (!header.empty() && end == header.c_str() + header.size() && std::isfinite(seconds)) {
+    // from_chars reads numbers as C++ writes them, whatever the C library's locale.
+    double seconds = 0;
+    const char* end = retryAfterHeader.data() + retryAfterHeader.size();
+    const auto [at, error] = std::from_chars(retryAfterHeader.data(), end, seconds);
+    if (!retryAfterHeader.empty() && error == std::errc() && at == end && std::isfinite(seconds)) {
         return Milliseconds(seconds);
     }
     return std::chrono::milliseconds(1000);
@@ -74,27 +84,26 @@ PostDecision PostingPolicy::Decide(const PostAnswer& answer) {
         nextPause_ = std::min(nextPause_ * 2, kLongestPause);
         return {Step::RetryLater, pause, {}};
     }
+    nextPause_ = kFirstPause;
 
-    const auto json = ReadJson(answer.body);
-    const JsonValue* code = json ? json->Member("code") : nullptr;
-    const int discordCode = code && code->Number() ? static_cast<int>(*code->Number()) : 0;
+    const json body = Read(answer.body);
+    const json* code = Member(body, "code");
+    const auto discordCode = code && code->is_number_integer() ? code->get<long long>() : 0;
     if (answer.status == 401 || answer.status == 404 || discordCode == kUnknownWebhook ||
         discordCode == kInvalidWebhookToken) {
         return {Step::WebhookGone, {}, {}};
     }
-    std::string reason;
-    if (const auto* message = json ? json->Member("message") : nullptr;
-        message && message->Text()) {
-        reason = *message->Text();
+    std::string reason = Text(Member(body, "message"));
+    if (answer.status != 400) {
+        const std::string status = "HTTP " + std::to_string(answer.status);
+        return {Step::Refused, {}, reason.empty() ? status : status + ": " + reason};
     }
     std::string fields;
     bool nameRefused = false;
-    if (const auto* errors = json ? json->Member("errors") : nullptr) {
+    if (const json* errors = Member(body, "errors"))
         CollectFieldErrors(*errors, "", fields, nameRefused);
-    }
     if (!fields.empty()) reason += (reason.empty() ? "" : ": ") + fields;
-    if (reason.empty()) reason = "HTTP " + std::to_string(answer.status);
-    nextPause_ = kFirstPause;
+    if (reason.empty()) reason = "HTTP 400";
     return {nameRefused ? Step::NameRefused : Step::Drop, {}, reason};
 }
 

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-
-#include "Json.h"
+#include <nlohmann/json.hpp>
 
 namespace kelvane::table {
 namespace {
@@ -16,28 +15,13 @@ constexpr std::size_t kMostNameCharacters = 80;
 
 bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
 
-// The longest start of text, cut between characters and never inside an escape, that Discord
-// counts as at most most characters.
-std::string_view CutTo(std::string_view text, std::size_t most) {
-    std::size_t end = 0;
-    std::size_t length = 0;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t next = at + 1;
-        while (next < text.size() && !StartsCharacter(text[next])) ++next;
-        if (text[at] == '\\' && next < text.size()) ++next;  // the escape and what it escapes
-        const std::size_t grown = length + DiscordLength(text.substr(at, next - at));
-        if (grown > most) break;
-        length = grown;
-        end = at = next;
-    }
-    return text.substr(0, end);
-}
-
-// The escaped start of a text that a message of at most most characters can hold: escaping
-// only adds characters, so the first most + 1 cover every cut MessageContent may make, and a
-// roll of a million dice is not escaped whole to keep two thousand characters of it.
-std::string EscapedStart(std::string_view text, std::size_t most) {
-    return EscapeMarkdown(text.size() > most + 1 ? CutTo(text, most + 1) : text);
+// The first most characters of escaped text, never ending on a backslash that has lost the
+// character it escapes: a run of backslashes that ends the cut is then of odd length.
+std::string_view FittedStart(std::string_view escaped, std::size_t most) {
+    std::string_view start = FirstCharacters(escaped, most);
+    const std::size_t backslashes = start.size() - (start.find_last_not_of('\\') + 1);
+    if (backslashes % 2 == 1) start.remove_suffix(1);
+    return start;
 }
 
 std::string Lowered(std::string_view text) {
@@ -72,10 +56,24 @@ std::size_t DiscordLength(std::string_view utf8) {
     return length;
 }
 
+std::string_view FirstCharacters(std::string_view utf8, std::size_t most) {
+    std::size_t length = 0;
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        if (!StartsCharacter(utf8[at])) continue;
+        length += static_cast<unsigned char>(utf8[at]) >= 0xF0 ? 2 : 1;
+        if (length > most) return utf8.substr(0, at);
+    }
+    return utf8;
+}
+
 std::string MessageContent(const SharedRoll& roll, std::size_t mostCharacters) {
-    std::string label = EscapedStart(roll.label, mostCharacters);
-    std::string name = EscapedStart(roll.name, mostCharacters);
-    std::string dice = EscapedStart(roll.dice, mostCharacters);
+    // Escaping only lengthens a text, so no more than the start of each field is escaped.
+    const auto escaped = [mostCharacters](std::string_view text) {
+        return EscapeMarkdown(FirstCharacters(text, mostCharacters));
+    };
+    std::string label = escaped(roll.label);
+    std::string name = escaped(roll.name);
+    std::string dice = escaped(roll.dice);
     const std::string ending = " = **" + std::to_string(roll.total) + "**" +
                                (roll.standing.empty() ? "" : " · " + roll.standing);
     const auto compose = [&] {
@@ -89,22 +87,19 @@ std::string MessageContent(const SharedRoll& roll, std::size_t mostCharacters) {
         if (part->empty()) continue;
         const std::size_t over = length - mostCharacters + DiscordLength(kEllipsis);
         const std::size_t partLength = DiscordLength(*part);
-        *part = (partLength > over ? std::string(CutTo(*part, partLength - over)) : std::string()) +
+        *part = std::string(partLength > over ? FittedStart(*part, partLength - over) : "") +
                 std::string(kEllipsis);
         content = compose();
     }
-    return std::string(CutTo(content, mostCharacters));
-}
-
-std::string_view MessageStart(std::string_view text, std::size_t mostCharacters) {
-    constexpr std::size_t kMostBytesACharacterTakes = 5;
-    return text.substr(0, kMostBytesACharacterTakes * (mostCharacters + 2));
+    return std::string(FittedStart(content, mostCharacters));
 }
 
 std::string MessageBody(std::string_view content, std::string_view username) {
-    std::string body = "{\"content\":" + JsonString(content);
-    if (!username.empty()) body += ",\"username\":" + JsonString(username);
-    return body + ",\"allowed_mentions\":{\"parse\":[]}}";
+    nlohmann::json body{{"content", content},
+                        {"allowed_mentions", {{"parse", nlohmann::json::array()}}}};
+    if (!username.empty()) body["username"] = username;
+    // A text that is not UTF-8, which Kelvane never writes, is posted with U+FFFD in its place.
+    return body.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 NameProblem CheckName(std::string_view username) {

@@ -28,17 +28,15 @@ struct SharedRoll {
 // Multilingual Plane counts twice and a message never runs over the limit.
 [[nodiscard]] std::size_t DiscordLength(std::string_view utf8);
 
+// The first characters of utf8, as Discord counts them, up to most, cut between characters.
+[[nodiscard]] std::string_view FirstCharacters(std::string_view utf8, std::size_t most);
+
 // The message for a roll, such as "**Longsword** d20+5: [17]+5 = **22** · 22 or more: 15.00 %":
 // the label in bold if there is one, the roll's chat line with the total in bold, then the
 // standing. Within mostCharacters the dice, then the label, are cut with "…"; the total stays.
+// No more than the first mostCharacters of a field can show, so a roll may keep only those.
 [[nodiscard]] std::string MessageContent(const SharedRoll& roll,
                                          std::size_t mostCharacters = kMostContentCharacters);
-
-// The start of a text that MessageContent reads, in bytes: room for one character more than a
-// message holds, each of up to four bytes and a backslash. A roll waiting for its odds keeps
-// only this much of its dice.
-[[nodiscard]] std::string_view MessageStart(std::string_view text,
-                                            std::size_t mostCharacters = kMostContentCharacters);
 
 // The webhook request's JSON body: the content, the name to post under (left out when empty,
 // so the webhook's own name shows) and no mentions at all, so no label can ping anyone.

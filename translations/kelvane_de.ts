@@ -800,6 +800,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Nicht geteilt: der Server konnte nicht nachweisen, dass er Discord ist</translation>
     </message>
     <message>
+        <source>Not shared: the table's server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <translation>Nicht geteilt: der Server antwortete mit %1</translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation>Nicht geteilt: KELVANE_DISCORD_API_BASE ist keine https://-Adresse</translation>
     </message>

@@ -800,6 +800,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Not shared: the table&apos;s server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord&apos;s own words, such as &quot;HTTP 403: Missing Access&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation type="unfinished"></translation>
     </message>

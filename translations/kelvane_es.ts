@@ -800,6 +800,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>No compartido: el servidor no pudo demostrar que es Discord</translation>
     </message>
     <message>
+        <source>Not shared: the table's server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <translation>No compartido: el servidor respondió %1</translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation>No compartido: KELVANE_DISCORD_API_BASE no es una dirección https://</translation>
     </message>

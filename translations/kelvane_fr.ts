@@ -800,6 +800,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Non partagé : le serveur n'a pas pu prouver qu'il est Discord</translation>
     </message>
     <message>
+        <source>Not shared: the table's server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <translation>Non partagé : le serveur a répondu %1</translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation>Non partagé : KELVANE_DISCORD_API_BASE n'est pas une adresse https://</translation>
     </message>

@@ -800,6 +800,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Non condiviso: il server non ha potuto dimostrare di essere Discord</translation>
     </message>
     <message>
+        <source>Not shared: the table's server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <translation>Non condiviso: il server ha risposto %1</translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation>Non condiviso: KELVANE_DISCORD_API_BASE non è un indirizzo https://</translation>
     </message>

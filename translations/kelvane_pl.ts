@@ -801,6 +801,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Nie udostępniono: serwer nie zdołał dowieść, że jest Discordem</translation>
     </message>
     <message>
+        <source>Not shared: the table's server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <translation>Nie udostępniono: serwer odpowiedział %1</translation>
+    </message>
+    <message>
         <source>Not shared: KELVANE_DISCORD_API_BASE is not an https:// address</source>
         <translation>Nie udostępniono: KELVANE_DISCORD_API_BASE nie jest adresem https://</translation>
     </message>

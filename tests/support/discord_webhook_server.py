@@ -21,6 +21,9 @@ of its own:
     revoked   401, code 50027 (invalid webhook token)
     invalid   400, code 50035 with the content's error
     badname   400, code 50035 with the username's error
+    forbidden 403, code 50001 (missing access), as when the webhook's channel is out of reach
+    moved     the first request 308 to the same address, then as ok, so that a client that
+              follows redirects posts twice
 
 It stops by itself after ten minutes, so a test that dies leaves nothing running for long.
 """
@@ -110,11 +113,15 @@ class Handler(http.server.BaseHTTPRequestHandler):
                                 ("X-RateLimit-Remaining", "0"),
                                 ("X-RateLimit-Reset-After", "0.25"),
                                 ("X-RateLimit-Bucket", "local"), ("X-RateLimit-Scope", "user")])
+        if token == "moved" and count == 1:
+            self.record(secret, 308, body)
+            return self.answer(308, None, [("Location", self.path)])
         refusals = {
             "gone": (404, {"message": "Unknown Webhook", "code": 10015}),
             "revoked": (401, {"message": "Invalid Webhook Token", "code": 50027}),
             "invalid": (400, form_error("content", "BASE_TYPE_MAX_LENGTH",
                                         "Must be 2000 or fewer in length.")),
+            "forbidden": (403, {"message": "Missing Access", "code": 50001}),
             "badname": (400, form_error("username", "USERNAME_INVALID_CONTAINS",
                                         'Username cannot contain "discord"')),
         }

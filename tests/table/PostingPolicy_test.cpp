@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <vector>
 
 namespace kelvane::table {
@@ -22,7 +23,17 @@ struct PolicyCase {
     std::vector<Expected> decisions;
 };
 
-class PostingPolicyTest : public testing::TestWithParam<PolicyCase> {};
+// Each answer is read under a locale that writes decimal commas, where the system has one: the
+// C library's own reading of "0.5" stops at the point there.
+class PostingPolicyTest : public testing::TestWithParam<PolicyCase> {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"de_DE.UTF-8", "German_Germany.1252"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr) return;
+        }
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
 
 TEST_P(PostingPolicyTest, DecidesEachAnswer) {
     PostingPolicy policy;
@@ -51,9 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
                      R"("global":false,"code":0})",
                      "1", false}},
                    {{Step::RetryLater, 338, ""}}},
+        PolicyCase{"RateLimitInAnyLocale",
+                   {{429, R"({"retry_after": 0.5})", "", false},
+                    {429, R"({"retry_after": 1.25e0, "global": true})", "3", false}},
+                   {{Step::RetryLater, 500, ""}, {Step::RetryLater, 1250, ""}}},
         PolicyCase{"RateLimitFromHeader",
-                   {{429, "not json", "2", false}, {429, "", "", false}},
-                   {{Step::RetryLater, 2000, ""}, {Step::RetryLater, 1000, ""}}},
+                   {{429, "not json", "2", false},
+                    {429, R"({"retry_after": "0.5"})", "1.25", false},
+                    {429, "", "", false}},
+                   {{Step::RetryLater, 2000, ""},
+                    {Step::RetryLater, 1250, ""},
+                    {Step::RetryLater, 1000, ""}}},
         PolicyCase{"BackoffDoublesToAMinuteAndResets",
                    {kDropped,
                     {502, "", "", false},
@@ -85,9 +104,24 @@ INSTANTIATE_TEST_SUITE_P(
                      R"("BASE_TYPE_MAX_LENGTH", "message": "Must be 2000 or fewer in )"
                      R"(length."}]}}, "message": "Invalid Form Body"})",
                      "", false},
-                    {413, "", "", false}},
+                    {400, "", "", false}},
                    {{Step::Drop, 0, "Invalid Form Body: content: Must be 2000 or fewer in length."},
-                    {Step::Drop, 0, "HTTP 413"}}},
+                    {Step::Drop, 0, "HTTP 400"}}},
+        // Refusals that say nothing of the one message: a proxy's or Discord's, and redirects,
+        // which are never followed.
+        PolicyCase{"EveryMessageRefused",
+                   {{403, R"({"message": "Missing Access", "code": 50001})", "", false},
+                    {403, "<html><body>Forbidden</body></html>", "", false},
+                    {405, "", "", false},
+                    {413, "", "", false},
+                    {301, "", "", false},
+                    {308, "", "", false}},
+                   {{Step::Refused, 0, "HTTP 403: Missing Access"},
+                    {Step::Refused, 0, "HTTP 403"},
+                    {Step::Refused, 0, "HTTP 405"},
+                    {Step::Refused, 0, "HTTP 413"},
+                    {Step::Refused, 0, "HTTP 301"},
+                    {Step::Refused, 0, "HTTP 308"}}},
         PolicyCase{"NameRefused",
                    {{400,
                      R"({"code": 50035, "errors": {"username": {"_errors": [{"code": )"

@@ -13,8 +13,9 @@ namespace {
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
-// How often a process that another one keeps from posting looks whether it may post.
-constexpr int kLockRetryMilliseconds = 5000;
+// How often a process that another one keeps from posting looks whether it may post, and how
+// often an outbox that refused to let go of a delivered message is asked again.
+constexpr int kRetryMilliseconds = 5000;
 
 }  // namespace
 
@@ -94,6 +95,8 @@ void TableSharing::Configure(const QString& webhookUrl, const QString& name, boo
 }
 
 void TableSharing::OutboxStartedAfresh() {
+    // The fresh outbox holds none of the old messages, and its ids start again.
+    answered_.clear();
     if (stop_ != Stop::Outbox) return;
     stop_ = Stop::None;
     Report();
@@ -104,12 +107,13 @@ void TableSharing::RollShown(quint64 rollNumber, const kelvane::RollShown& roll)
     if (!shareEveryRoll_) return;
     FlushPendingRoll();
     const qint64 key = lastKept_.first == rollNumber ? lastKept_.second : 0;
-    pendingRoll_.emplace(PendingRoll{rollNumber,
-                                     key,
-                                     {.name = roll.name,
-                                      .label = roll.label,
-                                      .dice = std::string(table::MessageStart(roll.dice)),
-                                      .total = roll.total}});
+    pendingRoll_.emplace(PendingRoll{
+        rollNumber,
+        key,
+        {.name = roll.name,
+         .label = roll.label,
+         .dice = std::string(table::FirstCharacters(roll.dice, table::kMostContentCharacters)),
+         .total = roll.total}});
     oddsTimer_.start();
 }
 
@@ -152,10 +156,32 @@ void TableSharing::AddToOutbox(const PendingRoll& pending, const QString& standi
     PostNext();
 }
 
+bool TableSharing::RemoveAnswered() {
+    try {
+        while (!answered_.empty()) {
+            outbox_.Remove(*answered_.begin());
+            answered_.erase(answered_.begin());
+        }
+    } catch (const std::exception&) {
+        StopWith(Stop::Outbox);
+        retryTimer_.start(kRetryMilliseconds);
+        return false;
+    }
+    return true;
+}
+
 void TableSharing::PostNext() {
-    if (posting_ || retryTimer_.isActive() || !shareEveryRoll_ || stop_ != Stop::None) return;
+    if (posting_ || retryTimer_.isActive()) return;
+    if (!answered_.empty()) {
+        if (!RemoveAnswered()) return;
+        if (stop_ == Stop::Outbox) {
+            stop_ = Stop::None;
+            Report();
+        }
+    }
+    if (!shareEveryRoll_ || stop_ != Stop::None) return;
     if (postingLock_ && !postingLock_->isLocked() && !postingLock_->tryLock(0)) {
-        retryTimer_.start(kLockRetryMilliseconds);
+        retryTimer_.start(kRetryMilliseconds);
         return;
     }
     std::optional<OutboxMessage> next;
@@ -183,12 +209,9 @@ void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
     switch (decision.step) {
         case Step::Sent:
         case Step::Drop:
-            try {
-                outbox_.Remove(id);
-            } catch (const std::exception&) {
-                StopWith(Stop::Outbox);
-                return;
-            }
+            // Discord has taken or refused it for good: it is never posted again, even while
+            // the outbox will not let it go.
+            answered_.insert(id);
             if (decision.step == Step::Sent) {
                 sentAny_ = true;
                 lastRefusal_.clear();
@@ -199,6 +222,7 @@ void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
                     tr("Discord refused a roll: %1").arg(QString::fromStdString(decision.reason));
                 emit rollFailed(rollKey, QString::fromStdString(decision.reason));
             }
+            if (!RemoveAnswered()) return;
             Report();
             PostNext();
             return;
@@ -210,6 +234,9 @@ void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
             return;
         case Step::CertificateRefused:
             StopWith(Stop::CertificateRefused);
+            return;
+        case Step::Refused:
+            StopWith(Stop::Refused, QString::fromStdString(decision.reason));
             return;
         case Step::NameRefused:
             //: %1 is Discord's own reason, in English.
@@ -234,6 +261,9 @@ QString TableSharing::StopSentence(Stop stop, const QString& reason) {
             return tr("Not shared: the table's server could not prove it is Discord");
         case Stop::NameRefused:
             return reason;
+        case Stop::Refused:
+            //: %1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".
+            return tr("Not shared: the table's server answered %1").arg(reason);
         case Stop::NoAddress:
             return tr("Not shared: KELVANE_DISCORD_API_BASE is not an https:// address");
         case Stop::Outbox:
@@ -301,6 +331,9 @@ void TableSharing::SendTestMessage(const QString& webhookUrl, const QString& nam
                              return;
                          case Step::CertificateRefused:
                              emit testAnswered(StopSentence(Stop::CertificateRefused, reason));
+                             return;
+                         case Step::Refused:
+                             emit testAnswered(StopSentence(Stop::Refused, reason));
                              return;
                      }
                  });

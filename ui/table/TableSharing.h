@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <set>
 #include <utility>
 
 #include "DiceEngine.h"
@@ -77,7 +78,15 @@ class TableSharing final : public QObject {
     void testAnswered(const QString& sentence);
 
   private:
-    enum class Stop { None, WebhookGone, CertificateRefused, NameRefused, NoAddress, Outbox };
+    enum class Stop {
+        None,
+        WebhookGone,
+        CertificateRefused,
+        NameRefused,
+        Refused,
+        NoAddress,
+        Outbox
+    };
 
     struct PendingRoll {
         quint64 number = 0;
@@ -88,6 +97,9 @@ class TableSharing final : public QObject {
     void AddToOutbox(const PendingRoll& pending, const QString& standing);
     void FlushPendingRoll();
     void PostNext();
+    // Removes the messages Discord has answered for good; false, with sharing stopped until a
+    // later try succeeds, while the outbox refuses.
+    bool RemoveAnswered();
     void Answered(std::int64_t id, std::int64_t rollKey, const table::PostAnswer& answer);
     void StopWith(Stop stop, const QString& reason = {});
     void Report();
@@ -111,6 +123,8 @@ class TableSharing final : public QObject {
     QString stopReason_;
     QString lastRefusal_;
     std::optional<PendingRoll> pendingRoll_;
+    // Outbox ids of messages Discord has taken or refused that are still to be removed.
+    std::set<std::int64_t> answered_;
     std::pair<quint64, qint64> lastKept_{0, 0};
 };
 

@@ -37,6 +37,34 @@ struct LocalServer {
     }
 };
 
+// The database's outbox, refusing the first adds or removals it is told to, as a damaged or a
+// full database does.
+class FlakyOutbox final : public TableOutbox {
+  public:
+    explicit FlakyOutbox(TableOutbox& outbox) : outbox_(outbox) {}
+    std::int64_t Add(std::int64_t rollKey, const std::string& content) override {
+        Refuse(refusedAdds);
+        return outbox_.Add(rollKey, content);
+    }
+    std::optional<OutboxMessage> Oldest() override { return outbox_.Oldest(); }
+    void Remove(std::int64_t id) override {
+        Refuse(refusedRemovals);
+        outbox_.Remove(id);
+    }
+    std::size_t Count() override { return outbox_.Count(); }
+
+    int refusedAdds = 0;
+    int refusedRemovals = 0;
+
+  private:
+    static void Refuse(int& count) {
+        if (count == 0) return;
+        --count;
+        throw StorageError(13 /* SQLITE_FULL */, "database or disk is full");
+    }
+    TableOutbox& outbox_;
+};
+
 bool MakeCertificate(const QString& stem) {
     QProcess openssl;
     openssl.setProcessChannelMode(QProcess::MergedChannels);
@@ -131,34 +159,47 @@ void TableSharingTest::postsEachRollOnceInOrder_data() {
     QTest::addColumn<int>("waiting");
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("failed");
+    QTest::addColumn<int>("refusedRemovals");
 
     const QString shared = "Shared";
     const QString gone = "The table's webhook is gone: paste a new one";
-    QTest::newRow("ok") << "ok_S3cr3tOk" << true << 3 << QList{200, 200, 200} << 0 << shared << 0;
+    QTest::newRow("ok") << "ok_S3cr3tOk" << true << 3 << QList{200, 200, 200} << 0 << shared << 0
+                        << 0;
+    // Delivered, but the outbox would not let the roll go at first: it is never posted again.
+    QTest::newRow("removal refused")
+        << "ok_S3cr3tRemove" << true << 2 << QList{200, 200} << 0 << shared << 0 << 1;
     QTest::newRow("rate limited") << "limited_S3cr3tLim" << true << 5
-                                  << QList{200, 200, 429, 200, 200, 429, 200} << 0 << shared << 0;
+                                  << QList{200, 200, 429, 200, 200, 429, 200} << 0 << shared << 0
+                                  << 0;
     QTest::newRow("server error") << "failing_S3cr3tFail" << true << 2 << QList{503, 200, 200} << 0
-                                  << shared << 0;
+                                  << shared << 0 << 0;
     // The one case where a roll may reach the channel twice: the answer never came.
     QTest::newRow("dropped") << "dropped_S3cr3tDrop" << true << 2 << QList{0, 200, 200} << 0
-                             << shared << 0;
-    QTest::newRow("slow") << "slow_S3cr3tSlow" << true << 2 << QList{200, 200} << 0 << shared << 0;
+                             << shared << 0 << 0;
+    QTest::newRow("slow") << "slow_S3cr3tSlow" << true << 2 << QList{200, 200} << 0 << shared << 0
+                          << 0;
     QTest::newRow("unknown webhook")
-        << "gone_S3cr3tGone" << true << 2 << QList{404} << 2 << gone << 0;
+        << "gone_S3cr3tGone" << true << 2 << QList{404} << 2 << gone << 0 << 0;
     QTest::newRow("invalid token")
-        << "revoked_S3cr3tRev" << true << 2 << QList{401} << 2 << gone << 0;
+        << "revoked_S3cr3tRev" << true << 2 << QList{401} << 2 << gone << 0 << 0;
     QTest::newRow("refused") << "invalid_S3cr3tInv" << true << 2 << QList{400, 400} << 0
                              << "Discord refused a roll: Invalid Form Body: content: Must be 2000 "
                                 "or fewer in length."
-                             << 2;
+                             << 2 << 0;
     QTest::newRow("name refused")
         << "badname_S3cr3tName" << true << 2 << QList{400} << 2
         << "Discord refuses the name to post under: Invalid Form Body: username: Username "
            "cannot contain \"discord\""
-        << 0;
+        << 0 << 0;
+    // Refusals of every roll alike, and a redirect, which is not followed: all are kept.
+    QTest::newRow("forbidden") << "forbidden_S3cr3tForb" << true << 2 << QList{403} << 2
+                               << "Not shared: the table's server answered HTTP 403: Missing Access"
+                               << 0 << 0;
+    QTest::newRow("moved") << "moved_S3cr3tMoved" << true << 2 << QList{308} << 2
+                           << "Not shared: the table's server answered HTTP 308" << 0 << 0;
     QTest::newRow("certificate") << "ok_S3cr3tCert" << false << 2 << QList<int>{} << 2
                                  << "Not shared: the table's server could not prove it is Discord"
-                                 << 0;
+                                 << 0 << 0;
 }
 
 void TableSharingTest::postsEachRollOnceInOrder() {
@@ -169,10 +210,13 @@ void TableSharingTest::postsEachRollOnceInOrder() {
     QFETCH(int, waiting);
     QFETCH(QString, status);
     QFETCH(int, failed);
+    QFETCH(int, refusedRemovals);
 
     QTemporaryDir data;
     KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
-    SqliteTableOutbox outbox(database.Connection());
+    SqliteTableOutbox stored(database.Connection());
+    FlakyOutbox outbox(stored);
+    outbox.refusedRemovals = refusedRemovals;
     const int port = trusted ? trusted_.port : untrusted_.port;
     TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(port));
     QSignalSpy sharedRolls(&sharing, &TableSharing::rollShared);
@@ -252,33 +296,21 @@ void TableSharingTest::keepsWaitingRollsAcrossARestart() {
     QCOMPARE(labels, (QStringList{"Restart 1", "Restart 2", "Restart 3"}));
 }
 
-// An outbox whose database refuses writes, as a damaged one does until it starts afresh.
-class RefusingOutbox final : public TableOutbox {
-  public:
-    bool refusing = true;
-    std::int64_t Add(std::int64_t /*rollKey*/, const std::string& /*content*/) override {
-        if (refusing)
-            throw StorageError(11 /* SQLITE_CORRUPT */, "database disk image is malformed");
-        return ++added;
-    }
-    std::optional<OutboxMessage> Oldest() override { return std::nullopt; }
-    void Remove(std::int64_t /*id*/) override {}
-    std::size_t Count() override { return 0; }
-    std::int64_t added = 0;
-};
-
 void TableSharingTest::goesOnOnceTheOutboxStartsAfresh() {
-    RefusingOutbox outbox;
+    QTemporaryDir data;
+    KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
+    SqliteTableOutbox stored(database.Connection());
+    FlakyOutbox outbox(stored);
+    outbox.refusedAdds = 1;
     TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(trusted_.port));
     sharing.Configure(kWebhook + QStringLiteral("ok_S3cr3tAfresh"), {}, true);
     Roll(sharing, 1, "Lost");
     const QString stopped = QStringLiteral("Not shared: rolls cannot be kept in the database");
     QCOMPARE(sharing.StatusText(), stopped);
-    outbox.refusing = false;
     sharing.OutboxStartedAfresh();
     QVERIFY(sharing.StatusText() != stopped);
     Roll(sharing, 2, "Kept");
-    QCOMPARE(outbox.added, std::int64_t{1});
+    QCOMPARE(outbox.Count(), std::size_t{1});
 }
 
 void TableSharingTest::keepsTheWebhookWhereOnlyItsOwnerReadsIt() {
