@@ -1,7 +1,8 @@
 #include "LogExport.h"
 
-#include <filesystem>
-#include <fstream>
+#include <QSaveFile>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,27 @@
 namespace kelvane {
 
 namespace {
+
+// An ostream's bytes handed to a Qt device, which buffers them itself; a failed write fails the
+// stream.
+class DeviceBuffer final : public std::streambuf {
+  public:
+    explicit DeviceBuffer(QIODevice& device) : device_(device) {}
+
+  protected:
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        return device_.write(bytes, count) == count ? count : 0;
+    }
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            return traits_type::not_eof(c);
+        }
+        return device_.putChar(traits_type::to_char_type(c)) ? c : traits_type::eof();
+    }
+
+  private:
+    QIODevice& device_;
+};
 
 std::string StandingField(const LoggedRoll& roll) {
     if (!roll.standing) {
@@ -51,11 +73,14 @@ void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
 
 bool LogExport::Write(RollLog& log, const RollLogFilter& filter, const QString& path,
                       Format format) {
-    std::ofstream out(std::filesystem::path(path.toStdU16String()),
-                      std::ios::binary | std::ios::trunc);
-    if (!out) {
+    // Written beside the target and put in its place only once whole: a failed export leaves
+    // the file that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
+    DeviceBuffer buffer(file);
+    std::ostream out(&buffer);
     try {
         if (format == Format::kCsv) {
             CsvWriter writer(out);
@@ -67,8 +92,7 @@ bool LogExport::Write(RollLog& log, const RollLogFilter& filter, const QString& 
     } catch (const std::exception&) {
         return false;
     }
-    out.close();
-    return static_cast<bool>(out);
+    return out.good() && file.commit();
 }
 
 }  // namespace kelvane

@@ -1,6 +1,7 @@
 #include "RollLogger.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <exception>
 
 #include "KelvaneDatabase.h"
@@ -11,6 +12,15 @@
 
 namespace kelvane {
 
+namespace {
+
+std::size_t BytesOf(const LoggedRoll& row) {
+    return sizeof(row) + row.character.size() + row.label.size() + row.notation.size() +
+           row.dice.size() + row.shareRefusal.size();
+}
+
+}  // namespace
+
 RollLogger::RollLogger(KelvaneDatabase& database, QObject* parent)
     : QObject(parent), database_(database), sessionStart_(QDateTime::currentMSecsSinceEpoch()) {
     try {
@@ -20,6 +30,8 @@ RollLogger::RollLogger(KelvaneDatabase& database, QObject* parent)
         log_.reset();
         keeping_ = false;
     }
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &RollLogger::WriteWaiting);
 }
 
 RollLogger::~RollLogger() = default;
@@ -42,80 +54,142 @@ QString RollLogger::NotKeptSentence() {
 }
 
 void RollLogger::Write(quint64 rollNumber, const RollShown& roll) {
-    lastRollNumber_ = rollNumber;
-    lastRowId_ = 0;
-    lastTotal_ = roll.total;
-    if (!log_ || !keeping_) {
+    Waiting waiting{.rollNumber = rollNumber, .add = true};
+    waiting.row.rolledAt = QDateTime::currentMSecsSinceEpoch();
+    waiting.row.character = character_;
+    waiting.row.label = roll.label;
+    waiting.row.notation = roll.name;
+    waiting.row.dice = CutDiceText(roll.dice);
+    waiting.row.total = roll.total;
+    if (waitingBytes_ + BytesOf(waiting.row) > kMaxWaitingBytes) {
         return;
     }
-    LoggedRoll row;
-    row.rolledAt = QDateTime::currentMSecsSinceEpoch();
-    row.character = character_;
-    row.label = roll.label;
-    row.notation = roll.name;
-    row.dice = CutDiceText(roll.dice);
-    row.total = roll.total;
-    try {
-        lastRowId_ = log_->Add(row);
-    } catch (const std::exception&) {
-        StopKeeping();
-        return;
-    }
-    emit rollKept(rollNumber, lastRowId_);
-    emit logChanged();
-}
-
-void RollLogger::MarkShare(qint64 rowId, ShareState state, const QString& refusal) {
-    if (rowId == 0 || !log_ || !keeping_) {
-        return;
-    }
-    try {
-        log_->SetShareState(rowId, state, refusal.toStdString());
-    } catch (const std::exception&) {
-        StopKeeping();
-        return;
-    }
-    emit logChanged();
+    Wait(std::move(waiting));
 }
 
 void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
-    if (!keeping_) {
+    // A roll not yet written takes its standing with it.
+    const auto unwritten = std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& w) {
+        return w.add && w.rollNumber == rollNumber;
+    });
+    const std::int64_t total = unwritten != waiting_.end() ? unwritten->row.total : lastTotal_;
+    if (unwritten == waiting_.end() && (rollNumber != lastRollNumber_ || lastRowId_ == 0)) {
         return;
     }
-    if (rollNumber != lastRollNumber_ || lastRowId_ == 0) {
-        return;
-    }
-    const std::optional<Standing> standing = StandingOf(odds, lastTotal_);
+    const std::optional<Standing> standing = StandingOf(odds, total);
     if (!standing) {
         return;
     }
-    try {
-        log_->SetStanding(lastRowId_, standing->share, standing->spread, standing->approximate);
-    } catch (const std::exception&) {
-        StopKeeping();
+    Waiting written{.rollNumber = rollNumber, .standing = true};
+    written.row.id = lastRowId_;
+    LoggedRoll& row = unwritten != waiting_.end() ? unwritten->row : written.row;
+    row.standing = standing->share;
+    row.spread = standing->spread;
+    row.approximate = standing->approximate;
+    if (unwritten != waiting_.end()) {
+        unwritten->standing = true;
+    } else {
+        Wait(std::move(written));
+    }
+}
+
+void RollLogger::MarkShare(qint64 rowId, ShareState state, const QString& refusal) {
+    if (rowId == 0) {
         return;
     }
-    emit logChanged();
+    Waiting mark{.share = true};
+    mark.row.id = rowId;
+    mark.row.share = state;
+    mark.row.shareRefusal = refusal.toStdString();
+    Wait(std::move(mark));
+}
+
+void RollLogger::Wait(Waiting waiting) {
+    if (!log_) {
+        return;
+    }
+    waitingBytes_ += BytesOf(waiting.row);
+    waiting_.push_back(std::move(waiting));
+    WriteWaiting();
+}
+
+bool RollLogger::WriteOne(Waiting& waiting) {
+    try {
+        if (waiting.add) {
+            waiting.row.id = log_->Add(waiting.row);
+            waiting.add = false;
+            lastRollNumber_ = waiting.rollNumber;
+            lastRowId_ = waiting.row.id;
+            lastTotal_ = waiting.row.total;
+            // A deque keeps its elements in place when a slot adds to it.
+            emit rollKept(waiting.rollNumber, waiting.row.id);
+        }
+        if (waiting.standing) {
+            log_->SetStanding(waiting.row.id, *waiting.row.standing, waiting.row.spread,
+                              waiting.row.approximate);
+            waiting.standing = false;
+        }
+        if (waiting.share) {
+            log_->SetShareState(waiting.row.id, waiting.row.share, waiting.row.shareRefusal);
+            waiting.share = false;
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void RollLogger::WriteWaiting() {
+    // A write's signal may add another: the loop below takes it.
+    if (writing_ || waiting_.empty()) {
+        return;
+    }
+    writing_ = true;
+    bool failed = false;
+    bool wrote = false;
+    while (!waiting_.empty() && !failed) {
+        failed = !WriteOne(waiting_.front());
+        if (!failed) {
+            waitingBytes_ -= BytesOf(waiting_.front().row);
+            waiting_.pop_front();
+            wrote = true;
+        }
+    }
+    writing_ = false;
+    ShowKeeping(!failed);
+    if (wrote) {
+        emit logChanged();
+    }
+}
+
+void RollLogger::ShowKeeping(bool keeping) {
+    if (keeping) {
+        retry_.stop();
+        nextRetry_ = kFirstRetry;
+    } else if (!retry_.isActive()) {
+        retry_.start(nextRetry_);
+        nextRetry_ = std::min(nextRetry_ * 2, kLastRetry);
+    }
+    if (keeping != keeping_ && window_ != nullptr) {
+        window_->ShowLogMessage(keeping ? QString() : NotKeptSentence());
+    }
+    keeping_ = keeping;
 }
 
 void RollLogger::ResumeKeeping() {
-    // The last roll's row was in the damaged file.
+    // The rows already written were in the damaged file.
     lastRowId_ = 0;
-    if (keeping_ || !log_ || database_.OpenedState() == KelvaneDatabase::State::kCannotSave) {
-        return;
-    }
-    keeping_ = true;
-    if (window_ != nullptr) {
-        window_->ShowLogMessage(QString());
+    std::erase_if(waiting_, [this](const Waiting& waiting) {
+        const bool gone = !waiting.add;
+        waitingBytes_ -= gone ? BytesOf(waiting.row) : 0;
+        return gone;
+    });
+    if (waiting_.empty()) {
+        ShowKeeping(database_.OpenedState() != KelvaneDatabase::State::kCannotSave);
+    } else {
+        WriteWaiting();
     }
     emit logChanged();
-}
-
-void RollLogger::StopKeeping() {
-    keeping_ = false;
-    if (window_ != nullptr) {
-        window_->ShowLogMessage(NotKeptSentence());
-    }
 }
 
 }  // namespace kelvane

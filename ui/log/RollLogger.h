@@ -2,6 +2,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <chrono>
+#include <deque>
 #include <memory>
 #include <string>
 
@@ -16,12 +19,18 @@ class formKelvane;
 
 // Writes every roll a window shows to the roll log, before the window paints it, and its
 // standing once its odds are worked out. A log that cannot be written never stops a roll: the
-// window's band says that rolls are not being kept.
+// window's band says that rolls are not being kept, the writes wait in order, and they are
+// made, each once, at the next roll or on a timer that tries again less and less often.
 class RollLogger : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RollLogger)
 
   public:
+    // Rolls that wait beyond this many bytes of text are not kept: those already waiting are.
+    static constexpr std::size_t kMaxWaitingBytes = 16U << 20U;
+    static constexpr std::chrono::milliseconds kFirstRetry{1000};
+    static constexpr std::chrono::milliseconds kLastRetry{30000};
+
     // Keeps the log in the given database, which outlives the logger.
     explicit RollLogger(KelvaneDatabase& database, QObject* parent = nullptr);
     ~RollLogger() override;
@@ -33,6 +42,7 @@ class RollLogger : public QObject {
 
     // The log, or none when it could not be opened at all.
     [[nodiscard]] RollLog* Log() const { return log_.get(); }
+    // False while writes wait for a log that cannot be written.
     [[nodiscard]] bool Keeping() const { return keeping_; }
     // When this session began, in milliseconds since 1970 (UTC).
     [[nodiscard]] qint64 SessionStart() const { return sessionStart_; }
@@ -51,10 +61,24 @@ class RollLogger : public QObject {
     void rollKept(quint64 rollNumber, qint64 rowId);
 
   private:
+    // A write still to be made: the roll's row, then its standing and its share state, each
+    // where its flag says so. row.id is the row's once it is written.
+    struct Waiting {
+        quint64 rollNumber = 0;
+        LoggedRoll row{};
+        bool add = false;
+        bool standing = false;
+        bool share = false;
+    };
+
     void Write(quint64 rollNumber, const RollShown& roll);
     void WriteStanding(quint64 rollNumber, const Distribution& odds);
-    void StopKeeping();
-    // After the damage that stopped it, the log goes on in the fresh database.
+    void Wait(Waiting waiting);
+    // Makes the waiting writes, oldest first, until one fails.
+    void WriteWaiting();
+    [[nodiscard]] bool WriteOne(Waiting& waiting);
+    void ShowKeeping(bool keeping);
+    // After the damage, the rolls not yet written go into the fresh database.
     void ResumeKeeping();
 
     KelvaneDatabase& database_;
@@ -63,6 +87,12 @@ class RollLogger : public QObject {
     std::string character_;
     qint64 sessionStart_ = 0;
     bool keeping_ = true;
+    bool writing_ = false;
+    std::deque<Waiting> waiting_;
+    std::size_t waitingBytes_ = 0;
+    QTimer retry_;
+    std::chrono::milliseconds nextRetry_ = kFirstRetry;
+    // The newest roll written, whose odds may still come.
     quint64 lastRollNumber_ = 0;
     std::int64_t lastRowId_ = 0;
     std::int64_t lastTotal_ = 0;
