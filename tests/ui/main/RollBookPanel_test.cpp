@@ -248,7 +248,7 @@ private slots:
         QVERIFY(logger.Keeping());
         const auto logged = logger.Log()->Page({}, std::nullopt, 10);
         // The roll that met the damage waited, and went into the fresh log before this one.
-        QCOMPARE(logged.size(), std::size_t{where == "log" ? 2 : 1});
+        QCOMPARE(logged.size(), where == "log" ? 2U : 1U);
         QCOMPARE(logged.front().label, std::string("After"));
         QVERIFY(kelvane::KelvaneDatabase::CheckFile(path.toStdString()));
     }
