@@ -1,7 +1,7 @@
-// The roll log on disk: writing one roll as the window does (the row, its standing, and its turn
-// in the search index), and a log of a million rolls opened, filtered and exported, by the store
-// and through the Roll log window painted off screen. The million-roll file is made once in the
-// temporary folder and its size on disk reported as the counter "bytes_on_disk".
+// The roll log on disk: writing one roll as the window does (the row with its turn in the search
+// index, then its standing), and a log of a million rolls opened, filtered, exported and cleared,
+// by the store and through the Roll log window painted off screen. The million-roll file is made
+// once in the temporary folder and its size on disk reported as the counter "bytes_on_disk".
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "BenchRolls.h"
@@ -140,6 +141,25 @@ void FilterMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(FilterMillion)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Clear of the million rolls on a worker's connection, as the Roll log window runs it.
+void ClearMillion(benchmark::State& state) {
+    const std::string copy = (Folder() / "clear.sqlite3").string();
+    std::optional<KelvaneDatabase> database;
+    std::optional<SqliteRollLog> log;
+    for (auto _ : state) {
+        state.PauseTiming();
+        log.reset();
+        database.reset();
+        fs::copy_file(MillionRollLog(), copy, fs::copy_options::overwrite_existing);
+        database.emplace(copy);
+        log.emplace(database->Connection());
+        const auto clear = log->ClearElsewhere();
+        state.ResumeTiming();
+        clear();
+    }
+}
+BENCHMARK(ClearMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 using bench::PaintWatcher;
 

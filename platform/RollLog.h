@@ -78,6 +78,9 @@ class RollLog {
 
     virtual void Remove(std::span<const std::int64_t> ids) = 0;
     virtual void Clear() = 0;
+    // Clear as a call that another thread may make, on a connection of its own, so that a long
+    // log is emptied while the window goes on; empty where it cannot be had elsewhere.
+    [[nodiscard]] virtual std::function<void()> ClearElsewhere() { return {}; }
 
     // The log window's size and place, as the toolkit saves them; empty before it is first kept.
     [[nodiscard]] virtual std::string WindowPlace() = 0;

@@ -178,6 +178,33 @@ RollLogSums SumsByRow(SqliteDatabase& database, const RollLogFilter& filter) {
     return sums;
 }
 
+// Empties the log in one transaction. The rows' triggers would undo the sums and the index one
+// row at a time: they go for the statement, whose DELETE without them empties the table whole,
+// and come back unchanged.
+void ClearAll(SqliteDatabase& database) {
+    SqliteTransaction transaction(database);
+    std::vector<std::pair<std::string, std::string>> triggers;
+    {
+        SqliteStatement read(database,
+                             "SELECT name, sql FROM sqlite_schema "
+                             "WHERE type = 'trigger' AND tbl_name = 'roll_log'");
+        while (read.Step()) {
+            triggers.emplace_back(read.Text(0), read.Text(1));
+        }
+    }
+    for (const auto& [name, sql] : triggers) {
+        database.Execute(("DROP TRIGGER \"" + name + '"').c_str());
+    }
+    database.Execute(
+        "DELETE FROM roll_log_luck; DELETE FROM roll_log_dice; "
+        "INSERT INTO roll_log_search (roll_log_search) VALUES ('delete-all'); "
+        "DELETE FROM roll_log");
+    for (const auto& [name, sql] : triggers) {
+        database.Execute(sql.c_str());
+    }
+    transaction.Commit();
+}
+
 }  // namespace
 
 SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
@@ -295,31 +322,19 @@ void SqliteRollLog::Remove(std::span<const std::int64_t> ids) {
     transaction.Commit();
 }
 
-void SqliteRollLog::Clear() {
-    // The rows' triggers would undo the sums and the index one row at a time: they go for the
-    // statement, whose DELETE without them empties the table whole, and come back unchanged,
-    // all in one transaction.
-    SqliteTransaction transaction(database_);
-    std::vector<std::pair<std::string, std::string>> triggers;
-    {
-        SqliteStatement read(database_,
-                             "SELECT name, sql FROM sqlite_schema "
-                             "WHERE type = 'trigger' AND tbl_name = 'roll_log'");
-        while (read.Step()) {
-            triggers.emplace_back(read.Text(0), read.Text(1));
-        }
+void SqliteRollLog::Clear() { ClearAll(database_); }
+
+std::function<void()> SqliteRollLog::ClearElsewhere() {
+    const char* file = sqlite3_db_filename(database_.Handle(), "main");
+    if (file == nullptr || *file == '\0') {
+        return {};
     }
-    for (const auto& [name, sql] : triggers) {
-        database_.Execute(("DROP TRIGGER \"" + name + '"').c_str());
-    }
-    database_.Execute(
-        "DELETE FROM roll_log_luck; DELETE FROM roll_log_dice; "
-        "INSERT INTO roll_log_search (roll_log_search) VALUES ('delete-all'); "
-        "DELETE FROM roll_log");
-    for (const auto& [name, sql] : triggers) {
-        database_.Execute(sql.c_str());
-    }
-    transaction.Commit();
+    return [path = std::string(file)] {
+        SqliteDatabase writer(path, SQLITE_OPEN_READWRITE);
+        // As Kelvane's own connection frees pages: zeroing every one freed would take seconds.
+        writer.Execute("PRAGMA secure_delete = FAST");
+        ClearAll(writer);
+    };
 }
 
 std::string SqliteRollLog::WindowPlace() {

@@ -28,6 +28,7 @@ class SqliteRollLog final : public RollLog {
     [[nodiscard]] std::vector<std::string> Characters() override;
     void Remove(std::span<const std::int64_t> ids) override;
     void Clear() override;
+    [[nodiscard]] std::function<void()> ClearElsewhere() override;
     [[nodiscard]] std::string WindowPlace() override;
     void SetWindowPlace(const std::string& place) override;
 

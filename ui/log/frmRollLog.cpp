@@ -328,13 +328,36 @@ void frmRollLog::ClearLog() {
     if (QMessageBox::question(this, windowTitle(), question) != QMessageBox::Yes) {
         return;
     }
-    try {
-        logger_.Log()->Clear();
-    } catch (const std::exception&) {
-        QMessageBox::warning(this, windowTitle(), RollLogger::NotKeptSentence());
+    // A long log is emptied on a worker's connection, the window going on meanwhile: rolls
+    // made then wait in the logger for its write lock.
+    std::function<void()> elsewhere = logger_.Log()->ClearElsewhere();
+    const auto clear = [elsewhere, log = logger_.Log()] {
+        try {
+            elsewhere ? elsewhere() : log->Clear();
+            return true;
+        } catch (const std::exception&) {
+            return false;
+        }
+    };
+    const auto cleared = [this](bool done) {
+        ui->btnClearLog->setEnabled(true);
+        if (!done) {
+            QMessageBox::warning(this, windowTitle(), RollLogger::NotKeptSentence());
+        }
+        FillCharacters();
+        Refresh();
+    };
+    ui->btnClearLog->setEnabled(false);
+    if (!elsewhere) {
+        cleared(clear());
+        return;
     }
-    FillCharacters();
-    Refresh();
+    auto* watcher = new QFutureWatcher<bool>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, cleared] {
+        watcher->deleteLater();
+        cleared(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(clear));
 }
 
 void frmRollLog::Export() {
