@@ -24,18 +24,15 @@ class OneRollLog final : public RollLog {
   public:
     bool failAfterFirst = false;
 
-    std::int64_t Add(const LoggedRoll& /*roll*/) override { return 0; }
-    void SetStanding(std::int64_t /*id*/, double /*standing*/, double /*spread*/,
-                     bool /*approximate*/) override {}
-    void SetShareState(std::int64_t /*id*/, ShareState /*state*/,
-                       const std::string& /*refusal*/) override {}
-    std::vector<LoggedRoll> Page(const RollLogFilter& /*filter*/,
-                                 std::optional<std::int64_t> /*before*/,
-                                 std::size_t /*limit*/) override {
+    std::int64_t Add(const LoggedRoll&) override { return 0; }
+    void SetStanding(std::int64_t, double, double, bool) override {}
+    void SetShareState(std::int64_t, ShareState, const std::string&) override {}
+    std::vector<LoggedRoll> Page(const RollLogFilter&, std::optional<std::int64_t>,
+                                 std::size_t) override {
         return {};
     }
-    RollLogSums Sums(const RollLogFilter& /*filter*/) override { return {}; }
-    void ForEach(const RollLogFilter& /*filter*/,
+    RollLogSums Sums(const RollLogFilter&) override { return {}; }
+    void ForEach(const RollLogFilter&,
                  const std::function<void(const LoggedRoll&)>& visit) override {
         LoggedRoll roll;
         roll.label = "Longsword";
@@ -45,10 +42,10 @@ class OneRollLog final : public RollLog {
         }
     }
     std::vector<std::string> Characters() override { return {}; }
-    void Remove(std::span<const std::int64_t> /*ids*/) override {}
+    void Remove(std::span<const std::int64_t>) override {}
     void Clear() override {}
     std::string WindowPlace() override { return {}; }
-    void SetWindowPlace(const std::string& /*place*/) override {}
+    void SetWindowPlace(const std::string&) override {}
 };
 
 }  // namespace
