@@ -4,7 +4,6 @@
 
 #include <ctime>
 #include <filesystem>
-#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -17,10 +16,6 @@ namespace {
 // Raised while the file is first read: a damaged header reads as SQLITE_ERROR ("unsupported
 // file format"), a stranger file as SQLITE_NOTADB, a damaged page as SQLITE_CORRUPT.
 bool IsDamageAtOpen(int code) { return IsDamage(code) || code == SQLITE_ERROR; }
-
-struct Damaged : StorageError {
-    using StorageError::StorageError;
-};
 
 // Reads every page of the file: for a copy in memory, where no other thread can read it.
 void CheckIntact(SqliteDatabase& database) {
@@ -71,23 +66,54 @@ void Migrate(SqliteDatabase& database) {
     transaction.Commit();
 }
 
+// Opening waits this long for another Kelvane's write lock, as a migration rebuilds tables; it
+// runs off the window's thread.
+constexpr int kOpeningBusyTimeoutMilliseconds = 5000;
+
+// The same on every platform. With write-ahead logging a commit need not wait for the disk
+// (synchronous = NORMAL): the file stays whole after a crash, and only the last moments before
+// a power cut may be lost. A checkpoint leaves the -wal at most a few megabytes. Deleted rows
+// are overwritten where that costs no extra writes; left to the library, Debian's overwrites
+// them always and others never.
+void SetUpForWriting(SqliteDatabase& database) {
+    database.Execute(
+        "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; "
+        "PRAGMA journal_size_limit = 4194304; PRAGMA secure_delete = FAST; "
+        "PRAGMA foreign_keys = ON");
+}
+
 std::unique_ptr<SqliteDatabase> OpenForWriting(const std::string& path) {
     auto database =
         std::make_unique<SqliteDatabase>(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    try {
-        database->Execute("PRAGMA journal_mode = WAL");
-        // With write-ahead logging a commit need not wait for the disk: the file stays whole
-        // after a crash, and only the last moments before a power cut may be lost.
-        database->Execute("PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
-        CheckReadable(*database);
-    } catch (const StorageError& error) {
-        if (IsDamageAtOpen(error.Code())) {
-            throw Damaged(error.Code(), error.what());
-        }
-        throw;
+    // A file that may not be written is opened read-only without a word.
+    if (sqlite3_db_readonly(database->Handle(), "main") == 1) {
+        throw StorageError(SQLITE_READONLY, "the database cannot be written: " + path);
     }
-    Migrate(*database);
     return database;
+}
+
+// Empties a database whose first page SQLite cannot read, by SQLite's own reset.
+void Reset(SqliteDatabase& database) {
+    sqlite3* handle = database.Handle();
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_RESET_DATABASE, 1, nullptr);
+    const int result = sqlite3_exec(handle, "VACUUM", nullptr, nullptr, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_RESET_DATABASE, 0, nullptr);
+    if (result != SQLITE_OK) {
+        throw StorageError(result & 0xff, sqlite3_errmsg(handle));
+    }
+}
+
+// Runs a backup whose connections the caller has opened, all in one step.
+void BackUp(sqlite3* to, sqlite3* from) {
+    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+    if (backup == nullptr) {
+        throw StorageError(sqlite3_errcode(to), sqlite3_errmsg(to));
+    }
+    const int stepped = sqlite3_backup_step(backup, -1);
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE) {
+        throw StorageError(stepped & 0xff, sqlite3_errstr(stepped));
+    }
 }
 
 // Paths are UTF-8 throughout, as SQLite takes them; std::filesystem reads a plain string in the
@@ -101,8 +127,11 @@ std::string Utf8Of(const std::filesystem::path& path) {
     return {text.begin(), text.end()};
 }
 
-// A read-only URI for the file, with the characters a URI gives a meaning escaped.
-std::string ImmutableUri(const std::string& path) {
+// A read-only URI for the file, with the characters a URI gives a meaning escaped. Its -wal is
+// read wherever there is one (SQLite then needs the -shm beside it); a file without one holds
+// all that was committed and is read as immutable, which needs no -shm, as where the folder
+// cannot be written.
+std::string ReadOnlyUri(const std::string& path) {
     std::string uri = "file:";
     for (const char c : path) {
         switch (c) {
@@ -122,7 +151,9 @@ std::string ImmutableUri(const std::string& path) {
                 uri += c;
         }
     }
-    return uri + "?immutable=1";
+    std::error_code ignored;
+    return uri +
+           (std::filesystem::exists(PathOf(path + "-wal"), ignored) ? "?mode=ro" : "?immutable=1");
 }
 
 std::string DatedName(const std::filesystem::path& path, int attempt) {
@@ -148,56 +179,97 @@ std::string FreeDatedName(const std::string& path) {
     return target;
 }
 
-}  // namespace
-
-std::string MoveAside(const std::string& path) {
-    namespace fs = std::filesystem;
-    const std::string target = FreeDatedName(path);
-    // The -wal first: moved without it, the main file would lose its last transactions, and
-    // a fresh database would pick the stale log up.
-    for (const std::string_view suffix : {"-wal", "-shm"}) {
+// Copies the pages of the database at from, as its last commit left them, to a new file.
+void CopyPages(const std::string& from, const std::string& to) {
+    try {
+        SqliteDatabase source(from, SQLITE_OPEN_READONLY);
+        SqliteDatabase copy(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+        BackUp(copy.Handle(), source.Handle());
+    } catch (const StorageError&) {
         std::error_code ignored;
-        const std::string from = path + std::string(suffix);
-        if (fs::exists(PathOf(from), ignored)) {
-            fs::rename(PathOf(from), PathOf(target + std::string(suffix)));
-        }
+        std::filesystem::remove(PathOf(to), ignored);
+        throw;
     }
-    fs::rename(PathOf(path), PathOf(target));
-    return target;
 }
 
-std::string CopyAside(const std::string& path) {
+// Copies a database and its -wal file byte for byte; the -shm is only an index of the -wal,
+// which SQLite builds again when it opens the copy.
+void CopyFiles(const std::string& from, const std::string& to) {
     namespace fs = std::filesystem;
-    const std::string target = FreeDatedName(path);
-    // The -shm is only an index of the -wal, which SQLite builds again when it opens the copy.
     std::error_code ignored;
-    if (fs::exists(PathOf(path + "-wal"), ignored)) {
-        fs::copy_file(PathOf(path + "-wal"), PathOf(target + "-wal"));
+    if (fs::exists(PathOf(from + "-wal"), ignored)) {
+        fs::copy_file(PathOf(from + "-wal"), PathOf(to + "-wal"));
     }
-    fs::copy_file(PathOf(path), PathOf(target));
-    return target;
+    fs::copy_file(PathOf(from), PathOf(to));
 }
+
+// Copies the database aside and empties it in place. The emptying is a backup of a fresh
+// database over it, which holds its write transaction from its first step to its last: the
+// copy, taken in between through a connection of its own, holds every commit, and no commit
+// comes between it and the emptying. Nothing is renamed, as another Kelvane may hold the file
+// open and would go on writing into the renamed file. Returns the copy's name.
+std::string CopyAsideAndEmpty(SqliteDatabase& live, const std::string& path) {
+    SqliteDatabase fresh(":memory:", SQLITE_OPEN_READWRITE);
+    Migrate(fresh);
+    sqlite3_backup* backup = sqlite3_backup_init(live.Handle(), "main", fresh.Handle(), "main");
+    if (backup == nullptr) {
+        throw StorageError(sqlite3_errcode(live.Handle()), sqlite3_errmsg(live.Handle()));
+    }
+    std::string aside;
+    // The first step takes the write lock and copies one page of the fresh database, which has
+    // one for each of its many tables and indexes, so that the last step is still to come.
+    int stepped = sqlite3_backup_step(backup, 1);
+    if (stepped == SQLITE_OK) {
+        try {
+            // Named under the lock, so that two Kelvanes starting afresh at once take two names.
+            aside = FreeDatedName(path);
+            CopyPages(path, aside);
+        } catch (...) {
+            sqlite3_backup_finish(backup);
+            throw;
+        }
+        stepped = sqlite3_backup_step(backup, -1);
+    }
+    // Rolls the emptying back unless it is done.
+    sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE) {
+        throw StorageError(stepped & 0xff, sqlite3_errstr(stepped));
+    }
+    return aside;
+}
+
+}  // namespace
 
 KelvaneDatabase::KelvaneDatabase(const std::string& path) : path_(path) {
     try {
+        connection_ = OpenForWriting(path);
+        sqlite3_busy_timeout(connection_->Handle(), kOpeningBusyTimeoutMilliseconds);
         try {
-            connection_ = OpenForWriting(path);
-        } catch (const Damaged&) {
-            connection_.reset();
-            moved_aside_to_ = MoveAside(path);
+            SetUpForWriting(*connection_);
+            CheckReadable(*connection_);
+        } catch (const StorageError& error) {
+            if (!IsDamageAtOpen(error.Code())) {
+                throw;
+            }
+            EmptyInPlace();
             state_ = State::kStartedAfresh;
-            connection_ = OpenForWriting(path);
         }
+        Migrate(*connection_);
+        sqlite3_busy_timeout(connection_->Handle(), SqliteDatabase::kBusyTimeoutMilliseconds);
     } catch (const StorageError& error) {
         problem_code_ = error.Code();
         OpenReadOnlyCopy(path);
     } catch (const std::filesystem::filesystem_error&) {
-        // The damaged file could not be moved aside: it stays where it is, untouched.
+        // The damaged file could not be copied aside: it stays as it is, untouched.
         problem_code_ = SQLITE_READONLY;
         OpenReadOnlyCopy(path);
     }
     if (!FileToCheck().empty()) {
-        checkpointer_ = std::make_unique<WalCheckpointer>(*connection_);
+        checkpointer_ = std::make_unique<WalCheckpointer>(*connection_, [path] {
+            auto connection = OpenForWriting(path);
+            SetUpForWriting(*connection);
+            return connection;
+        });
     }
 }
 
@@ -208,13 +280,8 @@ void KelvaneDatabase::OpenReadOnlyCopy(const std::string& path) {
     connection_.reset();
     connection_ = std::make_unique<SqliteDatabase>(":memory:", SQLITE_OPEN_READWRITE);
     try {
-        SqliteDatabase source(ImmutableUri(path), SQLITE_OPEN_READONLY);
-        sqlite3_backup* backup =
-            sqlite3_backup_init(connection_->Handle(), "main", source.Handle(), "main");
-        if (backup != nullptr) {
-            sqlite3_backup_step(backup, -1);
-            sqlite3_backup_finish(backup);
-        }
+        SqliteDatabase source(ReadOnlyUri(path), SQLITE_OPEN_READONLY);
+        BackUp(connection_->Handle(), source.Handle());
         CheckIntact(*connection_);
         // A file from a newer Kelvane is shown as it is: its newer steps only add.
         if (connection_->QueryInteger("PRAGMA user_version") <
@@ -227,6 +294,24 @@ void KelvaneDatabase::OpenReadOnlyCopy(const std::string& path) {
         Migrate(*connection_);
     }
     connection_->Execute("PRAGMA foreign_keys = ON; PRAGMA query_only = 1");
+}
+
+void KelvaneDatabase::EmptyInPlace() {
+    std::string aside;
+    if (IsDamageAtOpen(sqlite3_exec(connection_->Handle(), "PRAGMA schema_version", nullptr,
+                                    nullptr, nullptr))) {
+        // A file whose first page SQLite cannot read takes no commit from anyone: its bytes are
+        // copied as they stand, and SQLite's reset empties it.
+        aside = FreeDatedName(path_);
+        CopyFiles(path_, aside);
+        Reset(*connection_);
+    } else {
+        aside = CopyAsideAndEmpty(*connection_, path_);
+    }
+    // A reset file keeps no journal mode of its own.
+    SetUpForWriting(*connection_);
+    Migrate(*connection_);
+    moved_aside_to_ = aside;
 }
 
 bool KelvaneDatabase::CheckFile(const std::string& path, const std::atomic_bool* stop) {
@@ -265,27 +350,14 @@ void KelvaneDatabase::StartAfresh() {
         sqlite3_exec(connection_->Handle(), "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     };
     try {
-        // The copy first: the database is emptied only once its damaged pages are kept.
-        const std::string aside = CopyAside(path_);
-        SqliteDatabase fresh(":memory:", SQLITE_OPEN_READWRITE);
-        Migrate(fresh);
-        // The backup replaces every page of the file in one write transaction, so another
-        // reader sees the damaged database or the fresh one, never a mixture.
-        sqlite3_backup* backup =
-            sqlite3_backup_init(connection_->Handle(), "main", fresh.Handle(), "main");
-        if (backup == nullptr) {
-            throw StorageError(sqlite3_errcode(connection_->Handle()),
-                               sqlite3_errmsg(connection_->Handle()));
-        }
-        const int stepped = sqlite3_backup_step(backup, -1);
-        sqlite3_backup_finish(backup);
-        if (stepped != SQLITE_DONE) {
-            throw StorageError(stepped & 0xff, sqlite3_errstr(stepped));
-        }
-        moved_aside_to_ = aside;
+        EmptyInPlace();
         state_ = State::kStartedAfresh;
     } catch (const StorageError& error) {
-        stopWriting(error.Code());
+        // Held up by another Kelvane's write, which may be its own start afresh: nothing changed,
+        // and the damage, if still there when next met, starts afresh then.
+        if (error.Code() != SQLITE_BUSY) {
+            stopWriting(error.Code());
+        }
         throw;
     } catch (const std::filesystem::filesystem_error&) {
         stopWriting(SQLITE_READONLY);

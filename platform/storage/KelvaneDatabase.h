@@ -11,11 +11,12 @@ namespace kelvane {
 
 // Kelvane's one database file, opened with write-ahead logging (so that two Kelvane processes
 // share it), foreign keys on, and its schema migrated to the newest version. Opening never
-// fails: a file whose header, schema or tables cannot be read is moved aside and a fresh one
-// started, and a file that cannot be written is read into memory, where every write fails with
-// a StorageError. Opening reads only a few pages, whatever the file's size: the whole file is
-// checked by CheckFile, on another thread, and damage found then or later is met by
-// StartAfresh.
+// fails: a file whose header, schema or tables cannot be read is copied aside and emptied in
+// place to a fresh database, and a file that cannot be written is read into memory, where
+// every write fails with a StorageError. Opening reads only a few pages, whatever the file's
+// size: the whole file is checked by CheckFile, on another thread, and damage found then or
+// later is met by StartAfresh. Opening may wait seconds for another Kelvane's migration; the
+// connection it leaves waits only SqliteDatabase::kBusyTimeoutMilliseconds.
 class KelvaneDatabase {
   public:
     enum class State {
@@ -36,14 +37,17 @@ class KelvaneDatabase {
     [[nodiscard]] std::string FileToCheck() const;
 
     // Keeps a copy of the damaged file under a dated name beside it and empties the database in
-    // place to a fresh one, in one step: the connection, and everything holding on to it, goes
-    // on with the fresh database. When the database cannot be emptied it stops taking writes
+    // place to a fresh one, in one write transaction that holds off every other writer from
+    // before the copy is taken: the copy holds all that any connection committed, and every
+    // connection, here or in another Kelvane, goes on with the fresh database. When another
+    // Kelvane holds the write lock past the busy timeout, nothing changes and a StorageError
+    // with SQLITE_BUSY is thrown. When the database cannot be emptied it stops taking writes
     // (OpenedState() says kCannotSave) and the StorageError is thrown.
     void StartAfresh();
 
     [[nodiscard]] SqliteDatabase& Connection() { return *connection_; }
     [[nodiscard]] State OpenedState() const noexcept { return state_; }
-    // The damaged file's new name; its -wal and -shm files, if any, went beside it.
+    // The copy of the damaged file; a -wal file beside it, if any, belongs to it.
     [[nodiscard]] const std::string& MovedAsideTo() const noexcept { return moved_aside_to_; }
     // Why the book cannot be saved: SQLITE_READONLY, SQLITE_CANTOPEN, SQLITE_FULL, SQLITE_IOERR,
     // SQLITE_PERM, or SQLITE_SCHEMA for a file from a newer Kelvane.
@@ -51,6 +55,7 @@ class KelvaneDatabase {
 
   private:
     void OpenReadOnlyCopy(const std::string& path);
+    void EmptyInPlace();
 
     std::string path_;
     std::unique_ptr<SqliteDatabase> connection_;
@@ -60,12 +65,5 @@ class KelvaneDatabase {
     std::string moved_aside_to_;
     int problem_code_ = 0;
 };
-
-// Moves a damaged database and its -wal and -shm files aside under a dated name beside it,
-// such as kelvane.damaged-2026-12-09-040512.sqlite3, and returns that name.
-std::string MoveAside(const std::string& path);
-// Copies a damaged database and its -wal file to a dated name beside it, as MoveAside names it,
-// for a file that an open connection still holds; returns that name.
-std::string CopyAside(const std::string& path);
 
 }  // namespace kelvane

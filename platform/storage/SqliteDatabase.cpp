@@ -5,8 +5,6 @@
 #include <climits>
 #include <utility>
 
-#include "WalBatchingVfs.h"
-
 namespace kelvane {
 
 StorageError::StorageError(int code, const std::string& message)
@@ -30,8 +28,7 @@ StorageProblem ProblemOf(int code) {
 }
 
 SqliteDatabase::SqliteDatabase(const std::string& path, int flags) {
-    const int result =
-        sqlite3_open_v2(path.c_str(), &handle_, flags | SQLITE_OPEN_URI, WalBatchingVfsName());
+    const int result = sqlite3_open_v2(path.c_str(), &handle_, flags | SQLITE_OPEN_URI, nullptr);
     if (result != SQLITE_OK) {
         // sqlite3_open_v2 hands back a handle even when it fails, to carry the message.
         const std::string message =

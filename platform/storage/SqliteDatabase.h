@@ -14,6 +14,8 @@ namespace kelvane {
 
 // A failing SQLite call. Code() is SQLite's primary result code (SQLITE_FULL, SQLITE_READONLY,
 // SQLITE_CORRUPT, SQLITE_NOTADB, ...), so that callers tell a full disk from a damaged file.
+// SQLITE_BUSY says that another connection held the write lock past the busy timeout: nothing
+// was written, and the same write may be tried again later.
 class StorageError : public std::runtime_error {
   public:
     StorageError(int code, const std::string& message);
@@ -31,8 +33,9 @@ enum class StorageProblem { kDiskFull, kReadOnly, kNewerVersion, kOther };
 // One open connection to a database file, closed when it goes.
 class SqliteDatabase {
   public:
-    // flags are sqlite3_open_v2's (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, ...). Waits up to
-    // kBusyTimeoutMilliseconds for another process's write lock before a call fails.
+    // flags are sqlite3_open_v2's (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, ...); path may be
+    // a file: URI. Waits up to kBusyTimeoutMilliseconds for another process's write lock before
+    // a call fails with SQLITE_BUSY.
     SqliteDatabase(const std::string& path, int flags);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;
@@ -40,7 +43,9 @@ class SqliteDatabase {
     SqliteDatabase(SqliteDatabase&&) = delete;
     SqliteDatabase& operator=(SqliteDatabase&&) = delete;
 
-    static constexpr int kBusyTimeoutMilliseconds = 5000;
+    // Short, as the window's thread writes: a write held up longer fails, and its caller keeps
+    // what it wanted written for later rather than freezing the window.
+    static constexpr int kBusyTimeoutMilliseconds = 200;
 
     // Runs fixed SQL (one or more statements) that takes no parameters.
     void Execute(const char* sql);

@@ -2,14 +2,13 @@
 
 #include <sqlite3.h>
 
-#include <memory>
+#include <utility>
 
 namespace kelvane {
 
-WalCheckpointer::WalCheckpointer(SqliteDatabase& database)
-    : database_(database),
-      path_(sqlite3_db_filename(database.Handle(), "main")),
-      thread_([this] { Run(); }) {
+WalCheckpointer::WalCheckpointer(SqliteDatabase& database,
+                                 std::function<std::unique_ptr<SqliteDatabase>()> open)
+    : database_(database), open_(std::move(open)), thread_([this] { Run(); }) {
     // Replaces SQLite's automatic checkpoint on this connection.
     sqlite3_wal_hook(database_.Handle(), &WalCheckpointer::Committed, this);
 }
@@ -50,9 +49,7 @@ void WalCheckpointer::Run() {
         }
         try {
             if (!connection) {
-                connection = std::make_unique<SqliteDatabase>(path_, SQLITE_OPEN_READWRITE);
-                // A connection finds the file in write-ahead logging only once it reads it.
-                static_cast<void>(connection->QueryInteger("PRAGMA schema_version"));
+                connection = open_();
             }
             // A checkpoint that fails leaves the log as it was: the next one copies it all.
             sqlite3_wal_checkpoint_v2(connection->Handle(), nullptr, SQLITE_CHECKPOINT_PASSIVE,

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
+#include <memory>
 #include <mutex>
-#include <string>
 #include <thread>
 
 #include "SqliteDatabase.h"
@@ -12,15 +13,18 @@ namespace kelvane {
 // Copies the write-ahead log's pages into the database file on a thread and a connection of
 // its own, once a commit leaves kPages or more in the log. SQLite's own automatic checkpoint
 // runs inside the committing call, which here is the window's thread: a large roll's commit
-// would pay for copying every page written before it. The checkpoint never waits for other
+// would pay for copying every page written before it and for syncing both files: 10 to 16 ms
+// for 1,000 pages, measured on an ext4 disk, a whole frame. The checkpoint never waits for other
 // readers or writers; what they hold back is copied after a later commit.
 class WalCheckpointer {
   public:
     static constexpr int kPages = 1000;
 
-    // Takes over the checkpoints of database, a file's connection. The checkpointer must go
+    // Takes over the checkpoints of database, a file's connection; open makes the checkpoints'
+    // own connection to the same file, set up as the writing one is. The checkpointer must go
     // before the connection does.
-    explicit WalCheckpointer(SqliteDatabase& database);
+    WalCheckpointer(SqliteDatabase& database,
+                    std::function<std::unique_ptr<SqliteDatabase>()> open);
     ~WalCheckpointer();
     WalCheckpointer(const WalCheckpointer&) = delete;
     WalCheckpointer& operator=(const WalCheckpointer&) = delete;
@@ -32,8 +36,7 @@ class WalCheckpointer {
     void Run();
 
     SqliteDatabase& database_;
-    // The connection's file, as SQLite names it.
-    const std::string path_;
+    const std::function<std::unique_ptr<SqliteDatabase>()> open_;
     std::mutex mutex_;
     std::condition_variable wake_;
     bool due_ = false;
