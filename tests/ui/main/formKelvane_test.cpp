@@ -138,14 +138,17 @@ private slots:
                  "Total");
     }
 
-    // The character choice is heard by its name, then the chosen character; its list is there
-    // to walk through.
+    // The character choice is heard by its name, then the chosen character, which Orca reads
+    // as its text; its list is there to walk through.
     void characterChoiceHasItsValue() {
         Rig rig;
         auto& choice = rig.Find<QComboBox>("cboCharacter");
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&choice);
         QCOMPARE(heard->role(), QAccessible::ComboBox);
         QCOMPARE(heard->text(QAccessible::Value), "Player");
+        QVERIFY(heard->textInterface() != nullptr);
+        QCOMPARE(heard->textInterface()->text(0, heard->textInterface()->characterCount()),
+                 "Player");
         QCOMPARE(heard->childCount(), 1);
         QCOMPARE(heard->child(0)->object(), choice.view());
     }
