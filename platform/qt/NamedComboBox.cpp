@@ -58,12 +58,6 @@ class AccessibleNamedComboBox final : public QAccessibleWidget, public QAccessib
         return {showMenuAction(), pressAction()};
     }
 
-    [[nodiscard]] QString localizedActionDescription(const QString& action) const override {
-        return action == showMenuAction() || action == pressAction()
-                   ? QComboBox::tr("Open the combo box selection popup")
-                   : QString();
-    }
-
     void doAction(const QString& action) override {
         if (action != showMenuAction() && action != pressAction()) {
             return;
