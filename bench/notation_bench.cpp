@@ -47,7 +47,7 @@ void RollMillionDice(benchmark::State& state) {
     MemoryList list;
     DiceEngine engine{random, frame, copyOption, clipboard};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(engine.sRollNotation("1000000d6", list, total));
+        benchmark::DoNotOptimize(engine.RollNotation("1000000d6", list, total));
     }
     state.SetItemsProcessed(state.iterations() * 1000000);
 }

@@ -92,7 +92,7 @@ void NotationThroughEngineAlone(benchmark::State& state) {
     MersenneRandomSource random;
     testing::EngineBench bench(random);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(bench.engine.sRollNotation(kMillionDice, bench.list, bench.total));
+        benchmark::DoNotOptimize(bench.engine.RollNotation(kMillionDice, bench.list, bench.total));
     }
     state.SetItemsProcessed(state.iterations() * kMillion);
 }

@@ -18,61 +18,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEquals = " = ";
 // "d", sides of six characters and "-".
 constexpr std::size_t kLongestTag = 8;
-// The clipboard's marks, in the order a die gathers them.
-constexpr std::array<std::pair<std::uint8_t, char>, 5> kMarkSigns{{
-    {notation::kRerolled, 'r'},
-    {notation::kExploded, '!'},
-    {notation::kDropped, 'd'},
-    {notation::kSuccess, '*'},
-    {notation::kFailure, '_'},
-}};
-
-// Each term's dice as chat dice bots show them, such as [4, 5, 4, 1d].
-std::string ClipboardTerm(const notation::RolledTerm& term) {
-    // Room for the widest value and every mark on each die, and no more: a roll of a million
-    // dice writes a few megabytes here.
-    std::int64_t widest = 0;
-    for (const notation::RolledDie& die : term.dice) {
-        widest = std::max({widest, die.value, -die.value * 10});
-    }
-    const std::size_t perDie = 2 + NumberText(widest).size() + kMarkSigns.size();
-    std::string text(2 + term.dice.size() * perDie, '\0');
-    char* next = text.data();
-    char* const end = next + text.size();
-    *next++ = '[';
-    for (const notation::RolledDie& die : term.dice) {
-        if (next[-1] != '[') {
-            *next++ = ',';
-            *next++ = ' ';
-        }
-        next = std::to_chars(next, end, die.value).ptr;
-        for (const auto& [mark, sign] : kMarkSigns) {
-            if ((die.marks & mark) != 0) {
-                *next++ = sign;
-            }
-        }
-    }
-    *next++ = ']';
-    text.resize(static_cast<std::size_t>(next - text.data()));
-    return text;
-}
-
-// The die buttons' clipboard text, a value a line, as a chat line's dice: [4, 5, 2].
-std::string ChatDice(std::string_view clipText) {
-    std::string dice;
-    dice.reserve(clipText.size() + 2);
-    dice.push_back('[');
-    for (std::size_t start = 0; start < clipText.size();) {
-        const std::size_t end = clipText.find(kLineEnd, start);
-        if (start != 0) {
-            dice.append(", ");
-        }
-        dice.append(clipText.substr(start, end - start));
-        start = end + kLineEnd.size();
-    }
-    dice.push_back(']');
-    return dice;
-}
 
 }  // namespace
 
@@ -83,8 +28,8 @@ float DiceEngine::RollDie(const std::int16_t& n) {
     return static_cast<float>(std::floor(product) + 1.0);
 }
 
-RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                                CaptionTarget& tOut) {
+RollRecord DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                                 CaptionTarget& tOut) {
     std::string dieTag = "d";
     AppendNumber(dieTag, n);
     const bool copy = copyOption_.Value() != 0;
@@ -95,12 +40,15 @@ RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, Li
     // float holds exactly.
     std::int64_t total = 0;
 
-    RollShown shown;
+    RollRecord shown;
+    shown.rolled = DiceOfButtons{m, n};
+    std::vector<notation::RolledDie>& dice = shown.terms.emplace_back().dice;
     if (m <= 1) {
         shown.name = dieTag;
         resultFrame_.SetCaption(captionOf_(shown.name));
         const auto value = static_cast<std::int64_t>(RollDie(n));
         total = value;
+        dice.push_back({value, 0});
         AppendNumber(clipText, value);
         clipText.append(kLineEnd);
         std::string line = dieTag;
@@ -122,6 +70,7 @@ RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, Li
             dieTag.size() + 1 + NumberText(m).size() + kEquals.size() + longestValue;
         lines.Reserve(count, count * longestLine);
         clipText.resize(count * (longestValue + kLineEnd.size()));
+        dice.reserve(count);
 
         // The lines and the values are written straight into their buffers. The tag "dN-" is
         // at most eight characters, and every line at least eight ("d0-1 = 1"): each line
@@ -137,6 +86,7 @@ RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, Li
         for (int i = 1; i <= m; ++i) {
             const auto value = static_cast<std::int64_t>(RollDie(n));
             total += value;
+            dice.push_back({value, 0});
             std::copy(paddedTag.begin(), paddedTag.end(), line);
             line = std::to_chars(line + dieTag.size(), linesEnd, i).ptr;
             line = std::copy(kEquals.begin(), kEquals.end(), line);
@@ -154,30 +104,29 @@ RollShown DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, Li
         clipboard_.SetText(clipText);
     }
     tOut.SetCaption(NumberText(total));
-    shown.dice = ChatDice(clipText);
+    shown.terms.front().value = total;
     shown.total = total;
     return shown;
 }
 
-std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::string_view text,
-                                                                           ListTarget& lOut,
-                                                                           CaptionTarget& tOut) {
+std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_view text,
+                                                                   ListTarget& lOut,
+                                                                   CaptionTarget& tOut) {
     auto parsed = notation::Parse(text);
     if (const auto* error = std::get_if<notation::Error>(&parsed)) {
         return *error;
     }
-    NotationRollShown shown{std::move(std::get<notation::Expression>(parsed)), {}};
-    const notation::Expression& expression = shown.expression;
     const bool copy = copyOption_.Value() != 0;
+    auto& expression = std::get<notation::Expression>(parsed);
     auto rolled = notation::RollExpression(expression, random_);
     if (const auto* error = std::get_if<notation::Error>(&rolled)) {
         return *error;
     }
-    const notation::Roll& roll = std::get<notation::Roll>(rolled);
-    RollShown& rollShown = shown.roll;
-    rollShown.name = expression.Normalised();
-    rollShown.label = expression.label;
-    rollShown.total = roll.total;
+    notation::Roll& roll = std::get<notation::Roll>(rolled);
+    RollRecord record;
+    record.name = expression.Normalised();
+    record.label = expression.label;
+    record.total = roll.total;
 
     const std::array<std::pair<std::uint8_t, const std::string*>, 5> markWords{{
         {notation::kRerolled, &markWords_.rerolled},
@@ -226,7 +175,7 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
             lines.Add(marked);
         }
     }
-    std::string summary = rollShown.name;
+    std::string summary = record.name;
     summary.append(kEquals);
     AppendNumber(summary, roll.total);
     const std::string label = expression.label.empty() ? "" : " # " + expression.label;
@@ -239,19 +188,15 @@ std::variant<NotationRollShown, notation::Error> DiceEngine::sRollNotation(std::
     if (roll.diceThrown > 1) {
         lOut.RemoveAllItems();
     }
-    resultFrame_.SetCaption(captionOf_(rollShown.name));
+    resultFrame_.SetCaption(captionOf_(record.name));
     lOut.AddItems(std::move(lines));
-    rollShown.dice = notation::Write(
-        expression, [&roll](std::size_t term) { return ClipboardTerm(roll.terms[term]); });
+    record.terms = std::move(roll.terms);
+    record.rolled = std::move(expression);
     if (copy) {
-        std::string clipText = rollShown.name + ": " + rollShown.dice;
-        clipText.append(kEquals);
-        AppendNumber(clipText, roll.total);
-        clipText.append(label).append(kLineEnd);
-        clipboard_.SetText(clipText);
+        clipboard_.SetText(ChatLine(record).append(kLineEnd));
     }
-    tOut.SetCaption(NumberText(roll.total));
-    return shown;
+    tOut.SetCaption(NumberText(record.total));
+    return record;
 }
 
 }  // namespace kelvane

@@ -13,6 +13,7 @@
 #include "ListTarget.h"
 #include "Notation.h"
 #include "RandomSource.h"
+#include "RollRecord.h"
 
 namespace kelvane {
 
@@ -23,20 +24,6 @@ struct MarkWords {
     std::string rerolled = "rerolled";
     std::string success = "success";
     std::string failure = "failure";
-};
-
-// A roll as shown: its name ("3d6", or a notation in its canonical form), its label, its dice
-// as the clipboard's chat line writes them ("[4, 5, 4, 1d]+2") and its total.
-struct RollShown {
-    std::string name;
-    std::string label;
-    std::string dice;
-    std::int64_t total = 0;
-};
-
-struct NotationRollShown {
-    notation::Expression expression;
-    RollShown roll;
 };
 
 // The result frame's caption for a roll's name, such as "Result: 3d6".
@@ -66,18 +53,17 @@ class DiceEngine {
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
     // Rolls m dice of n sides into lOut and shows their total in tOut. Any m below 2 rolls
-    // one die and appends its line; m >= 2 empties the list first.
-    RollShown sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                   CaptionTarget& tOut);
+    // one die and appends its line; m >= 2 empties the list first. Returns the roll's record.
+    RollRecord sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+                         CaptionTarget& tOut);
 
     // Rolls dice notation, such as 4d6dl1+2, into lOut and tOut as the die buttons write their
     // rolls: a line for each die with its marks, then a line naming the roll and its total; the
     // list is emptied first when more than one die is thrown. The clipboard receives one line
     // in the form chat dice bots use, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15". A notation
     // that cannot be rolled changes nothing and comes back as the error.
-    std::variant<NotationRollShown, notation::Error> sRollNotation(std::string_view text,
-                                                                   ListTarget& lOut,
-                                                                   CaptionTarget& tOut);
+    std::variant<RollRecord, notation::Error> RollNotation(std::string_view text,
+                                                           ListTarget& lOut, CaptionTarget& tOut);
     void SetMarkWords(MarkWords words) { markWords_ = std::move(words); }
 
   private:

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         kelvane::testing::ScriptedRandomSource random({0.999F, 0.0F, 0.5F});
         (void)RollExpression(expression, random);
         kelvane::testing::EngineBench bench(random);
-        (void)bench.engine.sRollNotation(text, bench.list, bench.total);
+        (void)bench.engine.RollNotation(text, bench.list, bench.total);
     }
     // Simulated odds take thousands of rolls: only small rolls have theirs worked out here.
     if (expression.DiceBeforeRethrows() <= 20) {

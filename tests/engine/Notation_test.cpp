@@ -45,9 +45,9 @@ TEST_P(NotationOutputs, WriteListCaptionTotalAndClipboard) {
     earlier.Add("earlier");
     bench.list.AddItems(std::move(earlier));
 
-    const auto shown = bench.engine.sRollNotation(roll.text, bench.list, bench.total);
+    const auto shown = bench.engine.RollNotation(roll.text, bench.list, bench.total);
 
-    ASSERT_TRUE(std::holds_alternative<NotationRollShown>(shown));
+    ASSERT_TRUE(std::holds_alternative<RollRecord>(shown));
     EXPECT_EQ(bench.Lines(), roll.lines);
     EXPECT_EQ(bench.frame.Caption(), roll.frame);
     EXPECT_EQ(bench.total.Caption(), roll.total);
@@ -230,7 +230,7 @@ TEST_P(NotationErrors, NameTheColumnAndWriteNothing) {
     bench.frame.SetCaption("Result: 3d6");
     bench.total.SetCaption("11");
 
-    const auto shown = bench.engine.sRollNotation(expected.text, bench.list, bench.total);
+    const auto shown = bench.engine.RollNotation(expected.text, bench.list, bench.total);
 
     ASSERT_TRUE(std::holds_alternative<notation::Error>(shown));
     EXPECT_EQ(std::get<notation::Error>(shown), (notation::Error{expected.code, expected.column}));

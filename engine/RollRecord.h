@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "Distribution.h"
+#include "Notation.h"
+#include "NotationRoll.h"
+
+namespace kelvane {
+
+// The die buttons' and MdN's roll: m dice of n sides, as the count boxes converted them.
+struct DiceOfButtons {
+    std::int16_t count = 1;
+    std::int16_t sides = 6;
+};
+
+// One roll as the engine made it: what was rolled, its dice as numbers with their marks, and
+// its total. It is made once and never changed; the list, the log, the odds and the table read
+// the same record, and each writes its own text from these numbers.
+struct RollRecord {
+    std::string name;   // "3d6", "d20", or a notation in its canonical form
+    std::string label;  // the notation's text after "#", if any
+    std::int64_t total = 0;
+    // The dice term by term as thrown; the die buttons' roll is one term.
+    std::vector<notation::RolledTerm> terms;
+    std::variant<DiceOfButtons, notation::Expression> rolled;
+};
+
+using RollRecordPtr = std::shared_ptr<const RollRecord>;
+
+inline constexpr std::size_t kAllDice = std::numeric_limits<std::size_t>::max();
+
+// The roll's dice as chat dice bots write them, such as "[4, 5, 4, 1d]+2" for 4d6dl1+2 or
+// "[4, 5, 2]" for three die-button dice. After mostDice dice the rest of the roll is left out
+// with "…" and the count of all its dice: "[4, 5, …] (1000000 dice)".
+[[nodiscard]] std::string ChatDice(const RollRecord& roll, std::size_t mostDice = kAllDice);
+
+// The whole chat line of a notation's roll, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15 # Fire",
+// without a line end.
+[[nodiscard]] std::string ChatLine(const RollRecord& roll);
+
+// The distribution of the roll's total, worked out afresh: seconds for the largest rolls, so
+// callers run it off the window's thread.
+[[nodiscard]] Distribution OddsOf(const RollRecord& roll);
+
+}  // namespace kelvane
