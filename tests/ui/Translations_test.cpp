@@ -20,6 +20,7 @@
 #include "PrivateDataFolder.h"
 #include "RollBookPanel.h"
 #include "RollLogModel.h"
+#include "RollSession.h"
 #include "RollLogger.h"
 #include "ScriptedRandomSource.h"
 #include "TableSettings.h"
@@ -207,7 +208,8 @@ private slots:
         // A change of language reaches the shared About dialog as a posted event.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         ScriptedRandomSource random({0.5F});
-        formKelvane window(random);
+        kelvane::RollSession session(QStringLiteral(":memory:"));
+        formKelvane window(session, random);
         window.findChild<QLineEdit*>("txtM")->setText("32e3");
         window.findChild<QLineEdit*>("txtN")->setText("-999");
         window.findChild<QPushButton*>("btnMdN")->click();

@@ -6,7 +6,6 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
-#include <QFutureWatcher>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,7 +15,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
-#include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <initializer_list>
 #include <string_view>
@@ -24,11 +22,10 @@
 #include <variant>
 
 #include "CountConversion.h"
-#include "DatabaseLocation.h"
 #include "DefaultFont.h"
 #include "MersenneRandomSource.h"
+#include "OddsLine.h"
 #include "RollBookPanel.h"
-#include "SqliteRollBook.h"
 #include "UntrappedErrorHandler.h"
 #include "WholeLineToolTips.h"
 #include "frmAbout.h"
@@ -75,13 +72,13 @@ std::int16_t CountIn(const QLineEdit& box) {
 
 }  // namespace
 
-formKelvane::formKelvane(QWidget* parent) : formKelvane(ProcessRandomSource(), parent) {}
+formKelvane::formKelvane(RollSession& session, QWidget* parent)
+    : formKelvane(session, ProcessRandomSource(), parent) {}
 
-formKelvane::formKelvane(RandomSource& random, QWidget* parent)
+formKelvane::formKelvane(RollSession& session, RandomSource& random, QWidget* parent)
     : QWidget(parent),
-      // Opened on a thread of its own while the layout is built on this one.
-      openingDatabase_(std::async(std::launch::async, OpenKelvaneDatabase)),
       ui(BuildLayout(*this)),
+      session_(session),
       random_(random),
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
@@ -148,90 +145,47 @@ formKelvane::formKelvane(RandomSource& random, QWidget* parent)
 
     connect(ui->panelRollBook, &RollBookPanel::RollRequested, this, &formKelvane::RollNotationText);
     connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
-    connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, this,
-            &formKelvane::characterChanged);
-    database_ = openingDatabase_.get();
-    // Damage met by any reader or writer, here or in the log and the table's outbox, is met
-    // once, after the failing call has unwound.
-    database_->Connection().OnDamage([this] {
-        if (!afreshQueued_) {
-            afreshQueued_ = true;
-            QMetaObject::invokeMethod(this, &formKelvane::StartDatabaseAfresh,
-                                      Qt::QueuedConnection);
-        }
-    });
-    ui->panelRollBook->Open(*database_, *ui->txtNotation);
-    history_.Load(ui->panelRollBook->History());
+    // The roll book's character makes the rolls: the log names it, and the table hears it.
+    connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, &session_,
+            &RollSession::SetCharacter);
+    connect(&session_, &RollSession::oddsReady, this, &formKelvane::ShowOdds);
+    connect(&session_, &RollSession::databaseStartedAfresh, this,
+            &formKelvane::ShowDatabaseAfresh);
+    connect(&session_.Logger(), &RollLogger::keepingChanged, this, &formKelvane::ShowLogMessage);
+    ui->panelRollBook->Open(session_.Database(), *ui->txtNotation);
+    session_.SetCharacter(Character());
+    if (!session_.Logger().Keeping()) {
+        ShowLogMessage(RollLogger::NotKeptSentence());
+    }
 }
 
-formKelvane::~formKelvane() {
-    // Odds not yet started are not worth waiting for; oddsWorkers_ waits for the rest.
-    latestOdds_.cancel();
-    stopChecking_ = true;
-}
+formKelvane::~formKelvane() = default;
 
 bool formKelvane::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::Paint && !painted_) {
         painted_ = true;
         // Queued, so that the painted frame reaches the screen first.
-        QMetaObject::invokeMethod(this, &formKelvane::AfterFirstPaint, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &formKelvane::firstPainted, Qt::QueuedConnection);
     }
     return handled;
 }
 
-void formKelvane::AfterFirstPaint() {
-    const std::string file = database_->FileToCheck();
-    if (!file.empty()) {
-        auto* watcher = new QFutureWatcher<bool>(this);
-        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-            watcher->deleteLater();
-            if (!watcher->future().result()) {
-                StartDatabaseAfresh();
-            }
-        });
-        watcher->setFuture(QtConcurrent::run(&databaseChecker_, [this, file] {
-            return KelvaneDatabase::CheckFile(file, &stopChecking_);
-        }));
-    }
-    emit firstPainted();
-}
-
-void formKelvane::StartDatabaseAfresh() {
-    // Reading the damaged book below may meet the damage again: that is this very call.
-    afreshQueued_ = true;
-    // The book is carried over when the damage lies elsewhere, as in the roll log.
-    std::vector<CharacterRolls> book;
-    try {
-        book = SqliteRollBook(database_->Connection()).Export();
-    } catch (const StorageError&) {
-        // The damage lies in the book itself: the fresh one starts empty.
-    }
-    bool carriedOver = false;
-    try {
-        database_->StartAfresh();
-        SqliteRollBook(database_->Connection()).Import(book);
-        carriedOver =
-            !book.empty() && database_->OpenedState() == KelvaneDatabase::State::kStartedAfresh;
-    } catch (const StorageError&) {
-        // The database now refuses writes, or kept what it could; the panel says why.
-    }
-    afreshQueued_ = false;
-    ui->panelRollBook->Open(*database_, *ui->txtNotation);
-    emit databaseStartedAfresh();
-    if (carriedOver) {
+void formKelvane::ShowDatabaseAfresh(bool bookCarriedOver) {
+    ui->panelRollBook->Open(session_.Database(), *ui->txtNotation);
+    if (bookCarriedOver) {
         // The panel's sentence would say the book was lost with the file.
         //: %1 is the full name of the damaged file, kept for recovery.
-        ShowNotationMessage(
-            tr("The roll book's file was damaged; it was copied to %1, and the "
-               "book was carried over to a new file.")
-                .arg(QDir::toNativeSeparators(QString::fromStdString(database_->MovedAsideTo()))));
+        ShowNotationMessage(tr("The roll book's file was damaged; it was copied to %1, and the "
+                               "book was carried over to a new file.")
+                                .arg(QDir::toNativeSeparators(QString::fromStdString(
+                                    session_.Database().MovedAsideTo()))));
     }
 }
 
 QString formKelvane::Character() const { return ui->panelRollBook->Character(); }
 
-RollShown formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
+RollRecord formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                                  CaptionTarget& tOut) {
     return engine_.sRollDice(m, n, lOut, tOut);
 }
@@ -249,8 +203,7 @@ void formKelvane::d100_Click() { RollDieButton(*ui->md100, 100); }
 void formKelvane::RollDieButton(const QLineEdit& countBox, std::int16_t sides) {
     UntrappedErrorHandler::Run(this, [&] {
         const std::int16_t count = CountIn(countBox);
-        ShowRoll(sRollDice(count, sides, rollList_, total_),
-                 [count, sides] { return DistributionOfDice(count, sides); });
+        ShowRoll(sRollDice(count, sides, rollList_, total_));
     });
 }
 
@@ -259,8 +212,7 @@ void formKelvane::btnMdN_Click() {
         // The sides first: a sides text out of range ends the roll before the count is read.
         const std::int16_t sides = CountIn(*ui->txtN);
         const std::int16_t count = CountIn(*ui->txtM);
-        ShowRoll(sRollDice(count, sides, rollList_, total_),
-                 [count, sides] { return DistributionOfDice(count, sides); });
+        ShowRoll(sRollDice(count, sides, rollList_, total_));
     });
 }
 
@@ -273,11 +225,10 @@ void formKelvane::btnNotation_Click() {
     UntrappedErrorHandler::Run(this, [&] {
         const QString text = ui->txtNotation->text();
         if (!text.trimmed().isEmpty()) {
-            history_.Add(text.trimmed());
-            ui->panelRollBook->RememberNotation(text.trimmed());
+            session_.RememberNotation(text.trimmed());
         }
         const QByteArray utf8 = text.toUtf8();
-        auto shown = engine_.sRollNotation(
+        auto shown = engine_.RollNotation(
             std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), rollList_,
             total_);
         if (const auto* error = std::get_if<notation::Error>(&shown)) {
@@ -285,10 +236,7 @@ void formKelvane::btnNotation_Click() {
             return;
         }
         ShowNotationMessage(QString());
-        auto& rolled = std::get<NotationRollShown>(shown);
-        ShowRoll(rolled.roll, [expression = std::move(rolled.expression)] {
-            return DistributionOf(expression);
-        });
+        ShowRoll(std::get<RollRecord>(std::move(shown)));
     });
 }
 
@@ -297,13 +245,12 @@ void formKelvane::ShowLogMessage(const QString& sentence) {
     ui->btnLog->setAccessibleDescription(sentence);
 }
 
-void formKelvane::ShowRoll(const RollShown& roll, std::function<Distribution()> odds) {
+void formKelvane::ShowRoll(RollRecord&& rolled) {
+    auto roll = std::make_shared<const RollRecord>(std::move(rolled));
     rolledSinceListFocus_ = true;
+    session_.Take(roll);
     FitResultCaption();
-    AnnounceResult(roll);
-    ++rollNumber_;
-    emit rollShown(rollNumber_, roll);
-    WorkOutOdds(std::move(odds), roll.total);
+    AnnounceResult(*roll);
 }
 
 void formKelvane::ShowTableStatus(const QString& text, bool sharing, bool failed) {
@@ -331,7 +278,8 @@ void formKelvane::ShowNotationMessage(const QString& sentence) {
 
 bool formKelvane::RecallNotation(int key) {
     const std::optional<QString> recalled =
-        key == Qt::Key_Up ? history_.Older(ui->txtNotation->text()) : history_.Newer();
+        key == Qt::Key_Up ? session_.History().Older(ui->txtNotation->text())
+                          : session_.History().Newer();
     if (recalled) {
         ui->txtNotation->setText(*recalled);
     }
@@ -358,7 +306,7 @@ void formKelvane::FitResultCaption() {
     frame.setAccessibleName(cut ? caption : QString());
 }
 
-void formKelvane::AnnounceResult(const RollShown& roll) {
+void formKelvane::AnnounceResult(const RollRecord& roll) {
     //: Spoken after a roll: the roll, such as 3d6, then its total.
     announcer_.Announce(
         tr("%1: %2").arg(QString::fromStdString(roll.name), QString::number(roll.total)));

@@ -2,14 +2,16 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace kelvane {
 
 class TableSharing;
-class formKelvane;
 
-// Joins the main window to sharing with the table: its rolls and odds go to sharing, its
-// "Table…" button opens the dialog, whose settings are saved in settingsPath and taken up at
-// once, and the band's status line follows sharing.
-void LinkTable(formKelvane& window, TableSharing& sharing, const QString& settingsPath);
+// Shows the Table dialog over parent. OK saves its settings in settingsPath and sharing takes
+// them up at once; the sentence returned says when they could not be saved, and is empty
+// otherwise.
+[[nodiscard]] QString ShowTableDialog(QWidget* parent, TableSharing& sharing,
+                                      const QString& settingsPath);
 
 }  // namespace kelvane

@@ -20,6 +20,7 @@
 #include <cmath>
 
 #include "PrivateDataFolder.h"
+#include "RollSession.h"
 #include "ScriptedRandomSource.h"
 #include "formKelvane.h"
 
@@ -353,7 +354,8 @@ private slots:
 
     QTemporaryDir noTools_;
     kelvane::testing::ScriptedRandomSource random_{{0.5F}};
-    formKelvane main_{random_};
+    kelvane::RollSession session_{QStringLiteral(":memory:")};
+    formKelvane main_{session_, random_};
     frmAbout* dialog_ = nullptr;
 };
 

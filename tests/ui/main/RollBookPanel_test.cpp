@@ -17,13 +17,16 @@
 #include "KelvaneDatabase.h"
 #include "PrivateDataFolder.h"
 #include "RollLogger.h"
+#include "RollSession.h"
 #include "ScriptedRandomSource.h"
 #include "SqliteRollBook.h"
 #include "SqliteRollLog.h"
 #include "SqliteTableOutbox.h"
 #include "formKelvane.h"
 
+using kelvane::DatabasePath;
 using kelvane::formKelvane;
+using kelvane::RollSession;
 using kelvane::testing::ScriptedRandomSource;
 
 namespace {
@@ -32,6 +35,7 @@ namespace {
 // attack 3d6 saved through the notation box and Save.
 struct Rig {
     Rig() {
+        QObject::connect(&window, &formKelvane::firstPainted, &session, &RollSession::CheckFile);
         window.show();
         for (const char* text : {"d20+5 # Longsword", "1d8+3 # Damage", "3d6"}) {
             Save(text);
@@ -59,7 +63,8 @@ struct Rig {
     }
 
     ScriptedRandomSource random{{0.5F}};
-    formKelvane window{random};
+    RollSession session{DatabasePath()};
+    formKelvane window{session, random};
 };
 
 }  // namespace
@@ -157,7 +162,8 @@ private slots:
         }
         // A new window reads the same rows back from the database.
         ScriptedRandomSource random({0.5F});
-        formKelvane again(random);
+        RollSession session(DatabasePath());
+        formKelvane again(session, random);
         QStringList shown;
         auto& list = *again.findChild<QTreeWidget*>("lstRollBook");
         for (int row = 0; row < list.topLevelItemCount(); ++row) {
@@ -229,8 +235,7 @@ private slots:
         file.close();
 
         Rig rig;
-        kelvane::RollLogger logger(rig.window.Database());
-        logger.Attach(rig.window);
+        kelvane::RollLogger& logger = rig.session.Logger();
         if (where == "log") {
             rig.window.RollNotationText("d6 # Lost");
             QVERIFY(!logger.Keeping());

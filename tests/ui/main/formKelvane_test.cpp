@@ -24,7 +24,10 @@
 #include <QtTest>
 #include <map>
 
+#include "DatabaseLocation.h"
+#include "OddsLine.h"
 #include "PrivateDataFolder.h"
+#include "RollSession.h"
 #include "ScriptedRandomSource.h"
 
 using kelvane::formKelvane;
@@ -45,7 +48,7 @@ struct FreshDataFolder {
 
 // A window rolling from a known script: draws 0.5, 0 and just below 1, over and over.
 struct Rig {
-    Rig() : random({0.5F, 0.0F, kJustBelowOne}), window(random) {}
+    Rig() : random({0.5F, 0.0F, kJustBelowOne}), window(session, random) {}
 
     template <typename Control>
     Control& Find(const QString& name) {
@@ -83,6 +86,7 @@ struct Rig {
 
     FreshDataFolder data;
     ScriptedRandomSource random;
+    kelvane::RollSession session{kelvane::DatabasePath()};
     formKelvane window;
 };
 
@@ -825,7 +829,7 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, text);
         QLocale::setDefault(QLocale(locale));
-        const QString shown = formKelvane::OddsText(
+        const QString shown = kelvane::OddsLine::Text(
             notation.isEmpty() ? kelvane::DistributionOfDice(static_cast<std::int16_t>(dice),
                                                              static_cast<std::int16_t>(sides))
                                : kelvane::DistributionOf(std::get<kelvane::notation::Expression>(
@@ -839,8 +843,16 @@ private slots:
     // made before either's odds arrive, only the later one's are shown and signalled.
     void oddsFollowTheLatestRoll() {
         Rig rig;
-        QSignalSpy rolls(&rig.window, &formKelvane::rollShown);
-        QSignalSpy odds(&rig.window, &formKelvane::oddsShown);
+        QStringList rolls;
+        QStringList odds;
+        connect(&rig.session, &kelvane::RollSession::rollTaken, this,
+                [&rolls](const kelvane::RollRecordPtr& roll) {
+                    rolls << QString::fromStdString(roll->name);
+                });
+        connect(&rig.session, &kelvane::RollSession::oddsReady, this,
+                [&odds](const kelvane::RollRecordPtr& roll) {
+                    odds << QString::fromStdString(roll->name);
+                });
         auto& box = rig.Find<QLineEdit>("txtNotation");
         for (const char* text : {"3d6", "2d6"}) {
             box.setText(text);
@@ -852,7 +864,7 @@ private slots:
         QCOMPARE(rolls.count(), 2);
         QCOMPARE(line.text(), QString());
         QTRY_COMPARE(odds.count(), 1);
-        QCOMPARE(odds.at(0).at(0).toULongLong(), 2ULL);
+        QCOMPARE(odds.at(0), "2d6");
         QVERIFY2(line.text().endsWith("2 to 12"), qPrintable(line.text()));
         QTest::qWait(200);
         QCOMPARE(odds.count(), 1);

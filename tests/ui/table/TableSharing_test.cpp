@@ -144,10 +144,12 @@ QList<QJsonObject> TableSharingTest::Receipts(const QString& secret) const {
 // it for even n, as either may come first.
 void TableSharingTest::Roll(TableSharing& sharing, quint64 number, const std::string& label) {
     const auto key = static_cast<qint64>(100 + number);
-    if (number % 2 == 1) sharing.RollKept(number, key);
-    sharing.RollShown(number, {"d20", label, "[17]", 17});
-    if (number % 2 == 0) sharing.RollKept(number, key);
-    sharing.OddsShown(number, Distribution::Exact(1, std::vector<double>(20, 1.0)));
+    RollRecord rolled{"d20", label, 17, {{{{17, 0}}, 17}}, DiceOfButtons{1, 20}};
+    const auto roll = std::make_shared<const RollRecord>(std::move(rolled));
+    if (number % 2 == 1) sharing.RollKept(roll, key);
+    sharing.RollShown(roll);
+    if (number % 2 == 0) sharing.RollKept(roll, key);
+    sharing.OddsShown(roll, Distribution::Exact(1, std::vector<double>(20, 1.0)));
 }
 
 void TableSharingTest::postsEachRollOnceInOrder_data() {

@@ -8,7 +8,6 @@
 #include "LogText.h"
 #include "RollStanding.h"
 #include "SqliteRollLog.h"
-#include "formKelvane.h"
 
 namespace kelvane {
 
@@ -17,6 +16,12 @@ namespace {
 std::size_t BytesOf(const LoggedRoll& row) {
     return sizeof(row) + row.character.size() + row.label.size() + row.notation.size() +
            row.dice.size() + row.shareRefusal.size();
+}
+
+// Whether the write is of that roll. A write holds its roll weakly, so that rolls waiting to
+// be written keep only the text of their dice, not the dice.
+bool IsOf(const std::weak_ptr<const RollRecord>& written, const RollRecordPtr& roll) {
+    return !written.owner_before(roll) && !roll.owner_before(written) && !written.expired();
 }
 
 }  // namespace
@@ -36,16 +41,6 @@ RollLogger::RollLogger(KelvaneDatabase& database, QObject* parent)
 
 RollLogger::~RollLogger() = default;
 
-void RollLogger::Attach(formKelvane& window) {
-    window_ = &window;
-    connect(&window, &formKelvane::rollShown, this, &RollLogger::Write);
-    connect(&window, &formKelvane::oddsShown, this, &RollLogger::WriteStanding);
-    connect(&window, &formKelvane::databaseStartedAfresh, this, &RollLogger::ResumeKeeping);
-    if (!keeping_) {
-        window.ShowLogMessage(NotKeptSentence());
-    }
-}
-
 void RollLogger::SetCharacter(const QString& character) { character_ = character.toStdString(); }
 
 QString RollLogger::NotKeptSentence() {
@@ -53,34 +48,33 @@ QString RollLogger::NotKeptSentence() {
     return tr("Rolls are not being kept: the roll log cannot be written.");
 }
 
-void RollLogger::Write(quint64 rollNumber, const RollShown& roll) {
-    Waiting waiting{.rollNumber = rollNumber, .add = true};
+void RollLogger::Keep(const RollRecordPtr& roll) {
+    Waiting waiting{.roll = roll, .add = true};
     waiting.row.rolledAt = QDateTime::currentMSecsSinceEpoch();
     waiting.row.character = character_;
-    waiting.row.label = roll.label;
-    waiting.row.notation = roll.name;
-    waiting.row.dice = CutDiceText(roll.dice);
-    waiting.row.total = roll.total;
+    waiting.row.label = roll->label;
+    waiting.row.notation = roll->name;
+    waiting.row.dice = ChatDice(*roll, kLoggedDice);
+    waiting.row.total = roll->total;
     if (waitingBytes_ + BytesOf(waiting.row) > kMaxWaitingBytes) {
         return;
     }
     Wait(std::move(waiting));
 }
 
-void RollLogger::WriteStanding(quint64 rollNumber, const Distribution& odds) {
+void RollLogger::KeepStanding(const RollRecordPtr& roll, const Distribution& odds) {
     // A roll not yet written takes its standing with it.
     const auto unwritten = std::find_if(waiting_.begin(), waiting_.end(), [&](const Waiting& w) {
-        return w.add && w.rollNumber == rollNumber;
+        return w.add && IsOf(w.roll, roll);
     });
-    const std::int64_t total = unwritten != waiting_.end() ? unwritten->row.total : lastTotal_;
-    if (unwritten == waiting_.end() && (rollNumber != lastRollNumber_ || lastRowId_ == 0)) {
+    if (unwritten == waiting_.end() && (!IsOf(lastRoll_, roll) || lastRowId_ == 0)) {
         return;
     }
-    const std::optional<Standing> standing = StandingOf(odds, total);
+    const std::optional<Standing> standing = StandingOf(odds, roll->total);
     if (!standing) {
         return;
     }
-    Waiting written{.rollNumber = rollNumber, .standing = true};
+    Waiting written{.roll = roll, .standing = true};
     written.row.id = lastRowId_;
     LoggedRoll& row = unwritten != waiting_.end() ? unwritten->row : written.row;
     row.standing = standing->share;
@@ -97,7 +91,7 @@ void RollLogger::MarkShare(qint64 rowId, ShareState state, const QString& refusa
     if (rowId == 0) {
         return;
     }
-    Waiting mark{.share = true};
+    Waiting mark{.roll = {}, .share = true};
     mark.row.id = rowId;
     mark.row.share = state;
     mark.row.shareRefusal = refusal.toStdString();
@@ -118,11 +112,12 @@ bool RollLogger::WriteOne(Waiting& waiting) {
         if (waiting.add) {
             waiting.row.id = log_->Add(waiting.row);
             waiting.add = false;
-            lastRollNumber_ = waiting.rollNumber;
+            lastRoll_ = waiting.roll;
             lastRowId_ = waiting.row.id;
-            lastTotal_ = waiting.row.total;
             // A deque keeps its elements in place when a slot adds to it.
-            emit rollKept(waiting.rollNumber, waiting.row.id);
+            if (const RollRecordPtr roll = waiting.roll.lock()) {
+                emit rollKept(roll, waiting.row.id);
+            }
         }
         if (waiting.standing) {
             log_->SetStanding(waiting.row.id, *waiting.row.standing, waiting.row.spread,
@@ -170,8 +165,8 @@ void RollLogger::ShowKeeping(bool keeping) {
         retry_.start(nextRetry_);
         nextRetry_ = std::min(nextRetry_ * 2, kLastRetry);
     }
-    if (keeping != keeping_ && window_ != nullptr) {
-        window_->ShowLogMessage(keeping ? QString() : NotKeptSentence());
+    if (keeping != keeping_) {
+        emit keepingChanged(keeping ? QString() : NotKeptSentence());
     }
     keeping_ = keeping;
 }

@@ -6,7 +6,7 @@
 #include <utility>
 #include <variant>
 
-#include "formKelvane.h"
+#include "OddsLine.h"
 
 namespace kelvane {
 namespace {
@@ -103,31 +103,22 @@ void TableSharing::OutboxStartedAfresh() {
     PostNext();
 }
 
-void TableSharing::RollShown(quint64 rollNumber, const kelvane::RollShown& roll) {
+void TableSharing::RollShown(const RollRecordPtr& roll) {
     if (!shareEveryRoll_) return;
     FlushPendingRoll();
-    const qint64 key = lastKept_.first == rollNumber ? lastKept_.second : 0;
-    pendingRoll_.emplace(PendingRoll{
-        rollNumber,
-        key,
-        {.name = roll.name,
-         .label = roll.label,
-         .dice = std::string(table::FirstCharacters(roll.dice, table::kMostContentCharacters)),
-         .total = roll.total}});
+    const qint64 key = lastKept_.first == roll ? lastKept_.second : 0;
+    pendingRoll_.emplace(PendingRoll{roll, key});
     oddsTimer_.start();
 }
 
-void TableSharing::RollKept(quint64 rollNumber, qint64 rollKey) {
-    lastKept_ = {rollNumber, rollKey};
-    if (pendingRoll_ && pendingRoll_->number == rollNumber) pendingRoll_->key = rollKey;
+void TableSharing::RollKept(const RollRecordPtr& roll, qint64 rollKey) {
+    lastKept_ = {roll, rollKey};
+    if (pendingRoll_ && pendingRoll_->roll == roll) pendingRoll_->key = rollKey;
 }
 
-void TableSharing::OddsShown(quint64 rollNumber, const kelvane::Distribution& odds) {
-    if (!pendingRoll_ || pendingRoll_->number != rollNumber) return;
-    // The odds line's first part, such as "22 or more: 15.00 %".
-    const QString standing = formKelvane::OddsText(odds, pendingRoll_->roll.total)
-                                 .split(QStringLiteral("  ·  "))
-                                 .value(0);
+void TableSharing::OddsShown(const RollRecordPtr& roll, const Distribution& odds) {
+    if (!pendingRoll_ || pendingRoll_->roll != roll) return;
+    const QString standing = OddsLine::Standing(odds, roll->total);
     const PendingRoll pending = *std::exchange(pendingRoll_, std::nullopt);
     oddsTimer_.stop();
     AddToOutbox(pending, standing);
@@ -141,9 +132,11 @@ void TableSharing::FlushPendingRoll() {
 }
 
 void TableSharing::AddToOutbox(const PendingRoll& pending, const QString& standing) {
-    const kelvane::RollShown& roll = pending.roll;
-    const std::string content =
-        table::MessageContent({roll.label, roll.name, roll.dice, roll.total, Utf8(standing)});
+    const RollRecord& roll = *pending.roll;
+    // No message shows more dice than it has characters.
+    const std::string content = table::MessageContent(
+        {roll.label, roll.name, ChatDice(roll, table::kMostContentCharacters), roll.total,
+         Utf8(standing)});
     try {
         outbox_.Add(pending.key, content);
     } catch (const std::exception&) {

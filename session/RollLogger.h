@@ -8,19 +8,18 @@
 #include <memory>
 #include <string>
 
-#include "DiceEngine.h"
 #include "Distribution.h"
 #include "RollLog.h"
+#include "RollRecord.h"
 
 namespace kelvane {
 
 class KelvaneDatabase;
-class formKelvane;
 
-// Writes every roll a window shows to the roll log, before the window paints it, and its
-// standing once its odds are worked out. A log that cannot be written never stops a roll: the
-// window's band says that rolls are not being kept, the writes wait in order, and they are
-// made, each once, at the next roll or on a timer that tries again less and less often.
+// Writes every roll to the roll log, before the window paints it, and its standing once its
+// odds are worked out. A log that cannot be written never stops a roll: keepingChanged says
+// that rolls are not being kept, the writes wait in order, and they are made, each once, at
+// the next roll or on a timer that tries again less and less often.
 class RollLogger : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(RollLogger)
@@ -35,8 +34,12 @@ class RollLogger : public QObject {
     explicit RollLogger(KelvaneDatabase& database, QObject* parent = nullptr);
     ~RollLogger() override;
 
-    // Logs the window's rolls, and tells its band when they are not kept.
-    void Attach(formKelvane& window);
+    // Writes the roll; rollKept tells its row once it is written.
+    void Keep(const RollRecordPtr& roll);
+    // The roll's standing among the totals its odds give, with its row.
+    void KeepStanding(const RollRecordPtr& roll, const Distribution& odds);
+    // After the damage, the rolls not yet written go into the fresh database.
+    void ResumeKeeping();
     // The roll book's character, written with each roll from now on.
     void SetCharacter(const QString& character);
 
@@ -57,33 +60,30 @@ class RollLogger : public QObject {
   signals:
     // A roll was written, or its standing.
     void logChanged();
-    // The window's roll rollNumber was kept in the row rowId.
-    void rollKept(quint64 rollNumber, qint64 rowId);
+    // The roll was kept in the row rowId.
+    void rollKept(const kelvane::RollRecordPtr& roll, qint64 rowId);
+    // The band's sentence on the log: NotKeptSentence() while rolls are not kept, else empty.
+    void keepingChanged(const QString& sentence);
 
   private:
     // A write still to be made: the roll's row, then its standing and its share state, each
     // where its flag says so. row.id is the row's once it is written.
     struct Waiting {
-        quint64 rollNumber = 0;
+        std::weak_ptr<const RollRecord> roll;
         LoggedRoll row{};
         bool add = false;
         bool standing = false;
         bool share = false;
     };
 
-    void Write(quint64 rollNumber, const RollShown& roll);
-    void WriteStanding(quint64 rollNumber, const Distribution& odds);
     void Wait(Waiting waiting);
     // Makes the waiting writes, oldest first, until one fails.
     void WriteWaiting();
     [[nodiscard]] bool WriteOne(Waiting& waiting);
     void ShowKeeping(bool keeping);
-    // After the damage, the rolls not yet written go into the fresh database.
-    void ResumeKeeping();
 
     KelvaneDatabase& database_;
     std::unique_ptr<RollLog> log_;
-    formKelvane* window_ = nullptr;
     std::string character_;
     qint64 sessionStart_ = 0;
     bool keeping_ = true;
@@ -93,9 +93,8 @@ class RollLogger : public QObject {
     QTimer retry_;
     std::chrono::milliseconds nextRetry_ = kFirstRetry;
     // The newest roll written, whose odds may still come.
-    quint64 lastRollNumber_ = 0;
+    std::weak_ptr<const RollRecord> lastRoll_;
     std::int64_t lastRowId_ = 0;
-    std::int64_t lastTotal_ = 0;
 };
 
 }  // namespace kelvane

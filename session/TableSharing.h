@@ -9,9 +9,9 @@
 #include <set>
 #include <utility>
 
-#include "DiceEngine.h"
 #include "Distribution.h"
 #include "PostingPolicy.h"
+#include "RollRecord.h"
 #include "TableMessage.h"
 #include "TableOutbox.h"
 #include "WebhookAddress.h"
@@ -54,14 +54,14 @@ class TableSharing final : public QObject {
     // The band's status line: "Shared", "3 rolls waiting to be shared", or what went wrong.
     [[nodiscard]] QString StatusText() const;
 
-    // The window's rolls and their odds; a roll goes to the outbox with its standing once its
-    // odds come, or without after kOddsWaitMilliseconds or when the next roll comes first.
-    void RollShown(quint64 rollNumber, const kelvane::RollShown& roll);
-    void OddsShown(quint64 rollNumber, const kelvane::Distribution& odds);
-    // The key that the roll rollNumber goes to the outbox under, such as its row in the roll
-    // log, so that its outcome can be told after a restart too; before or after RollShown.
-    // Rolls without one go under key 0.
-    void RollKept(quint64 rollNumber, qint64 rollKey);
+    // The rolls and their odds; a roll goes to the outbox with its standing once its odds
+    // come, or without after kOddsWaitMilliseconds or when the next roll comes first.
+    void RollShown(const kelvane::RollRecordPtr& roll);
+    void OddsShown(const kelvane::RollRecordPtr& roll, const kelvane::Distribution& odds);
+    // The key that the roll goes to the outbox under, such as its row in the roll log, so
+    // that its outcome can be told after a restart too; before or after RollShown. Rolls
+    // without one go under key 0.
+    void RollKept(const kelvane::RollRecordPtr& roll, qint64 rollKey);
 
     // Posts a message that says the table is set up, outside the outbox; testAnswered tells.
     void SendTestMessage(const QString& webhookUrl, const QString& name);
@@ -89,9 +89,8 @@ class TableSharing final : public QObject {
     };
 
     struct PendingRoll {
-        quint64 number = 0;
+        RollRecordPtr roll;
         qint64 key = 0;
-        kelvane::RollShown roll;
     };
 
     void AddToOutbox(const PendingRoll& pending, const QString& standing);
@@ -125,7 +124,8 @@ class TableSharing final : public QObject {
     std::optional<PendingRoll> pendingRoll_;
     // Outbox ids of messages Discord has taken or refused that are still to be removed.
     std::set<std::int64_t> answered_;
-    std::pair<quint64, qint64> lastKept_{0, 0};
+    // The roll kept last, and its key.
+    std::pair<RollRecordPtr, qint64> lastKept_{nullptr, 0};
 };
 
 }  // namespace kelvane
