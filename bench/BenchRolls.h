@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "RollLog.h"
+#include "platform/RollLog.h"
 
 namespace kelvane::bench {
 

@@ -12,14 +12,14 @@
 #include <variant>
 #include <vector>
 
-#include "DiceEngine.h"
-#include "Distribution.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
-#include "MersenneRandomSource.h"
-#include "Notation.h"
+#include "engine/DiceEngine.h"
+#include "engine/Distribution.h"
+#include "engine/Notation.h"
+#include "platform/MersenneRandomSource.h"
+#include "tests/support/MemoryCaption.h"
+#include "tests/support/MemoryCheckBox.h"
+#include "tests/support/MemoryClipboard.h"
+#include "tests/support/MemoryList.h"
 
 namespace {
 

@@ -15,13 +15,13 @@
 #include <optional>
 #include <string>
 
-#include "BenchRolls.h"
-#include "KelvaneDatabase.h"
-#include "LogExport.h"
-#include "PaintWatcher.h"
-#include "RollLogger.h"
-#include "SqliteRollLog.h"
-#include "frmRollLog.h"
+#include "bench/BenchRolls.h"
+#include "bench/PaintWatcher.h"
+#include "platform/rolllog/SqliteRollLog.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "session/RollLogger.h"
+#include "ui/log/LogExport.h"
+#include "ui/log/RollLogWindow.h"
 
 namespace {
 
@@ -168,7 +168,7 @@ using bench::PaintWatcher;
 void OpenWindowMillion(benchmark::State& state) {
     KelvaneDatabase database(MillionRollLog());
     RollLogger logger(database);
-    frmRollLog window(logger, [](const QString&) {});
+    RollLogWindow window(logger, [](const QString&) {});
     auto& table = *window.findChild<QTableView*>(QStringLiteral("tblLog"));
     PaintWatcher tablePaint(*table.viewport());
     for (auto _ : state) {
@@ -189,7 +189,7 @@ BENCHMARK(OpenWindowMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
 void SearchWindowMillion(benchmark::State& state) {
     KelvaneDatabase database(MillionRollLog());
     RollLogger logger(database);
-    frmRollLog window(logger, [](const QString&) {});
+    RollLogWindow window(logger, [](const QString&) {});
     window.ShowWindow();
     auto& table = *window.findChild<QTableView*>(QStringLiteral("tblLog"));
     auto& search = *window.findChild<QLineEdit*>(QStringLiteral("txtSearch"));

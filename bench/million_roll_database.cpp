@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "BenchRolls.h"
-#include "KelvaneDatabase.h"
-#include "SqliteRollLog.h"
+#include "bench/BenchRolls.h"
+#include "platform/rolllog/SqliteRollLog.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {

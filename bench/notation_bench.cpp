@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "DiceEngine.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
-#include "MersenneRandomSource.h"
-#include "Notation.h"
+#include "engine/DiceEngine.h"
+#include "engine/Notation.h"
+#include "platform/MersenneRandomSource.h"
+#include "tests/support/MemoryCaption.h"
+#include "tests/support/MemoryCheckBox.h"
+#include "tests/support/MemoryClipboard.h"
+#include "tests/support/MemoryList.h"
 
 namespace {
 

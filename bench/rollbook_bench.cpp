@@ -10,10 +10,10 @@
 #include <variant>
 #include <vector>
 
-#include "KelvaneDatabase.h"
-#include "RollBookFile.h"
-#include "RollBookPanel.h"
-#include "SqliteRollBook.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "platform/storage/SqliteRollBook.h"
+#include "ui/main/RollBookFile.h"
+#include "ui/main/RollBookPanel.h"
 
 namespace {
 

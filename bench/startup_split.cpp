@@ -28,9 +28,9 @@
 #include <string>
 #include <vector>
 
-#include "ApplicationIcon.h"
-#include "PrivateDataFolder.h"
-#include "formKelvane.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "ui/ApplicationIcon.h"
+#include "ui/main/formKelvane.h"
 
 extern char** environ;
 

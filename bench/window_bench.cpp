@@ -30,15 +30,15 @@
 #include <utility>
 #include <vector>
 
-#include "EngineBench.h"
-#include "MersenneRandomSource.h"
-#include "PaintWatcher.h"
-#include "PrivateDataFolder.h"
-#include "RollLogger.h"
-#include "SqliteTableOutbox.h"
-#include "TableSharing.h"
-#include "WebhookPoster.h"
-#include "formKelvane.h"
+#include "bench/PaintWatcher.h"
+#include "platform/MersenneRandomSource.h"
+#include "platform/storage/SqliteTableOutbox.h"
+#include "session/RollLogger.h"
+#include "session/TableSharing.h"
+#include "session/WebhookPoster.h"
+#include "tests/support/EngineBench.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "ui/main/formKelvane.h"
 
 namespace {
 
@@ -150,8 +150,7 @@ struct WindowRig {
     // painted: left to come during the next roll, they would be counted in its time.
     [[gnu::noinline]] void Settle() {
         const QModelIndex lastRow = list.model()->index(list.model()->rowCount() - 1, 0);
-        while (!list.visualRect(lastRow).isValid() || oddsRoll != lastRoll ||
-               !chartPaint.painted) {
+        while (!list.visualRect(lastRow).isValid() || oddsRoll != lastRoll || !chartPaint.painted) {
             QCoreApplication::processEvents();
         }
     }

@@ -1,4 +1,4 @@
-#include "CountConversion.h"
+#include "engine/CountConversion.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <system_error>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 namespace kelvane {
 

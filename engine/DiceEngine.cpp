@@ -1,4 +1,4 @@
-#include "DiceEngine.h"
+#include "engine/DiceEngine.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <string_view>
 #include <utility>
 
-#include "NotationRoll.h"
-#include "NumberText.h"
+#include "engine/NotationRoll.h"
+#include "engine/NumberText.h"
 
 namespace kelvane {
 
@@ -110,8 +110,8 @@ RollRecord DiceEngine::sRollDice(const std::int16_t& m, const std::int16_t& n, L
 }
 
 std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_view text,
-                                                                   ListTarget& lOut,
-                                                                   CaptionTarget& tOut) {
+                                                                   ListTarget& list,
+                                                                   CaptionTarget& total) {
     auto parsed = notation::Parse(text);
     if (const auto* error = std::get_if<notation::Error>(&parsed)) {
         return *error;
@@ -186,16 +186,16 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     }
 
     if (roll.diceThrown > 1) {
-        lOut.RemoveAllItems();
+        list.RemoveAllItems();
     }
     resultFrame_.SetCaption(captionOf_(record.name));
-    lOut.AddItems(std::move(lines));
+    list.AddItems(std::move(lines));
     record.terms = std::move(roll.terms);
     record.rolled = std::move(expression);
     if (copy) {
         clipboard_.SetText(ChatLine(record).append(kLineEnd));
     }
-    tOut.SetCaption(NumberText(record.total));
+    total.SetCaption(NumberText(record.total));
     return record;
 }
 

@@ -7,13 +7,13 @@
 #include <utility>
 #include <variant>
 
-#include "CaptionTarget.h"
-#include "CheckBoxSource.h"
-#include "ClipboardTarget.h"
-#include "ListTarget.h"
-#include "Notation.h"
-#include "RandomSource.h"
-#include "RollRecord.h"
+#include "engine/Notation.h"
+#include "engine/RollRecord.h"
+#include "platform/CaptionTarget.h"
+#include "platform/CheckBoxSource.h"
+#include "platform/ClipboardTarget.h"
+#include "platform/ListTarget.h"
+#include "platform/RandomSource.h"
 
 namespace kelvane {
 
@@ -57,13 +57,13 @@ class DiceEngine {
     RollRecord sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
                          CaptionTarget& tOut);
 
-    // Rolls dice notation, such as 4d6dl1+2, into lOut and tOut as the die buttons write their
+    // Rolls dice notation, such as 4d6dl1+2, into list and total as the die buttons write their
     // rolls: a line for each die with its marks, then a line naming the roll and its total; the
     // list is emptied first when more than one die is thrown. The clipboard receives one line
     // in the form chat dice bots use, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15". A notation
     // that cannot be rolled changes nothing and comes back as the error.
-    std::variant<RollRecord, notation::Error> RollNotation(std::string_view text,
-                                                           ListTarget& lOut, CaptionTarget& tOut);
+    std::variant<RollRecord, notation::Error> RollNotation(std::string_view text, ListTarget& list,
+                                                           CaptionTarget& total);
     void SetMarkWords(MarkWords words) { markWords_ = std::move(words); }
 
   private:

@@ -1,5 +1,5 @@
 // The questions a distribution answers: the chance of a range of totals, and a quantile.
-#include "Distribution.h"
+#include "engine/Distribution.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "odds/Approximation.h"
+#include "engine/odds/Approximation.h"
 
 namespace kelvane {
 

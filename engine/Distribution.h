@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "Notation.h"
+#include "engine/Notation.h"
 
 namespace kelvane {
 

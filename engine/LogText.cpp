@@ -1,23 +1,6 @@
-#include "LogText.h"
+#include "engine/LogText.h"
 
 namespace kelvane {
-
-std::string CutDiceText(std::string_view dice, std::size_t limit) {
-    // Chat-line dice hold commas only between the values of a term, and no empty values: a die
-    // ends at each comma, and at each closing bracket but that of an empty term, "[]".
-    std::size_t count = 0;
-    std::size_t cut = 0;
-    for (std::size_t i = 0; i < dice.size(); ++i) {
-        const bool endsDie = dice[i] == ',' || (dice[i] == ']' && (i == 0 || dice[i - 1] != '['));
-        if (endsDie && ++count == limit) {
-            cut = i;
-        }
-    }
-    if (limit == 0 || count <= limit) {
-        return std::string(dice);
-    }
-    return std::string(dice.substr(0, cut)) + ", …] (" + std::to_string(count) + " dice)";
-}
 
 void CsvWriter::WriteRow(std::span<const std::string> fields) {
     bool first = true;

@@ -1,19 +1,10 @@
 #pragma once
 
-#include <cstddef>
 #include <ostream>
 #include <span>
 #include <string>
-#include <string_view>
 
 namespace kelvane {
-
-// The most dice a logged roll keeps of its chat-line dice.
-inline constexpr std::size_t kLoggedDice = 10'000;
-
-// Chat-line dice such as "[4, 5, 4, 1d]+[2]" cut after the first `limit` dice, with "…" and the
-// count of them all: "[4, 5, …] (1000000 dice)". Shorter texts come back as they are.
-[[nodiscard]] std::string CutDiceText(std::string_view dice, std::size_t limit = kLoggedDice);
 
 // A table written as CSV the way RFC 4180 has it: UTF-8, fields joined by commas, records ended
 // by CRLF, and a field holding a comma, a quote or a line break quoted with its quotes doubled.

@@ -1,4 +1,4 @@
-#include "Notation.h"
+#include "engine/Notation.h"
 
 #include <cstdint>
 #include <limits>

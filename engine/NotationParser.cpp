@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "Notation.h"
-#include "NotationWriter.h"
-#include "NumberText.h"
-#include "odds/Throws.h"
+#include "engine/Notation.h"
+#include "engine/NotationWriter.h"
+#include "engine/NumberText.h"
+#include "engine/odds/Throws.h"
 
 namespace kelvane::notation {
 

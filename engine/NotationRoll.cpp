@@ -1,4 +1,4 @@
-#include "NotationRoll.h"
+#include "engine/NotationRoll.h"
 
 #include <algorithm>
 #include <cmath>

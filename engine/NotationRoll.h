@@ -4,8 +4,8 @@
 #include <variant>
 #include <vector>
 
-#include "Notation.h"
-#include "RandomSource.h"
+#include "engine/Notation.h"
+#include "platform/RandomSource.h"
 
 namespace kelvane::notation {
 

@@ -1,11 +1,11 @@
-#include "NotationWriter.h"
+#include "engine/NotationWriter.h"
 
 #include <cstddef>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace kelvane::notation {
 

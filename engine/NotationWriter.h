@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Notation.h"
+#include "engine/Notation.h"
 
 // What reading and writing the notation share: the parser measures a term by its written form.
 namespace kelvane::notation {

@@ -1,11 +1,11 @@
-#include "RollRecord.h"
+#include "engine/RollRecord.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
 
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 namespace kelvane {
 

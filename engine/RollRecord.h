@@ -8,9 +8,9 @@
 #include <variant>
 #include <vector>
 
-#include "Distribution.h"
-#include "Notation.h"
-#include "NotationRoll.h"
+#include "engine/Distribution.h"
+#include "engine/Notation.h"
+#include "engine/NotationRoll.h"
 
 namespace kelvane {
 
@@ -35,6 +35,8 @@ struct RollRecord {
 using RollRecordPtr = std::shared_ptr<const RollRecord>;
 
 inline constexpr std::size_t kAllDice = std::numeric_limits<std::size_t>::max();
+// The most dice a logged roll keeps of its chat dice.
+inline constexpr std::size_t kLoggedDice = 10'000;
 
 // The roll's dice as chat dice bots write them, such as "[4, 5, 4, 1d]+2" for 4d6dl1+2 or
 // "[4, 5, 2]" for three die-button dice. After mostDice dice the rest of the roll is left out

@@ -1,4 +1,4 @@
-#include "RollStanding.h"
+#include "engine/RollStanding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "Distribution.h"
-#include "RollLog.h"
+#include "engine/Distribution.h"
+#include "platform/RollLog.h"
 
 namespace kelvane {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "CountConversion.h"
-#include "CountModel.h"
-#include "RuntimeError.h"
+#include "engine/CountConversion.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/CountModel.h"
 
 // Any bytes as a box's text: the conversion gives the model's count or its overflow error, and
 // nothing else.

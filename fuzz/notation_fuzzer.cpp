@@ -8,10 +8,10 @@
 #include <string_view>
 #include <variant>
 
-#include "Distribution.h"
-#include "EngineBench.h"
-#include "NotationRoll.h"
-#include "ScriptedRandomSource.h"
+#include "engine/Distribution.h"
+#include "engine/NotationRoll.h"
+#include "tests/support/EngineBench.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 namespace {
 

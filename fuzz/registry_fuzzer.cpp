@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "InMemoryRegistry.h"
-#include "RuntimeError.h"
-#include "SysInfoLauncher.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/InMemoryRegistry.h"
+#include "ui/about/SysInfoLauncher.h"
 
 namespace {
 

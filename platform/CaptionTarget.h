@@ -1,13 +1,14 @@
 #pragma once
 
-#include "Interface.h"
 #include <string_view>
+
+#include "platform/Interface.h"
 
 namespace kelvane {
 
 // A label, frame or window whose caption the program sets.
 class CaptionTarget : Interface {
-public:
+  public:
     virtual ~CaptionTarget() = default;
 
     virtual void SetCaption(std::string_view caption) = 0;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 
 // A check box as the program reads it: 0 when clear, not 0 when ticked.
 class CheckBoxSource : Interface {
-public:
+  public:
     virtual ~CheckBoxSource() = default;
 
     [[nodiscard]] virtual int Value() const = 0;

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "Interface.h"
 #include <string_view>
+
+#include "platform/Interface.h"
 
 namespace kelvane {
 
 // The system clipboard, given plain text.
 class ClipboardTarget : Interface {
-public:
+  public:
     virtual ~ClipboardTarget() = default;
 
     virtual void SetText(std::string_view text) = 0;

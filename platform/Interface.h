@@ -5,13 +5,13 @@ namespace kelvane {
 // Base of the platform's abstract interfaces: they are used through references only, never
 // copied or moved, and destroyed through their most derived type.
 class Interface {
-public:
+  public:
     Interface(const Interface&) = delete;
     Interface& operator=(const Interface&) = delete;
     Interface(Interface&&) = delete;
     Interface& operator=(Interface&&) = delete;
 
-protected:
+  protected:
     Interface() = default;
     ~Interface() = default;
 };

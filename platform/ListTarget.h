@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Interface.h"
-#include "ListLines.h"
+#include "platform/Interface.h"
+#include "platform/ListLines.h"
 
 namespace kelvane {
 

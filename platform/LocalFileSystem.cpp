@@ -1,4 +1,4 @@
-#include "LocalFileSystem.h"
+#include "platform/LocalFileSystem.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -1,4 +1,4 @@
-#include "MersenneRandomSource.h"
+#include "platform/MersenneRandomSource.h"
 
 #include <chrono>
 #include <cstdint>

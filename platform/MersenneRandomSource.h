@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "RandomSource.h"
+#include "platform/RandomSource.h"
 
 namespace kelvane {
 

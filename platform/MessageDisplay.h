@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 
 // A message box with a single OK button and no icon, titled with the application's title.
 // Returns when the user has closed it.
 class MessageDisplay : Interface {
-public:
+  public:
     virtual ~MessageDisplay() = default;
 
     virtual void Show(const std::string& prompt) = 0;

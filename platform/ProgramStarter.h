@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 
@@ -10,7 +10,7 @@ namespace kelvane {
 // returns at once without waiting for it. The path names the program itself and never
 // passes through a shell. Raises a RuntimeError when the program cannot be started.
 class ProgramStarter : Interface {
-public:
+  public:
     virtual ~ProgramStarter() = default;
 
     virtual void Start(const std::string& path) = 0;

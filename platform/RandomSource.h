@@ -1,12 +1,12 @@
 #pragma once
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 
 // A uniform random source of single-precision numbers in [0, 1).
 class RandomSource : Interface {
-public:
+  public:
     virtual ~RandomSource() = default;
 
     // The next number r, 0 <= r < 1.

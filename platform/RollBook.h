@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 

@@ -9,14 +9,14 @@ namespace kelvane {
 // description, and is caught at the event boundary or, in the System Information launcher, by
 // the launcher itself.
 class RuntimeError : public std::runtime_error {
-public:
+  public:
     RuntimeError(int number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
     [[nodiscard]] int Number() const noexcept { return number_; }
     [[nodiscard]] std::string Description() const { return what(); }
 
-private:
+  private:
     int number_;
 };
 

@@ -1,4 +1,4 @@
-#include "DatabaseLocation.h"
+#include "session/DatabaseLocation.h"
 
 #include <QDir>
 #include <QStandardPaths>

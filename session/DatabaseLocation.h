@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "KelvaneDatabase.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "OddsLine.h"
+#include "session/OddsLine.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "Distribution.h"
+#include "engine/Distribution.h"
 
 namespace kelvane {
 

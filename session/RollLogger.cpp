@@ -1,13 +1,12 @@
-#include "RollLogger.h"
+#include "session/RollLogger.h"
 
 #include <QDateTime>
 #include <algorithm>
 #include <exception>
 
-#include "KelvaneDatabase.h"
-#include "LogText.h"
-#include "RollStanding.h"
-#include "SqliteRollLog.h"
+#include "engine/RollStanding.h"
+#include "platform/rolllog/SqliteRollLog.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 namespace kelvane {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "Distribution.h"
-#include "RollLog.h"
-#include "RollRecord.h"
+#include "engine/Distribution.h"
+#include "engine/RollRecord.h"
+#include "platform/RollLog.h"
 
 namespace kelvane {
 

@@ -1,7 +1,7 @@
-#include "RollSession.h"
+#include "session/RollSession.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QMetaObject>
 #include <QtConcurrent/QtConcurrentRun>
@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "SqliteRollBook.h"
-#include "SqliteTableOutbox.h"
-#include "TableSettings.h"
-#include "TableSharing.h"
-#include "UntrappedErrorHandler.h"
-#include "WebhookPoster.h"
+#include "platform/qt/UntrappedErrorHandler.h"
+#include "platform/storage/SqliteRollBook.h"
+#include "platform/storage/SqliteTableOutbox.h"
+#include "session/TableSettings.h"
+#include "session/TableSharing.h"
+#include "session/WebhookPoster.h"
 
 namespace kelvane {
 

@@ -7,11 +7,11 @@
 #include <atomic>
 #include <memory>
 
-#include "Distribution.h"
-#include "KelvaneDatabase.h"
-#include "NotationHistory.h"
-#include "RollLogger.h"
-#include "RollRecord.h"
+#include "engine/Distribution.h"
+#include "engine/RollRecord.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "session/NotationHistory.h"
+#include "session/RollLogger.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "TableSettings.h"
+#include "session/TableSettings.h"
 
 #include <QDir>
 #include <QFile>

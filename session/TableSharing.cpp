@@ -1,4 +1,4 @@
-#include "TableSharing.h"
+#include "session/TableSharing.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -6,7 +6,7 @@
 #include <utility>
 #include <variant>
 
-#include "OddsLine.h"
+#include "session/OddsLine.h"
 
 namespace kelvane {
 namespace {
@@ -36,15 +36,15 @@ TableSharing::TableSharing(TableOutbox& outbox, QString apiBase, const QString& 
 TableSharing::~TableSharing() = default;
 
 QString TableSharing::WebhookUrlSentence(const QString& url) {
-    const auto read = table::ReadWebhookUrl(Utf8(url));
-    if (std::holds_alternative<table::Webhook>(read)) return {};
-    switch (std::get<table::WebhookUrlProblem>(read)) {
-        case table::WebhookUrlProblem::Empty:
+    const auto read = sharing::ReadWebhookUrl(Utf8(url));
+    if (std::holds_alternative<sharing::Webhook>(read)) return {};
+    switch (std::get<sharing::WebhookUrlProblem>(read)) {
+        case sharing::WebhookUrlProblem::Empty:
             //: The Table dialog, when no webhook URL is pasted yet.
             return tr("Paste the webhook URL from the channel's settings, under Integrations.");
-        case table::WebhookUrlProblem::NotHttps:
+        case sharing::WebhookUrlProblem::NotHttps:
             return tr("The webhook URL must start with https://.");
-        case table::WebhookUrlProblem::NotDiscordHost:
+        case sharing::WebhookUrlProblem::NotDiscordHost:
             return tr("The webhook URL must be on discord.com.");
         default:
             //: Keep the example address as it is.
@@ -55,23 +55,23 @@ QString TableSharing::WebhookUrlSentence(const QString& url) {
 }
 
 QString TableSharing::NameSentence(const QString& name) {
-    switch (table::CheckName(Utf8(name))) {
-        case table::NameProblem::TooLong:
+    switch (sharing::CheckName(Utf8(name))) {
+        case sharing::NameProblem::TooLong:
             return tr("Discord takes names of at most 80 characters.");
-        case table::NameProblem::Reserved:
+        case sharing::NameProblem::Reserved:
             //: Keep "discord" and "clyde" as they are: Discord refuses names that hold them.
             return tr("Discord refuses names that contain \"discord\" or \"clyde\".");
-        case table::NameProblem::None:
+        case sharing::NameProblem::None:
             break;
     }
     return {};
 }
 
 std::optional<QString> TableSharing::AddressFor(const QString& webhookUrl) const {
-    const auto read = table::ReadWebhookUrl(Utf8(webhookUrl));
-    const auto* webhook = std::get_if<table::Webhook>(&read);
+    const auto read = sharing::ReadWebhookUrl(Utf8(webhookUrl));
+    const auto* webhook = std::get_if<sharing::Webhook>(&read);
     if (webhook == nullptr) return std::nullopt;
-    const auto address = table::PostAddress(*webhook, Utf8(apiBase_));
+    const auto address = sharing::PostAddress(*webhook, Utf8(apiBase_));
     if (!address) return std::nullopt;
     return QString::fromStdString(*address);
 }
@@ -134,8 +134,8 @@ void TableSharing::FlushPendingRoll() {
 void TableSharing::AddToOutbox(const PendingRoll& pending, const QString& standing) {
     const RollRecord& roll = *pending.roll;
     // No message shows more dice than it has characters.
-    const std::string content = table::MessageContent(
-        {roll.label, roll.name, ChatDice(roll, table::kMostContentCharacters), roll.total,
+    const std::string content = sharing::MessageContent(
+        {roll.label, roll.name, ChatDice(roll, sharing::kMostContentCharacters), roll.total,
          Utf8(standing)});
     try {
         outbox_.Add(pending.key, content);
@@ -187,18 +187,18 @@ void TableSharing::PostNext() {
     if (!next) return;
     posting_ = true;
     const QByteArray body = QByteArray::fromStdString(
-        table::MessageBody(next->content, Utf8(name_.isEmpty() ? characterName_ : name_)));
+        sharing::MessageBody(next->content, Utf8(name_.isEmpty() ? characterName_ : name_)));
     poster_.Post(*address_, body,
-                 [this, id = next->id, rollKey = next->rollKey](const table::PostAnswer& answer) {
+                 [this, id = next->id, rollKey = next->rollKey](const sharing::PostAnswer& answer) {
                      Answered(id, rollKey, answer);
                  });
 }
 
 void TableSharing::Answered(std::int64_t id, std::int64_t rollKey,
-                            const table::PostAnswer& answer) {
+                            const sharing::PostAnswer& answer) {
     posting_ = false;
-    const table::PostDecision decision = policy_.Decide(answer);
-    using Step = table::PostDecision::Step;
+    const sharing::PostDecision decision = policy_.Decide(answer);
+    using Step = sharing::PostDecision::Step;
     switch (decision.step) {
         case Step::Sent:
         case Step::Drop:
@@ -300,14 +300,14 @@ void TableSharing::SendTestMessage(const QString& webhookUrl, const QString& nam
         return;
     }
     //: Posted to the channel by "Send a test message".
-    const std::string content = table::EscapeMarkdown(Utf8(tr("Kelvane will share rolls here.")));
+    const std::string content = sharing::EscapeMarkdown(Utf8(tr("Kelvane will share rolls here.")));
     poster_.Post(*address,
                  QByteArray::fromStdString(
-                     table::MessageBody(content, Utf8(name.isEmpty() ? characterName_ : name))),
-                 [this](const table::PostAnswer& answer) {
-                     const auto decision = table::PostingPolicy().Decide(answer);
+                     sharing::MessageBody(content, Utf8(name.isEmpty() ? characterName_ : name))),
+                 [this](const sharing::PostAnswer& answer) {
+                     const auto decision = sharing::PostingPolicy().Decide(answer);
                      const QString reason = QString::fromStdString(decision.reason);
-                     using Step = table::PostDecision::Step;
+                     using Step = sharing::PostDecision::Step;
                      switch (decision.step) {
                          case Step::Sent:
                              emit testAnswered(tr("The test message was posted."));

@@ -9,13 +9,13 @@
 #include <set>
 #include <utility>
 
-#include "Distribution.h"
-#include "PostingPolicy.h"
-#include "RollRecord.h"
-#include "TableMessage.h"
-#include "TableOutbox.h"
-#include "WebhookAddress.h"
-#include "WebhookPoster.h"
+#include "engine/Distribution.h"
+#include "engine/RollRecord.h"
+#include "platform/TableOutbox.h"
+#include "session/WebhookPoster.h"
+#include "sharing/PostingPolicy.h"
+#include "sharing/TableMessage.h"
+#include "sharing/WebhookAddress.h"
 
 namespace kelvane {
 
@@ -99,7 +99,7 @@ class TableSharing final : public QObject {
     // Removes the messages Discord has answered for good; false, with sharing stopped until a
     // later try succeeds, while the outbox refuses.
     bool RemoveAnswered();
-    void Answered(std::int64_t id, std::int64_t rollKey, const table::PostAnswer& answer);
+    void Answered(std::int64_t id, std::int64_t rollKey, const sharing::PostAnswer& answer);
     void StopWith(Stop stop, const QString& reason = {});
     void Report();
     [[nodiscard]] static QString StopSentence(Stop stop, const QString& reason);
@@ -109,7 +109,7 @@ class TableSharing final : public QObject {
     std::unique_ptr<QLockFile> postingLock_;
     QString apiBase_;
     WebhookPoster poster_;
-    table::PostingPolicy policy_;
+    sharing::PostingPolicy policy_;
     QTimer retryTimer_;
     QTimer oddsTimer_;
     std::optional<QString> address_;

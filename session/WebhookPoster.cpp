@@ -1,4 +1,4 @@
-#include "WebhookPoster.h"
+#include "session/WebhookPoster.h"
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
@@ -31,10 +31,10 @@ void WebhookPoster::TrustCertificateFileFromEnvironment() {
 }
 
 void WebhookPoster::Post(const QString& address, const QByteArray& body,
-                         std::function<void(const table::PostAnswer&)> done) {
+                         std::function<void(const sharing::PostAnswer&)> done) {
     const QUrl url(address);
     if (url.scheme() != QLatin1String("https")) {
-        done(table::PostAnswer{0, {}, {}, true});
+        done(sharing::PostAnswer{0, {}, {}, true});
         return;
     }
     QNetworkRequest request(url);
@@ -48,7 +48,7 @@ void WebhookPoster::Post(const QString& address, const QByteArray& body,
     QNetworkReply* reply = network_->post(request, body);
     connect(reply, &QNetworkReply::finished, this, [reply, done = std::move(done)] {
         reply->deleteLater();
-        table::PostAnswer answer;
+        sharing::PostAnswer answer;
         const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         answer.status = status.isValid() ? status.toInt() : 0;
         answer.certificateRefused = reply->error() == QNetworkReply::SslHandshakeFailedError;

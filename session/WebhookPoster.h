@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "PostingPolicy.h"
+#include "sharing/PostingPolicy.h"
 
 class QNetworkAccessManager;
 
@@ -25,7 +25,7 @@ class WebhookPoster final : public QObject {
 
     // address is https:// by construction; done is called once, on the poster's thread.
     void Post(const QString& address, const QByteArray& body,
-              std::function<void(const table::PostAnswer&)> done);
+              std::function<void(const sharing::PostAnswer&)> done);
 
     // Trusts the certificates in the file SSL_CERT_FILE names, beside the system's own, as
     // OpenSSL does, so that a test server's certificate verifies on every TLS backend.

@@ -459,7 +459,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>frmRollLog</name>
+    <name>RollLogWindow</name>
     <message>
         <source>Roll log</source>
         <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
@@ -523,7 +523,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>frmTable</name>
+    <name>TableDialog</name>
     <message>
         <source>Table</source>
         <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
@@ -1022,7 +1022,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>kelvane::frmRollLog</name>
+    <name>kelvane::RollLogWindow</name>
     <message>
         <source>This session</source>
         <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
@@ -1096,7 +1096,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>kelvane::frmTable</name>
+    <name>kelvane::TableDialog</name>
     <message>
         <source>Sending…</source>
         <extracomment>While the test message is on its way.</extracomment>

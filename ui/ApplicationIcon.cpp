@@ -1,4 +1,4 @@
-#include "ApplicationIcon.h"
+#include "ui/ApplicationIcon.h"
 
 #include <QApplication>
 #include <QIconEngine>

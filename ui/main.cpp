@@ -3,15 +3,15 @@
 #include <QString>
 #include <memory>
 
-#include "ApplicationIcon.h"
-#include "DatabaseLocation.h"
-#include "RollSession.h"
-#include "TableLink.h"
-#include "TableSettings.h"
-#include "TableSharing.h"
-#include "Translations.h"
-#include "formKelvane.h"
-#include "frmRollLog.h"
+#include "session/DatabaseLocation.h"
+#include "session/RollSession.h"
+#include "session/TableSettings.h"
+#include "session/TableSharing.h"
+#include "ui/ApplicationIcon.h"
+#include "ui/Translations.h"
+#include "ui/log/RollLogWindow.h"
+#include "ui/main/formKelvane.h"
+#include "ui/sharing/TableLink.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -43,11 +43,12 @@ int main(int argc, char* argv[]) {
             }
         });
     });
-    std::unique_ptr<kelvane::frmRollLog> logWindow;
+    std::unique_ptr<kelvane::RollLogWindow> logWindow;
     QObject::connect(&window, &kelvane::formKelvane::logRequested, &window, [&] {
         if (!logWindow) {
-            logWindow = std::make_unique<kelvane::frmRollLog>(
-                session.Logger(), [&window](const QString& text) { window.RollNotationText(text); });
+            logWindow = std::make_unique<kelvane::RollLogWindow>(
+                session.Logger(),
+                [&window](const QString& text) { window.RollNotationText(text); });
         }
         logWindow->ShowWindow();
     });

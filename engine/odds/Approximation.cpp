@@ -1,12 +1,12 @@
 // The normal curve and the moments that stand in for exact tables.
-#include "odds/Approximation.h"
+#include "engine/odds/Approximation.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "Distribution.h"
-#include "odds/Pool.h"
+#include "engine/Distribution.h"
+#include "engine/odds/Pool.h"
 
 namespace kelvane::odds {
 

@@ -3,8 +3,8 @@
 // The approximations for what exact tables cannot hold within the work: the normal curve,
 // moments of trimmed sums and quotients, and rough pools of exploding dice.
 
-#include "odds/Die.h"
-#include "odds/Value.h"
+#include "engine/odds/Die.h"
+#include "engine/odds/Value.h"
 
 namespace kelvane::odds {
 

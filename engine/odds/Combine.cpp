@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "odds/Approximation.h"
-#include "odds/Value.h"
+#include "engine/odds/Approximation.h"
+#include "engine/odds/Value.h"
 
 namespace kelvane::odds {
 

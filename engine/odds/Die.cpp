@@ -1,10 +1,10 @@
 // One die's values: even faces or blocks of them, rerolls, and explosion chains.
-#include "odds/Die.h"
+#include "engine/odds/Die.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "odds/Approximation.h"
+#include "engine/odds/Approximation.h"
 
 namespace kelvane::odds {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "odds/Table.h"
+#include "engine/odds/Table.h"
 
 namespace kelvane::odds {
 

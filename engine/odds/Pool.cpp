@@ -1,12 +1,12 @@
 // Pools of dice: keep and drop by placing the dice face by face, success counts, and the
 // exploding pools whose extra dice are kept or dropped.
-#include "odds/Pool.h"
+#include "engine/odds/Pool.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "odds/Approximation.h"
+#include "engine/odds/Approximation.h"
 
 namespace kelvane::odds {
 

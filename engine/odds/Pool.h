@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "odds/Die.h"
-#include "odds/Value.h"
+#include "engine/odds/Die.h"
+#include "engine/odds/Value.h"
 
 namespace kelvane::odds {
 

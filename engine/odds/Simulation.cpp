@@ -1,11 +1,11 @@
 // Simulated odds: the roller's own rolls from a generator of their own with its fixed seed.
-#include "odds/Simulation.h"
+#include "engine/odds/Simulation.h"
 
 #include <algorithm>
 #include <variant>
 
-#include "MersenneRandomSource.h"
-#include "NotationRoll.h"
+#include "engine/NotationRoll.h"
+#include "platform/MersenneRandomSource.h"
 
 namespace kelvane::odds {
 

@@ -6,7 +6,7 @@
 #include <chrono>
 #include <vector>
 
-#include "odds/Table.h"
+#include "engine/odds/Table.h"
 
 namespace kelvane::odds {
 

@@ -1,5 +1,5 @@
 // The probability tables' arithmetic.
-#include "odds/Table.h"
+#include "engine/odds/Table.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "Notation.h"
+#include "engine/Notation.h"
 
 namespace kelvane::odds {
 

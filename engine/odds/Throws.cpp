@@ -1,12 +1,12 @@
 // The dice a roll throws: each die is thrown, rethrown while its reroll point matches, and
 // followed by one more die while its explosion point matches, each chain cut at the limit.
-#include "odds/Throws.h"
+#include "engine/odds/Throws.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "odds/Approximation.h"
+#include "engine/odds/Approximation.h"
 
 namespace kelvane::odds {
 

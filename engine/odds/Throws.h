@@ -3,7 +3,7 @@
 // How many dice a roll throws, explosions and rerolls included, and the chance that a roll
 // passes the most dice one roll may throw.
 
-#include "odds/Table.h"
+#include "engine/odds/Table.h"
 
 namespace kelvane::odds {
 

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "odds/Table.h"
+#include "engine/odds/Table.h"
 
 namespace kelvane::odds {
 

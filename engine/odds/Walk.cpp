@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "Distribution.h"
-#include "odds/Approximation.h"
-#include "odds/Pool.h"
-#include "odds/Simulation.h"
-#include "odds/Throws.h"
-#include "odds/Value.h"
+#include "engine/Distribution.h"
+#include "engine/odds/Approximation.h"
+#include "engine/odds/Pool.h"
+#include "engine/odds/Simulation.h"
+#include "engine/odds/Throws.h"
+#include "engine/odds/Value.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "DefaultFont.h"
+#include "platform/qt/DefaultFont.h"
 
 #include <QFont>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "NamedComboBox.h"
+#include "platform/qt/NamedComboBox.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

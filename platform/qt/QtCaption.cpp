@@ -1,9 +1,9 @@
-#include "QtCaption.h"
+#include "platform/qt/QtCaption.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
-#include "QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace kelvane {
 

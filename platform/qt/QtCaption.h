@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "CaptionTarget.h"
+#include "platform/CaptionTarget.h"
 
 class QGroupBox;
 class QLabel;

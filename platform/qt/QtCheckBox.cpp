@@ -1,4 +1,4 @@
-#include "QtCheckBox.h"
+#include "platform/qt/QtCheckBox.h"
 
 #include <QCheckBox>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckBoxSource.h"
+#include "platform/CheckBoxSource.h"
 
 class QCheckBox;
 

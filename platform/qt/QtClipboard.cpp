@@ -1,9 +1,9 @@
-#include "QtClipboard.h"
+#include "platform/qt/QtClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace kelvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ClipboardTarget.h"
+#include "platform/ClipboardTarget.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "QtMessageDisplay.h"
+#include "platform/qt/QtMessageDisplay.h"
 
 #include <QApplication>
 #include <QCoreApplication>

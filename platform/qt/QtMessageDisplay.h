@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "MessageDisplay.h"
+#include "platform/MessageDisplay.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
-#include "QtProgramStarter.h"
+#include "platform/qt/QtProgramStarter.h"
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 namespace kelvane {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ProgramStarter.h"
+#include "platform/ProgramStarter.h"
 
 namespace kelvane {
 

@@ -1,8 +1,8 @@
-#include "RollListModel.h"
+#include "platform/qt/RollListModel.h"
 
 #include <utility>
 
-#include "QtText.h"
+#include "platform/qt/QtText.h"
 
 namespace kelvane {
 

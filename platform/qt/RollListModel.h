@@ -2,8 +2,8 @@
 
 #include <QAbstractListModel>
 
-#include "ListLines.h"
-#include "ListTarget.h"
+#include "platform/ListLines.h"
+#include "platform/ListTarget.h"
 
 namespace kelvane {
 

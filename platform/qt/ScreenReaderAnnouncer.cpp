@@ -1,4 +1,4 @@
-#include "ScreenReaderAnnouncer.h"
+#include "platform/qt/ScreenReaderAnnouncer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

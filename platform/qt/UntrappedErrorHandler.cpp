@@ -1,4 +1,4 @@
-#include "UntrappedErrorHandler.h"
+#include "platform/qt/UntrappedErrorHandler.h"
 
 #include <QApplication>
 #include <QCoreApplication>

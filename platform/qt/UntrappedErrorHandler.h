@@ -4,7 +4,7 @@
 #include <new>
 #include <utility>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 class QWidget;
 

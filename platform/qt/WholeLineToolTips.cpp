@@ -1,4 +1,4 @@
-#include "WholeLineToolTips.h"
+#include "platform/qt/WholeLineToolTips.h"
 
 #include <QAbstractItemView>
 #include <QHelpEvent>

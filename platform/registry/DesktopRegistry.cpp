@@ -1,4 +1,4 @@
-#include "DesktopRegistry.h"
+#include "platform/registry/DesktopRegistry.h"
 
 #include <unistd.h>
 

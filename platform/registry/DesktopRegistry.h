@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace kelvane {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "Interface.h"
+#include "platform/Interface.h"
 
 namespace kelvane {
 

@@ -1,9 +1,9 @@
-#include "SystemRegistry.h"
+#include "platform/registry/SystemRegistry.h"
 
 #ifdef _WIN32
-#include "WindowsRegistry.h"
+#include "platform/registry/WindowsRegistry.h"
 #else
-#include "DesktopRegistry.h"
+#include "platform/registry/DesktopRegistry.h"
 #endif
 
 namespace kelvane {

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace kelvane {
 

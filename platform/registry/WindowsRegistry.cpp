@@ -1,4 +1,4 @@
-#include "WindowsRegistry.h"
+#include "platform/registry/WindowsRegistry.h"
 
 #include <windows.h>
 

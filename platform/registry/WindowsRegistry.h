@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace kelvane {
 

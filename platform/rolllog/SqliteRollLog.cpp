@@ -1,4 +1,4 @@
-#include "SqliteRollLog.h"
+#include "platform/rolllog/SqliteRollLog.h"
 
 #include <sqlite3.h>
 

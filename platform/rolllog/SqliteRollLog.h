@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "RollLog.h"
-#include "SqliteDatabase.h"
+#include "platform/RollLog.h"
+#include "platform/storage/SqliteDatabase.h"
 
 namespace kelvane {
 

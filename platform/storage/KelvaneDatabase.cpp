@@ -1,4 +1,4 @@
-#include "KelvaneDatabase.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 #include <sqlite3.h>
 
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "Schema.h"
+#include "platform/storage/Schema.h"
 
 namespace kelvane {
 

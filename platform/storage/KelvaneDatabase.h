@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "SqliteDatabase.h"
-#include "WalCheckpointer.h"
+#include "platform/storage/SqliteDatabase.h"
+#include "platform/storage/WalCheckpointer.h"
 
 namespace kelvane {
 

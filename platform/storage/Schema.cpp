@@ -1,4 +1,4 @@
-#include "Schema.h"
+#include "platform/storage/Schema.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "SqliteDatabase.h"
+#include "platform/storage/SqliteDatabase.h"
 
 #include <sqlite3.h>
 

@@ -1,4 +1,4 @@
-#include "SqliteRollBook.h"
+#include "platform/storage/SqliteRollBook.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RollBook.h"
-#include "SqliteDatabase.h"
+#include "platform/RollBook.h"
+#include "platform/storage/SqliteDatabase.h"
 
 namespace kelvane {
 

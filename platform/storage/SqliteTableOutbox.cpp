@@ -1,4 +1,4 @@
-#include "SqliteTableOutbox.h"
+#include "platform/storage/SqliteTableOutbox.h"
 
 namespace kelvane {
 

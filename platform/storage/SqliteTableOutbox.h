@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SqliteDatabase.h"
-#include "TableOutbox.h"
+#include "platform/TableOutbox.h"
+#include "platform/storage/SqliteDatabase.h"
 
 namespace kelvane {
 

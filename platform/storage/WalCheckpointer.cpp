@@ -1,4 +1,4 @@
-#include "WalCheckpointer.h"
+#include "platform/storage/WalCheckpointer.h"
 
 #include <sqlite3.h>
 

@@ -6,7 +6,7 @@
 #include <mutex>
 #include <thread>
 
-#include "SqliteDatabase.h"
+#include "platform/storage/SqliteDatabase.h"
 
 namespace kelvane {
 

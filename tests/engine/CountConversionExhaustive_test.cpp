@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "CountConversion.h"
-#include "CountModel.h"
-#include "RuntimeError.h"
+#include "engine/CountConversion.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/CountModel.h"
 
 namespace kelvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "CountConversion.h"
+#include "engine/CountConversion.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 namespace kelvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "DiceEngine.h"
+#include "engine/DiceEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "EngineBench.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
-#include "MersenneRandomSource.h"
-#include "ScriptedRandomSource.h"
+#include "platform/MersenneRandomSource.h"
+#include "tests/support/EngineBench.h"
+#include "tests/support/MemoryCaption.h"
+#include "tests/support/MemoryCheckBox.h"
+#include "tests/support/MemoryClipboard.h"
+#include "tests/support/MemoryList.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 namespace kelvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "Distribution.h"
+#include "engine/Distribution.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <variant>
 #include <vector>
 
-#include "MersenneRandomSource.h"
-#include "NotationRoll.h"
+#include "engine/NotationRoll.h"
+#include "platform/MersenneRandomSource.h"
 
 namespace kelvane {
 namespace {

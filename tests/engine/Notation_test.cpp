@@ -8,11 +8,11 @@
 #include <variant>
 #include <vector>
 
-#include "Distribution.h"
-#include "EngineBench.h"
-#include "MersenneRandomSource.h"
-#include "NotationRoll.h"
-#include "ScriptedRandomSource.h"
+#include "engine/Distribution.h"
+#include "engine/NotationRoll.h"
+#include "platform/MersenneRandomSource.h"
+#include "tests/support/EngineBench.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 namespace kelvane {
 namespace {

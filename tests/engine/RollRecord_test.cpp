@@ -1,4 +1,4 @@
-#include "RollRecord.h"
+#include "engine/RollRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DesktopRegistry.h"
+#include "platform/registry/DesktopRegistry.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

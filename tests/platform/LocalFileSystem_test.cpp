@@ -1,4 +1,4 @@
-#include "LocalFileSystem.h"
+#include "platform/LocalFileSystem.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

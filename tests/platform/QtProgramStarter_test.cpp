@@ -1,4 +1,4 @@
-#include "QtProgramStarter.h"
+#include "platform/qt/QtProgramStarter.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 namespace kelvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "WindowsRegistry.h"
+#include "platform/registry/WindowsRegistry.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "SysInfoLauncher.h"
+#include "ui/about/SysInfoLauncher.h"
 
 namespace kelvane {
 namespace {

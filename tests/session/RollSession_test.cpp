@@ -1,12 +1,12 @@
-#include "RollSession.h"
+#include "session/RollSession.h"
 
 #include <sqlite3.h>
 
 #include <QtTest>
 #include <memory>
 
-#include "DatabaseLocation.h"
-#include "PrivateDataFolder.h"
+#include "session/DatabaseLocation.h"
+#include "tests/support/PrivateDataFolder.h"
 
 namespace kelvane {
 

@@ -5,12 +5,12 @@
 #include <utility>
 #include <vector>
 
-#include "DiceEngine.h"
-#include "MemoryCaption.h"
-#include "MemoryCheckBox.h"
-#include "MemoryClipboard.h"
-#include "MemoryList.h"
-#include "RandomSource.h"
+#include "engine/DiceEngine.h"
+#include "platform/RandomSource.h"
+#include "tests/support/MemoryCaption.h"
+#include "tests/support/MemoryCheckBox.h"
+#include "tests/support/MemoryClipboard.h"
+#include "tests/support/MemoryList.h"
 
 namespace kelvane::testing {
 

@@ -1,4 +1,4 @@
-#include "InMemoryRegistry.h"
+#include "tests/support/InMemoryRegistry.h"
 
 #include <utility>
 

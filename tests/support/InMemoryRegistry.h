@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "Registry.h"
+#include "platform/registry/Registry.h"
 
 namespace kelvane {
 

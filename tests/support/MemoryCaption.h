@@ -3,20 +3,20 @@
 #include <string>
 #include <utility>
 
-#include "CaptionTarget.h"
+#include "platform/CaptionTarget.h"
 
 namespace kelvane {
 
 // A caption held in memory, for running the engine without a window.
 class MemoryCaption final : public CaptionTarget {
-public:
+  public:
     explicit MemoryCaption(std::string caption = {}) : caption_(std::move(caption)) {}
     ~MemoryCaption() override = default;
 
     void SetCaption(std::string_view caption) override { caption_ = caption; }
     [[nodiscard]] const std::string& Caption() const noexcept { return caption_; }
 
-private:
+  private:
     std::string caption_;
 };
 

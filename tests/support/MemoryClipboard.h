@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "ClipboardTarget.h"
+#include "platform/ClipboardTarget.h"
 
 namespace kelvane {
 
 // A clipboard held in memory, for running the engine without a window.
 class MemoryClipboard final : public ClipboardTarget {
-public:
+  public:
     MemoryClipboard() = default;
     ~MemoryClipboard() override = default;
 
@@ -19,7 +19,7 @@ public:
     [[nodiscard]] const std::string& Text() const noexcept { return text_; }
     [[nodiscard]] int Writes() const noexcept { return writes_; }
 
-private:
+  private:
     std::string text_;
     int writes_ = 0;
 };

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ListTarget.h"
+#include "platform/ListTarget.h"
 
 namespace kelvane {
 

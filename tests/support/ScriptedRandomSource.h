@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
-#include "RandomSource.h"
+#include "platform/RandomSource.h"
 
 namespace kelvane::testing {
 
 // Hands out a fixed script of draws, over and over, so that the values a roll shows are known.
 class ScriptedRandomSource final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandomSource(std::vector<float> draws) : draws_(std::move(draws)) {}
     ~ScriptedRandomSource() override = default;
 
@@ -23,7 +23,7 @@ public:
 
     [[nodiscard]] int Reseeds() const noexcept { return reseeds_; }
 
-private:
+  private:
     std::vector<float> draws_;
     std::size_t next_ = 0;
     int reseeds_ = 0;

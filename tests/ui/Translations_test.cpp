@@ -1,4 +1,4 @@
-#include "Translations.h"
+#include "ui/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,23 +16,23 @@
 #include <map>
 #include <memory>
 
-#include "KelvaneDatabase.h"
-#include "PrivateDataFolder.h"
-#include "RollBookPanel.h"
-#include "RollLogModel.h"
-#include "RollSession.h"
-#include "RollLogger.h"
-#include "ScriptedRandomSource.h"
-#include "TableSettings.h"
-#include "TableSharing.h"
-#include "formKelvane.h"
-#include "frmAbout.h"
-#include "frmRollLog.h"
-#include "frmTable.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "session/RollLogger.h"
+#include "session/RollSession.h"
+#include "session/TableSettings.h"
+#include "session/TableSharing.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "tests/support/ScriptedRandomSource.h"
+#include "ui/about/frmAbout.h"
+#include "ui/log/RollLogModel.h"
+#include "ui/log/RollLogWindow.h"
+#include "ui/main/RollBookPanel.h"
+#include "ui/main/formKelvane.h"
+#include "ui/sharing/TableDialog.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;
-using kelvane::frmTable;
+using kelvane::TableDialog;
 using kelvane::TableSharing;
 using kelvane::Translations;
 using kelvane::testing::ScriptedRandomSource;
@@ -254,7 +254,7 @@ private slots:
             VerifyCaptionsFit(window);
         }
         tableStatus.setText(TableSharing::tr("Shared"));
-        frmTable table(kelvane::TableSettings{}, QString());
+        TableDialog table(kelvane::TableSettings{}, QString());
         table.show();
         auto& tableMessage = *table.findChild<QLabel*>("lblTableMessage");
         for (const char* url : {"", "http://x", "https://x/", "https://discord.com/x"}) {
@@ -275,7 +275,7 @@ private slots:
         const QTemporaryDir data;
         kelvane::KelvaneDatabase database(data.filePath("kelvane.sqlite3").toStdString());
         kelvane::RollLogger logger(database);
-        kelvane::frmRollLog log(logger, [](const QString&) {});
+        kelvane::RollLogWindow log(logger, [](const QString&) {});
         log.ShowWindow();
         VerifyCaptionsFit(log);
         VerifyMnemonicsDistinct(table);

@@ -1,4 +1,4 @@
-#include "SysInfoLauncher.h"
+#include "ui/about/SysInfoLauncher.h"
 
 #include <array>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include <numeric>
 #include <string_view>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 namespace kelvane {
 

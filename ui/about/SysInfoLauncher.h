@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-#include "FileSystem.h"
-#include "MessageDisplay.h"
-#include "ProgramStarter.h"
-#include "Registry.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageDisplay.h"
+#include "platform/ProgramStarter.h"
+#include "platform/registry/Registry.h"
 
 namespace kelvane {
 

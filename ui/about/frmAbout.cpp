@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "ui/about/frmAbout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -17,9 +17,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ColourContrast.h"
-#include "DefaultFont.h"
-#include "SystemRegistry.h"
+#include "platform/qt/ColourContrast.h"
+#include "platform/qt/DefaultFont.h"
+#include "platform/registry/SystemRegistry.h"
 #include "ui_frmAbout.h"
 
 namespace kelvane {

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "LocalFileSystem.h"
-#include "QtMessageDisplay.h"
-#include "QtProgramStarter.h"
-#include "Registry.h"
-#include "SysInfoLauncher.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/qt/QtMessageDisplay.h"
+#include "platform/qt/QtProgramStarter.h"
+#include "platform/registry/Registry.h"
+#include "ui/about/SysInfoLauncher.h"
 
 class QCloseEvent;
 class QEvent;

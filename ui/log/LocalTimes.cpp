@@ -1,4 +1,4 @@
-#include "LocalTimes.h"
+#include "ui/log/LocalTimes.h"
 
 #include <QDateTime>
 #include <chrono>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "Notation.h"
+#include "engine/Notation.h"
 
 namespace kelvane {
 

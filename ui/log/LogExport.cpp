@@ -1,4 +1,4 @@
-#include "LogExport.h"
+#include "ui/log/LogExport.h"
 
 #include <QSaveFile>
 #include <ostream>
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "LocalTimes.h"
-#include "LogText.h"
-#include "RollLogModel.h"
+#include "engine/LogText.h"
+#include "ui/log/LocalTimes.h"
+#include "ui/log/RollLogModel.h"
 
 namespace kelvane {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "RollLog.h"
+#include "platform/RollLog.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "LogPeriod.h"
+#include "ui/log/LogPeriod.h"
 
 #include <QDate>
 

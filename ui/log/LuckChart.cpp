@@ -1,4 +1,4 @@
-#include "LuckChart.h"
+#include "ui/log/LuckChart.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ChartLabels.h"
-#include "ColourContrast.h"
+#include "platform/qt/ChartLabels.h"
+#include "platform/qt/ColourContrast.h"
 
 namespace kelvane {
 

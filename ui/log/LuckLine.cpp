@@ -1,10 +1,10 @@
-#include "LuckLine.h"
+#include "ui/log/LuckLine.h"
 
 #include <QLocale>
 #include <QStringList>
 #include <cmath>
 
-#include "RollStanding.h"
+#include "engine/RollStanding.h"
 
 namespace kelvane {
 

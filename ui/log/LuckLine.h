@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "RollLog.h"
+#include "platform/RollLog.h"
 
 namespace kelvane {
 

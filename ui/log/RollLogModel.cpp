@@ -1,4 +1,4 @@
-#include "RollLogModel.h"
+#include "ui/log/RollLogModel.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -6,16 +6,14 @@
 #include <cmath>
 #include <exception>
 
+#include "platform/qt/QtText.h"
+
 namespace kelvane {
 
 namespace {
 
 // Rows read at a time: a few screens, read in well under a frame.
 constexpr std::size_t kPageSize = 256;
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 }  // namespace
 
@@ -120,7 +118,7 @@ QString RollLogModel::SharedText(const LoggedRoll& roll) {
             //: The roll log's Shared column: the roll waits in the outbox to be posted.
             return tr("waiting");
         case ShareState::kRefused:
-            return FromUtf8(roll.shareRefusal);
+            return ToQString(roll.shareRefusal);
         case ShareState::kNotShared:
             break;
     }
@@ -129,7 +127,7 @@ QString RollLogModel::SharedText(const LoggedRoll& roll) {
 
 QString RollLogModel::Line(const LoggedRoll& roll) {
     return QStringLiteral("%1: %2 = %3")
-        .arg(FromUtf8(roll.notation), FromUtf8(roll.dice), QString::number(roll.total));
+        .arg(ToQString(roll.notation), ToQString(roll.dice), QString::number(roll.total));
 }
 
 QString RollLogModel::TimeText(const LoggedRoll& roll) {
@@ -152,11 +150,11 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
         case kTime:
             return TimeText(roll);
         case kCharacter:
-            return FromUtf8(roll.character);
+            return ToQString(roll.character);
         case kRoll:
-            return FromUtf8(roll.label.empty() ? roll.notation : roll.label);
+            return ToQString(roll.label.empty() ? roll.notation : roll.label);
         case kDice:
-            return FromUtf8(roll.dice);
+            return ToQString(roll.dice);
         case kTotal:
             return QLocale().toString(static_cast<qlonglong>(roll.total));
         case kStanding:

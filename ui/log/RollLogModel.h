@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "RollLog.h"
+#include "platform/RollLog.h"
 
 namespace kelvane {
 

@@ -1,4 +1,4 @@
-#include "DistributionChart.h"
+#include "ui/main/DistributionChart.h"
 
 #include <QColor>
 #include <QEvent>
@@ -17,8 +17,8 @@
 #include <limits>
 #include <vector>
 
-#include "ChartLabels.h"
-#include "ColourContrast.h"
+#include "platform/qt/ChartLabels.h"
+#include "platform/qt/ColourContrast.h"
 
 namespace kelvane {
 

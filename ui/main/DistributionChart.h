@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "Distribution.h"
+#include "engine/Distribution.h"
 
 class QEvent;
 class QPaintEvent;

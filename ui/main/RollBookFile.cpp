@@ -1,4 +1,4 @@
-#include "RollBookFile.h"
+#include "ui/main/RollBookFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,18 +10,15 @@
 #include <QSaveFile>
 #include <string_view>
 
-#include "Notation.h"
-#include "formKelvane.h"
+#include "engine/Notation.h"
+#include "platform/qt/QtText.h"
+#include "ui/main/formKelvane.h"
 
 namespace kelvane {
 
 namespace {
 
 const QString kFormat = QStringLiteral("kelvane-roll-book");
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The line and column, both from 1, of a byte offset into the text.
 std::pair<int, int> LineAndColumn(const QByteArray& text, qsizetype offset) {
@@ -38,10 +35,10 @@ QByteArray RollBookFile::Write(const std::vector<CharacterRolls>& book) {
     for (const auto& character : book) {
         QJsonArray rolls;
         for (const auto& roll : character.rolls) {
-            rolls.append(QJsonObject{{QStringLiteral("name"), FromUtf8(roll.name)},
-                                     {QStringLiteral("notation"), FromUtf8(roll.notation)}});
+            rolls.append(QJsonObject{{QStringLiteral("name"), ToQString(roll.name)},
+                                     {QStringLiteral("notation"), ToQString(roll.notation)}});
         }
-        characters.append(QJsonObject{{QStringLiteral("name"), FromUtf8(character.name)},
+        characters.append(QJsonObject{{QStringLiteral("name"), ToQString(character.name)},
                                       {QStringLiteral("rolls"), rolls}});
     }
     const QJsonObject file{{QStringLiteral("format"), kFormat},

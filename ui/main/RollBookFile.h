@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "RollBook.h"
+#include "platform/RollBook.h"
 
 namespace kelvane {
 

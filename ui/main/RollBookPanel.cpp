@@ -1,4 +1,4 @@
-#include "RollBookPanel.h"
+#include "ui/main/RollBookPanel.h"
 
 #include <QDir>
 #include <QEvent>
@@ -15,24 +15,21 @@
 #include <string_view>
 #include <variant>
 
-#include "Notation.h"
-#include "RollBookFile.h"
-#include "SqliteRollBook.h"
-#include "formKelvane.h"
+#include "engine/Notation.h"
+#include "platform/qt/QtText.h"
+#include "platform/storage/SqliteRollBook.h"
+#include "ui/main/RollBookFile.h"
+#include "ui/main/formKelvane.h"
 #include "ui_RollBookPanel.h"
 
 namespace kelvane {
 
 namespace {
 
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The text a saved roll rolls: its notation, labelled with its name where that differs.
 QString RollText(const SavedRoll& roll) {
-    return roll.name == roll.notation ? FromUtf8(roll.notation)
-                                      : FromUtf8(roll.notation) + " # " + FromUtf8(roll.name);
+    return roll.name == roll.notation ? ToQString(roll.notation)
+                                      : ToQString(roll.notation) + " # " + ToQString(roll.name);
 }
 
 }  // namespace
@@ -42,18 +39,18 @@ RollBookPanel::RollBookPanel(QWidget* parent)
     ui->setupUi(this);
     ui->lstRollBook->installEventFilter(this);
     connect(ui->cboCharacter, &QComboBox::currentIndexChanged, this,
-            &RollBookPanel::cboCharacter_Change);
+            &RollBookPanel::ChooseCharacter);
     connect(ui->cboCharacter, &QComboBox::currentTextChanged, this,
-            &RollBookPanel::CharacterChanged);
+            &RollBookPanel::characterChanged);
     connect(ui->btnNewCharacter, &QPushButton::clicked, this,
-            &RollBookPanel::btnNewCharacter_Click);
+            &RollBookPanel::NewCharacter);
     connect(ui->btnRenameCharacter, &QPushButton::clicked, this,
-            &RollBookPanel::btnRenameCharacter_Click);
+            &RollBookPanel::RenameCharacter);
     connect(ui->btnDeleteCharacter, &QPushButton::clicked, this,
-            &RollBookPanel::btnDeleteCharacter_Click);
-    connect(ui->btnSaveRoll, &QPushButton::clicked, this, &RollBookPanel::btnSaveRoll_Click);
-    connect(ui->btnImport, &QPushButton::clicked, this, &RollBookPanel::btnImport_Click);
-    connect(ui->btnExport, &QPushButton::clicked, this, &RollBookPanel::btnExport_Click);
+            &RollBookPanel::DeleteCharacter);
+    connect(ui->btnSaveRoll, &QPushButton::clicked, this, &RollBookPanel::SaveRoll);
+    connect(ui->btnImport, &QPushButton::clicked, this, &RollBookPanel::ImportBook);
+    connect(ui->btnExport, &QPushButton::clicked, this, &RollBookPanel::ExportBook);
     connect(ui->lstRollBook, &QTreeWidget::itemClicked, this,
             [this](const QTreeWidgetItem* item) { RollRow(item); });
     connect(ui->lstRollBook, &QTreeWidget::itemChanged, this, &RollBookPanel::lstRollBook_Rename);
@@ -73,7 +70,7 @@ void RollBookPanel::Open(KelvaneDatabase& database, const QLineEdit& notationBox
     Reload();
     const QString state = DatabaseStateSentence(database);
     if (!state.isEmpty()) {
-        emit Message(state);
+        emit messageShown(state);
     }
 }
 
@@ -83,7 +80,7 @@ bool RollBookPanel::Store(Change change) {
         change();
         return true;
     } catch (const StorageError& error) {
-        emit Message(CannotSaveSentence(error.Code()));
+        emit messageShown(CannotSaveSentence(error.Code()));
         return false;
     }
 }
@@ -115,7 +112,7 @@ void RollBookPanel::Reload() {
         if (character.id == character_) {
             current = ui->cboCharacter->count();
         }
-        ui->cboCharacter->addItem(FromUtf8(character.name), QVariant::fromValue(character.id));
+        ui->cboCharacter->addItem(ToQString(character.name), QVariant::fromValue(character.id));
     }
     ui->cboCharacter->setCurrentIndex(current);
     character_ = characters[static_cast<std::size_t>(current)].id;
@@ -133,12 +130,12 @@ void RollBookPanel::ShowRolls(std::int64_t selectRoll) {
     items.reserve(static_cast<qsizetype>(rolls_.size()));
     QTreeWidgetItem* selected = nullptr;
     for (const auto& roll : rolls_) {
-        auto* item = new QTreeWidgetItem({FromUtf8(roll.name), FromUtf8(roll.notation)});
+        auto* item = new QTreeWidgetItem({ToQString(roll.name), ToQString(roll.notation)});
         item->setData(0, Qt::UserRole, QVariant::fromValue(roll.id));
         item->setFlags(item->flags() | Qt::ItemIsEditable);
         // A screen reader speaks the row's name and notation.
         item->setData(0, Qt::AccessibleTextRole,
-                      FromUtf8(roll.name) + QStringLiteral(", ") + FromUtf8(roll.notation));
+                      ToQString(roll.name) + QStringLiteral(", ") + ToQString(roll.notation));
         if (roll.id == selectRoll) {
             selected = item;
         }
@@ -156,7 +153,7 @@ std::int64_t RollBookPanel::CurrentRollId() const {
     return item != nullptr ? item->data(0, Qt::UserRole).toLongLong() : 0;
 }
 
-void RollBookPanel::cboCharacter_Change(int index) {
+void RollBookPanel::ChooseCharacter(int index) {
     if (index < 0) {
         return;
     }
@@ -165,7 +162,7 @@ void RollBookPanel::cboCharacter_Change(int index) {
     ShowRolls();
 }
 
-void RollBookPanel::btnNewCharacter_Click() {
+void RollBookPanel::NewCharacter() {
     bool accepted = false;
     const QString name =
         QInputDialog::getText(this, tr("New character"), tr("Name of the new character:"),
@@ -179,7 +176,7 @@ void RollBookPanel::btnNewCharacter_Click() {
         return;
     }
     if (!added) {
-        emit Message(tr("The book already has a character named %1.").arg(name));
+        emit messageShown(tr("The book already has a character named %1.").arg(name));
         return;
     }
     character_ = *added;
@@ -187,7 +184,7 @@ void RollBookPanel::btnNewCharacter_Click() {
     Reload();
 }
 
-void RollBookPanel::btnRenameCharacter_Click() {
+void RollBookPanel::RenameCharacter() {
     bool accepted = false;
     const QString name =
         QInputDialog::getText(this, tr("Rename character"), tr("New name of the character:"),
@@ -199,13 +196,13 @@ void RollBookPanel::btnRenameCharacter_Click() {
     bool renamed = false;
     if (Store([&] { renamed = book_->RenameCharacter(character_, name.toStdString()); })) {
         if (!renamed) {
-            emit Message(tr("The book already has a character named %1.").arg(name));
+            emit messageShown(tr("The book already has a character named %1.").arg(name));
         }
         Reload();
     }
 }
 
-void RollBookPanel::btnDeleteCharacter_Click() {
+void RollBookPanel::DeleteCharacter() {
     const QString name = ui->cboCharacter->currentText();
     //: %1 is the character's name; %2 the number of its saved rolls.
     const QString question =
@@ -223,13 +220,13 @@ void RollBookPanel::btnDeleteCharacter_Click() {
     }
 }
 
-void RollBookPanel::btnSaveRoll_Click() {
+void RollBookPanel::SaveRoll() {
     const QString text = notationBox_->text().trimmed();
     const QByteArray utf8 = text.toUtf8();
     const auto parsed =
         notation::Parse(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     if (const auto* error = std::get_if<notation::Error>(&parsed)) {
-        emit Message(formKelvane::ErrorSentence(*error));
+        emit messageShown(formKelvane::ErrorSentence(*error));
         return;
     }
     const std::string& label = std::get<notation::Expression>(parsed).label;
@@ -242,12 +239,12 @@ void RollBookPanel::btnSaveRoll_Click() {
     if (held != rolls_.end()) {
         ShowRolls(held->id);
         //: %1 is the saved roll's name, such as Longsword.
-        emit Message(tr("%1 is already in the roll book.").arg(FromUtf8(name)));
+        emit messageShown(tr("%1 is already in the roll book.").arg(ToQString(name)));
         return;
     }
     SavedRoll saved;
     if (Store([&] { saved = book_->AddRoll(character_, name, notation); })) {
-        emit Message(QString());
+        emit messageShown(QString());
         ShowRolls(saved.id);
     }
 }
@@ -259,7 +256,7 @@ void RollBookPanel::RollRow(const QTreeWidgetItem* item) {
     const auto id = item->data(0, Qt::UserRole).toLongLong();
     for (const auto& roll : rolls_) {
         if (roll.id == id) {
-            emit RollRequested(RollText(roll));
+            emit rollRequested(RollText(roll));
             return;
         }
     }
@@ -360,26 +357,7 @@ bool RollBookPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-QStringList RollBookPanel::History() {
-    QStringList history;
-    Store([&] {
-        for (const auto& notation : book_->History()) {
-            history.append(FromUtf8(notation));
-        }
-    });
-    return history;
-}
-
-void RollBookPanel::RememberNotation(const QString& notation) {
-    try {
-        book_->AddToHistory(notation.toStdString());
-    } catch (const StorageError&) {
-        // Said once when the book was opened; every roll saying it again would drown the
-        // rolls' own announcements.
-    }
-}
-
-void RollBookPanel::btnExport_Click() {
+void RollBookPanel::ExportBook() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     //: The file name offered for an exported roll book; keep it short, without blanks.
     const QString offered = folder + QLatin1Char('/') + tr("roll-book") + QStringLiteral(".json");
@@ -391,14 +369,14 @@ void RollBookPanel::btnExport_Click() {
     std::vector<CharacterRolls> book;
     if (Store([&] { book = book_->Export(); })) {
         const QString error = RollBookFile::WriteFile(path, book);
-        emit Message(
+        emit messageShown(
             error.isEmpty()
                 ? tr("The roll book was written to %1.").arg(QDir::toNativeSeparators(path))
                 : error);
     }
 }
 
-void RollBookPanel::btnImport_Click() {
+void RollBookPanel::ImportBook() {
     const QString path = QFileDialog::getOpenFileName(this, tr("Import a roll book"), QString(),
                                                       tr("Roll books (*.json)"));
     if (path.isEmpty()) {
@@ -406,14 +384,14 @@ void RollBookPanel::btnImport_Click() {
     }
     const auto read = RollBookFile::ReadFile(path);
     if (const auto* refusal = std::get_if<QString>(&read)) {
-        emit Message(*refusal);
+        emit messageShown(*refusal);
         return;
     }
     ImportCounts counts;
     if (Store([&] { counts = book_->Import(std::get<std::vector<CharacterRolls>>(read)); })) {
         const QLocale locale;
         //: %1, %2 and %3 are numbers of characters and rolls.
-        emit Message(tr("Imported: %1 new characters, %2 new rolls; %3 rolls were already in "
+        emit messageShown(tr("Imported: %1 new characters, %2 new rolls; %3 rolls were already in "
                         "the book.")
                          .arg(locale.toString(static_cast<qulonglong>(counts.characters_added)),
                               locale.toString(static_cast<qulonglong>(counts.rolls_added)),
@@ -429,7 +407,7 @@ QString RollBookPanel::DatabaseStateSentence(const KelvaneDatabase& database) {
         case KelvaneDatabase::State::kStartedAfresh:
             //: %1 is the full name of the damaged file, kept for recovery.
             return tr("The roll book was damaged; it was moved to %1 and a new book started.")
-                .arg(QDir::toNativeSeparators(FromUtf8(database.MovedAsideTo())));
+                .arg(QDir::toNativeSeparators(ToQString(database.MovedAsideTo())));
         case KelvaneDatabase::State::kCannotSave:
             return CannotSaveSentence(database.ProblemCode());
     }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
-#include "KelvaneDatabase.h"
-#include "RollBook.h"
+#include "platform/RollBook.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 class QLineEdit;
 class QTreeWidgetItem;
@@ -34,9 +34,6 @@ class RollBookPanel : public QWidget {
     // again after the database started afresh.
     // Save reads the notation from notationBox.
     void Open(KelvaneDatabase& database, const QLineEdit& notationBox);
-    // The notations rolled in earlier sessions, newest first.
-    [[nodiscard]] QStringList History();
-    void RememberNotation(const QString& notation);
     // Reads the book again, for changes another Kelvane window made.
     void Reload();
     // The character whose rolls the book shows, and who makes the rolls.
@@ -50,11 +47,11 @@ class RollBookPanel : public QWidget {
 
   signals:
     // A saved roll to roll, as the notation box would roll its text.
-    void RollRequested(const QString& text);
+    void rollRequested(const QString& text);
     // A sentence for the band, such as why a notation was not saved; empty clears it.
-    void Message(const QString& sentence);
+    void messageShown(const QString& sentence);
     // Another character was chosen, or the chosen one renamed.
-    void CharacterChanged(const QString& name);
+    void characterChanged(const QString& name);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,13 +63,13 @@ class RollBookPanel : public QWidget {
         SavedRoll roll;
     };
 
-    void cboCharacter_Change(int index);
-    void btnNewCharacter_Click();
-    void btnRenameCharacter_Click();
-    void btnDeleteCharacter_Click();
-    void btnSaveRoll_Click();
-    void btnImport_Click();
-    void btnExport_Click();
+    void ChooseCharacter(int index);
+    void NewCharacter();
+    void RenameCharacter();
+    void DeleteCharacter();
+    void SaveRoll();
+    void ImportBook();
+    void ExportBook();
     void lstRollBook_Rename(QTreeWidgetItem* item, int column);
 
     bool HandleListKey(int key, Qt::KeyboardModifiers modifiers);

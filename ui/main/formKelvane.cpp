@@ -1,4 +1,4 @@
-#include "formKelvane.h"
+#include "ui/main/formKelvane.h"
 
 #include <QAccessible>
 #include <QByteArray>
@@ -21,14 +21,14 @@
 #include <utility>
 #include <variant>
 
-#include "CountConversion.h"
-#include "DefaultFont.h"
-#include "MersenneRandomSource.h"
-#include "OddsLine.h"
-#include "RollBookPanel.h"
-#include "UntrappedErrorHandler.h"
-#include "WholeLineToolTips.h"
-#include "frmAbout.h"
+#include "engine/CountConversion.h"
+#include "platform/MersenneRandomSource.h"
+#include "platform/qt/DefaultFont.h"
+#include "platform/qt/UntrappedErrorHandler.h"
+#include "platform/qt/WholeLineToolTips.h"
+#include "session/OddsLine.h"
+#include "ui/about/frmAbout.h"
+#include "ui/main/RollBookPanel.h"
 #include "ui_formKelvane.h"
 
 namespace kelvane {
@@ -143,14 +143,13 @@ formKelvane::formKelvane(RollSession& session, RandomSource& random, QWidget* pa
     connect(ui->btnTable, &QPushButton::clicked, this, &formKelvane::tableRequested);
     connect(ui->btnLog, &QPushButton::clicked, this, &formKelvane::logRequested);
 
-    connect(ui->panelRollBook, &RollBookPanel::RollRequested, this, &formKelvane::RollNotationText);
-    connect(ui->panelRollBook, &RollBookPanel::Message, this, &formKelvane::ShowNotationMessage);
+    connect(ui->panelRollBook, &RollBookPanel::rollRequested, this, &formKelvane::RollNotationText);
+    connect(ui->panelRollBook, &RollBookPanel::messageShown, this, &formKelvane::ShowNotationMessage);
     // The roll book's character makes the rolls: the log names it, and the table hears it.
-    connect(ui->panelRollBook, &RollBookPanel::CharacterChanged, &session_,
+    connect(ui->panelRollBook, &RollBookPanel::characterChanged, &session_,
             &RollSession::SetCharacter);
     connect(&session_, &RollSession::oddsReady, this, &formKelvane::ShowOdds);
-    connect(&session_, &RollSession::databaseStartedAfresh, this,
-            &formKelvane::ShowDatabaseAfresh);
+    connect(&session_, &RollSession::databaseStartedAfresh, this, &formKelvane::ShowDatabaseAfresh);
     connect(&session_.Logger(), &RollLogger::keepingChanged, this, &formKelvane::ShowLogMessage);
     ui->panelRollBook->Open(session_.Database(), *ui->txtNotation);
     session_.SetCharacter(Character());
@@ -178,15 +177,15 @@ void formKelvane::ShowDatabaseAfresh(bool bookCarriedOver) {
         //: %1 is the full name of the damaged file, kept for recovery.
         ShowNotationMessage(tr("The roll book's file was damaged; it was copied to %1, and the "
                                "book was carried over to a new file.")
-                                .arg(QDir::toNativeSeparators(QString::fromStdString(
-                                    session_.Database().MovedAsideTo()))));
+                                .arg(QDir::toNativeSeparators(
+                                    QString::fromStdString(session_.Database().MovedAsideTo()))));
     }
 }
 
 QString formKelvane::Character() const { return ui->panelRollBook->Character(); }
 
 RollRecord formKelvane::sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                                 CaptionTarget& tOut) {
+                                  CaptionTarget& tOut) {
     return engine_.sRollDice(m, n, lOut, tOut);
 }
 
@@ -277,9 +276,9 @@ void formKelvane::ShowNotationMessage(const QString& sentence) {
 }
 
 bool formKelvane::RecallNotation(int key) {
-    const std::optional<QString> recalled =
-        key == Qt::Key_Up ? session_.History().Older(ui->txtNotation->text())
-                          : session_.History().Newer();
+    const std::optional<QString> recalled = key == Qt::Key_Up
+                                                ? session_.History().Older(ui->txtNotation->text())
+                                                : session_.History().Newer();
     if (recalled) {
         ui->txtNotation->setText(*recalled);
     }

@@ -5,19 +5,19 @@
 #include <cstdint>
 #include <memory>
 
-#include "CaptionTarget.h"
-#include "DiceEngine.h"
-#include "Distribution.h"
-#include "ListTarget.h"
-#include "Notation.h"
-#include "QtCaption.h"
-#include "QtCheckBox.h"
-#include "QtClipboard.h"
-#include "RandomSource.h"
-#include "RollListModel.h"
-#include "RollRecord.h"
-#include "RollSession.h"
-#include "ScreenReaderAnnouncer.h"
+#include "engine/DiceEngine.h"
+#include "engine/Distribution.h"
+#include "engine/Notation.h"
+#include "engine/RollRecord.h"
+#include "platform/CaptionTarget.h"
+#include "platform/ListTarget.h"
+#include "platform/RandomSource.h"
+#include "platform/qt/QtCaption.h"
+#include "platform/qt/QtCheckBox.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/RollListModel.h"
+#include "platform/qt/ScreenReaderAnnouncer.h"
+#include "session/RollSession.h"
 
 class QEvent;
 class QLineEdit;
@@ -42,7 +42,7 @@ class formKelvane : public QWidget {
     ~formKelvane() override;
 
     RollRecord sRollDice(const std::int16_t& m, const std::int16_t& n, ListTarget& lOut,
-                        CaptionTarget& tOut);
+                         CaptionTarget& tOut);
     [[nodiscard]] float RollDie(const std::int16_t& n);
 
     // Why a notation cannot be rolled, in the player's language, such as "Column 4: a number

@@ -1,7 +1,7 @@
 #include <QLabel>
 
-#include "OddsLine.h"
-#include "formKelvane.h"
+#include "session/OddsLine.h"
+#include "ui/main/formKelvane.h"
 #include "ui_formKelvane.h"
 
 // The window's odds: their line and their chart, once the session has worked them out.

@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "formKelvane.h"
+#include "ui/main/formKelvane.h"
 
 // Why notation cannot be rolled, which the roll book and its files show too.
 namespace kelvane {

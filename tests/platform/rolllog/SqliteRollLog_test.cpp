@@ -1,4 +1,4 @@
-#include "SqliteRollLog.h"
+#include "platform/rolllog/SqliteRollLog.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "KelvaneDatabase.h"
-#include "Schema.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "platform/storage/Schema.h"
 
 namespace kelvane {
 namespace {

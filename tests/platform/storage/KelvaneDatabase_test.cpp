@@ -1,4 +1,4 @@
-#include "KelvaneDatabase.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "Schema.h"
-#include "SqliteRollBook.h"
+#include "platform/storage/Schema.h"
+#include "platform/storage/SqliteRollBook.h"
 
 namespace kelvane {
 namespace {

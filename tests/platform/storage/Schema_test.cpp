@@ -1,4 +1,4 @@
-#include "Schema.h"
+#include "platform/storage/Schema.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "KelvaneDatabase.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 namespace kelvane {
 namespace {

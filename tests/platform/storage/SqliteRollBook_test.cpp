@@ -1,4 +1,4 @@
-#include "SqliteRollBook.h"
+#include "platform/storage/SqliteRollBook.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "KelvaneDatabase.h"
+#include "platform/storage/KelvaneDatabase.h"
 
 namespace kelvane {
 namespace {

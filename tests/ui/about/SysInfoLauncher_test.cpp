@@ -1,4 +1,4 @@
-#include "SysInfoLauncher.h"
+#include "ui/about/SysInfoLauncher.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "InMemoryRegistry.h"
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
+#include "tests/support/InMemoryRegistry.h"
 
 namespace kelvane {
 namespace {

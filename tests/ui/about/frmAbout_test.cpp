@@ -1,4 +1,4 @@
-#include "frmAbout.h"
+#include "ui/about/frmAbout.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -19,10 +19,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PrivateDataFolder.h"
-#include "RollSession.h"
-#include "ScriptedRandomSource.h"
-#include "formKelvane.h"
+#include "session/RollSession.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "tests/support/ScriptedRandomSource.h"
+#include "ui/main/formKelvane.h"
 
 using kelvane::formKelvane;
 using kelvane::frmAbout;

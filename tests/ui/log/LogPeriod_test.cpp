@@ -1,10 +1,10 @@
-#include "LogPeriod.h"
+#include "ui/log/LogPeriod.h"
 
 #include <QDateTime>
 #include <QTest>
 #include <QTimeZone>
 
-#include "LocalTimes.h"
+#include "ui/log/LocalTimes.h"
 
 namespace kelvane {
 

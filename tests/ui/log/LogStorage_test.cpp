@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "LogExport.h"
+#include "ui/log/LogExport.h"
 
 namespace kelvane {
 

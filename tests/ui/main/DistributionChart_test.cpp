@@ -1,4 +1,4 @@
-#include "DistributionChart.h"
+#include "ui/main/DistributionChart.h"
 
 #include <QColor>
 #include <QImage>
@@ -11,7 +11,7 @@
 #include <map>
 #include <set>
 
-#include "Distribution.h"
+#include "engine/Distribution.h"
 
 using kelvane::DistributionChart;
 

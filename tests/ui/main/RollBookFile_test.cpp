@@ -1,4 +1,4 @@
-#include "RollBookFile.h"
+#include "ui/main/RollBookFile.h"
 
 #include <QtTest>
 #include <variant>

@@ -1,4 +1,4 @@
-#include "RollBookPanel.h"
+#include "ui/main/RollBookPanel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,16 +13,16 @@
 #include <optional>
 #include <string>
 
-#include "DatabaseLocation.h"
-#include "KelvaneDatabase.h"
-#include "PrivateDataFolder.h"
-#include "RollLogger.h"
-#include "RollSession.h"
-#include "ScriptedRandomSource.h"
-#include "SqliteRollBook.h"
-#include "SqliteRollLog.h"
-#include "SqliteTableOutbox.h"
-#include "formKelvane.h"
+#include "platform/rolllog/SqliteRollLog.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "platform/storage/SqliteRollBook.h"
+#include "platform/storage/SqliteTableOutbox.h"
+#include "session/DatabaseLocation.h"
+#include "session/RollLogger.h"
+#include "session/RollSession.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "tests/support/ScriptedRandomSource.h"
+#include "ui/main/formKelvane.h"
 
 using kelvane::DatabasePath;
 using kelvane::formKelvane;

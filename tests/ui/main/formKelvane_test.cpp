@@ -1,4 +1,4 @@
-#include "formKelvane.h"
+#include "ui/main/formKelvane.h"
 
 #include <QAbstractItemModel>
 #include <QAbstractItemModelTester>
@@ -24,11 +24,11 @@
 #include <QtTest>
 #include <map>
 
-#include "DatabaseLocation.h"
-#include "OddsLine.h"
-#include "PrivateDataFolder.h"
-#include "RollSession.h"
-#include "ScriptedRandomSource.h"
+#include "session/DatabaseLocation.h"
+#include "session/OddsLine.h"
+#include "session/RollSession.h"
+#include "tests/support/PrivateDataFolder.h"
+#include "tests/support/ScriptedRandomSource.h"
 
 using kelvane::formKelvane;
 using kelvane::testing::ScriptedRandomSource;

@@ -1,10 +1,10 @@
-#include "WebhookAddress.h"
+#include "sharing/WebhookAddress.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 constexpr std::string_view kHttps = "https://";
@@ -92,4 +92,4 @@ std::optional<std::string> PostAddress(const Webhook& webhook, std::string_view 
     return base + "/v10/webhooks/" + webhook.id + "/" + webhook.token + "?wait=true";
 }
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

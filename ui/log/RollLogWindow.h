@@ -6,13 +6,13 @@
 #include <functional>
 #include <memory>
 
-#include "RollLog.h"
-#include "RollLogModel.h"
+#include "platform/RollLog.h"
+#include "ui/log/RollLogModel.h"
 
 class QEvent;
 
 namespace Ui {
-class frmRollLog;
+class RollLogWindow;
 }
 
 namespace kelvane {
@@ -21,15 +21,15 @@ class RollLogger;
 
 // The "Roll log" window: every kept roll, newest first, narrowed by character, period and a
 // search; the luck of the rows shown; and rolling again, copying, removing and exporting them.
-class frmRollLog : public QWidget {
+class RollLogWindow : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmRollLog)
+    Q_DISABLE_COPY_MOVE(RollLogWindow)
 
   public:
     // rollAgain rolls a notation in the main window, as if typed into its notation box.
-    frmRollLog(RollLogger& logger, std::function<void(const QString&)> rollAgain,
-               QWidget* parent = nullptr);
-    ~frmRollLog() override;
+    RollLogWindow(RollLogger& logger, std::function<void(const QString&)> rollAgain,
+                  QWidget* parent = nullptr);
+    ~RollLogWindow() override;
 
     // Shows the window where it was last, brought to the front.
     void ShowWindow();
@@ -57,7 +57,7 @@ class frmRollLog : public QWidget {
     void ClearLog();
     void Export();
 
-    std::unique_ptr<Ui::frmRollLog> ui;
+    std::unique_ptr<Ui::RollLogWindow> ui;
     RollLogger& logger_;
     std::function<void(const QString&)> rollAgain_;
     RollLogModel model_;

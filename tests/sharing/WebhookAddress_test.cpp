@@ -1,8 +1,8 @@
-#include "WebhookAddress.h"
+#include "sharing/WebhookAddress.h"
 
 #include <gtest/gtest.h>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 struct UrlCase {
@@ -61,4 +61,4 @@ TEST(PostAddressTest, KeepsTheIdAndTokenAndOnlyTls) {
 }
 
 }  // namespace
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

@@ -1,11 +1,11 @@
-#include "PostingPolicy.h"
+#include "sharing/PostingPolicy.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <vector>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 using Step = PostDecision::Step;
@@ -134,4 +134,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<PolicyCase>& info) { return info.param.name; });
 
 }  // namespace
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

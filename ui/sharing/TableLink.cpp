@@ -1,17 +1,18 @@
-#include "TableLink.h"
+#include "ui/sharing/TableLink.h"
 
 #include <QObject>
 
-#include "TableSettings.h"
-#include "TableSharing.h"
-#include "frmTable.h"
+#include "session/TableSettings.h"
+#include "session/TableSharing.h"
+#include "ui/sharing/TableDialog.h"
 
 namespace kelvane {
 
 QString ShowTableDialog(QWidget* parent, TableSharing& sharing, const QString& settingsPath) {
-    frmTable dialog(TableSettings::Load(settingsPath), sharing.CharacterName(), parent);
-    QObject::connect(&dialog, &frmTable::testRequested, &sharing, &TableSharing::SendTestMessage);
-    QObject::connect(&sharing, &TableSharing::testAnswered, &dialog, &frmTable::ShowTestAnswer);
+    TableDialog dialog(TableSettings::Load(settingsPath), sharing.CharacterName(), parent);
+    QObject::connect(&dialog, &TableDialog::testRequested, &sharing,
+                     &TableSharing::SendTestMessage);
+    QObject::connect(&sharing, &TableSharing::testAnswered, &dialog, &TableDialog::ShowTestAnswer);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }

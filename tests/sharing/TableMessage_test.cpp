@@ -1,8 +1,8 @@
-#include "TableMessage.h"
+#include "sharing/TableMessage.h"
 
 #include <gtest/gtest.h>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 struct ContentCase {
@@ -82,4 +82,4 @@ TEST(CheckNameTest, RefusesWhatDiscordRefuses) {
 }
 
 }  // namespace
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

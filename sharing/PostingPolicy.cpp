@@ -1,11 +1,11 @@
-#include "PostingPolicy.h"
+#include "sharing/PostingPolicy.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 using nlohmann::json;
@@ -107,4 +107,4 @@ PostDecision PostingPolicy::Decide(const PostAnswer& answer) {
     return {nameRefused ? Step::NameRefused : Step::Drop, {}, reason};
 }
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

@@ -1,4 +1,4 @@
-#include "frmRollLog.h"
+#include "ui/log/RollLogWindow.h"
 
 #include <QAction>
 #include <QByteArray>
@@ -21,11 +21,12 @@
 #include <exception>
 #include <optional>
 
-#include "LogExport.h"
-#include "LogPeriod.h"
-#include "LuckLine.h"
-#include "RollLogger.h"
-#include "ui_frmRollLog.h"
+#include "platform/qt/QtText.h"
+#include "session/RollLogger.h"
+#include "ui/log/LogExport.h"
+#include "ui/log/LogPeriod.h"
+#include "ui/log/LuckLine.h"
+#include "ui_RollLogWindow.h"
 
 namespace kelvane {
 
@@ -35,10 +36,6 @@ constexpr int kRowPadding = 6;
 // The Shared column's widest, in average characters.
 constexpr int kSharedColumnChars = 24;
 constexpr int kRefreshDelayMilliseconds = 100;
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QAction& AddAction(QWidget& owner, const QKeySequence& keys, Qt::ShortcutContext context) {
     auto* action = new QAction(&owner);
@@ -50,10 +47,10 @@ QAction& AddAction(QWidget& owner, const QKeySequence& keys, Qt::ShortcutContext
 
 }  // namespace
 
-frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> rollAgain,
-                       QWidget* parent)
+RollLogWindow::RollLogWindow(RollLogger& logger, std::function<void(const QString&)> rollAgain,
+                             QWidget* parent)
     : QWidget(parent, Qt::Window),
-      ui(std::make_unique<Ui::frmRollLog>()),
+      ui(std::make_unique<Ui::RollLogWindow>()),
       logger_(logger),
       rollAgain_(std::move(rollAgain)) {
     ui->setupUi(this);
@@ -65,21 +62,21 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
     FillPeriods();
     FillCharacters();
 
-    connect(ui->cboCharacter, &QComboBox::currentIndexChanged, this, &frmRollLog::Refresh);
-    connect(ui->cboPeriod, &QComboBox::currentIndexChanged, this, &frmRollLog::Refresh);
-    connect(ui->txtSearch, &QLineEdit::textChanged, this, &frmRollLog::Refresh);
-    connect(ui->btnRollAgain, &QPushButton::clicked, this, &frmRollLog::RollAgain);
-    connect(ui->btnCopy, &QPushButton::clicked, this, &frmRollLog::CopyRows);
-    connect(ui->btnDelete, &QPushButton::clicked, this, &frmRollLog::DeleteRows);
-    connect(ui->btnClearLog, &QPushButton::clicked, this, &frmRollLog::ClearLog);
-    connect(ui->btnExport, &QPushButton::clicked, this, &frmRollLog::Export);
-    connect(ui->tblLog, &QTableView::activated, this, &frmRollLog::RollAgain);
+    connect(ui->cboCharacter, &QComboBox::currentIndexChanged, this, &RollLogWindow::Refresh);
+    connect(ui->cboPeriod, &QComboBox::currentIndexChanged, this, &RollLogWindow::Refresh);
+    connect(ui->txtSearch, &QLineEdit::textChanged, this, &RollLogWindow::Refresh);
+    connect(ui->btnRollAgain, &QPushButton::clicked, this, &RollLogWindow::RollAgain);
+    connect(ui->btnCopy, &QPushButton::clicked, this, &RollLogWindow::CopyRows);
+    connect(ui->btnDelete, &QPushButton::clicked, this, &RollLogWindow::DeleteRows);
+    connect(ui->btnClearLog, &QPushButton::clicked, this, &RollLogWindow::ClearLog);
+    connect(ui->btnExport, &QPushButton::clicked, this, &RollLogWindow::Export);
+    connect(ui->tblLog, &QTableView::activated, this, &RollLogWindow::RollAgain);
     connect(&AddAction(*this, QKeySequence(Qt::CTRL | Qt::Key_R), Qt::WindowShortcut),
-            &QAction::triggered, this, &frmRollLog::RollAgain);
+            &QAction::triggered, this, &RollLogWindow::RollAgain);
     connect(&AddAction(*ui->tblLog, QKeySequence::Copy, Qt::WidgetShortcut), &QAction::triggered,
-            this, &frmRollLog::CopyRows);
+            this, &RollLogWindow::CopyRows);
     connect(&AddAction(*ui->tblLog, QKeySequence::Delete, Qt::WidgetShortcut), &QAction::triggered,
-            this, &frmRollLog::DeleteRows);
+            this, &RollLogWindow::DeleteRows);
     // Read again a moment after a burst of rolls, and after the rolls are painted.
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setInterval(kRefreshDelayMilliseconds);
@@ -92,9 +89,9 @@ frmRollLog::frmRollLog(RollLogger& logger, std::function<void(const QString&)> r
     Refresh();
 }
 
-frmRollLog::~frmRollLog() = default;
+RollLogWindow::~RollLogWindow() = default;
 
-void frmRollLog::ShowWindow() {
+void RollLogWindow::ShowWindow() {
     if (!placed_ && logger_.Log() != nullptr) {
         placed_ = true;
         try {
@@ -126,7 +123,7 @@ void frmRollLog::ShowWindow() {
     }
 }
 
-bool frmRollLog::event(QEvent* event) {
+bool RollLogWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && isVisible()) {
         Refresh();
     }
@@ -140,7 +137,7 @@ bool frmRollLog::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void frmRollLog::FillPeriods() {
+void RollLogWindow::FillPeriods() {
     //: Period of the roll log: the rolls since Kelvane started.
     ui->cboPeriod->addItem(tr("This session"), static_cast<int>(LogPeriod::kSession));
     //: Period of the roll log: the rolls since midnight.
@@ -152,7 +149,7 @@ void frmRollLog::FillPeriods() {
     ui->cboPeriod->setCurrentIndex(ui->cboPeriod->count() - 1);
 }
 
-void frmRollLog::FillCharacters() {
+void RollLogWindow::FillCharacters() {
     const QSignalBlocker blocker(ui->cboCharacter);
     const QVariant chosen = ui->cboCharacter->currentData();
     ui->cboCharacter->clear();
@@ -163,7 +160,7 @@ void frmRollLog::FillCharacters() {
             for (const std::string& name : logger_.Log()->Characters()) {
                 ui->cboCharacter->addItem(
                     //: Character filter: rolls made with no character chosen.
-                    name.empty() ? tr("No character") : FromUtf8(name), FromUtf8(name));
+                    name.empty() ? tr("No character") : ToQString(name), ToQString(name));
             }
         } catch (const std::exception&) {
             // Only "Everyone" then.
@@ -173,7 +170,7 @@ void frmRollLog::FillCharacters() {
     ui->cboCharacter->setCurrentIndex(std::max(index, 0));
 }
 
-RollLogFilter frmRollLog::Filter() const {
+RollLogFilter RollLogWindow::Filter() const {
     RollLogFilter filter;
     const QVariant character = ui->cboCharacter->currentData();
     if (character.isValid()) {
@@ -186,7 +183,7 @@ RollLogFilter frmRollLog::Filter() const {
     return filter;
 }
 
-void frmRollLog::Refresh() {
+void RollLogWindow::Refresh() {
     const QModelIndex current = ui->tblLog->currentIndex();
     // Ids count from 1.
     const std::int64_t currentId = current.isValid() ? model_.Row(current.row()).id : 0;
@@ -219,7 +216,7 @@ void frmRollLog::Refresh() {
     ShowLuck(filter);
 }
 
-void frmRollLog::ShowLuck(const RollLogFilter& filter) {
+void RollLogWindow::ShowLuck(const RollLogFilter& filter) {
     const quint64 request = ++luckRequests_;
     RollLogSums sums;
     if (logger_.Log() != nullptr) {
@@ -251,13 +248,13 @@ void frmRollLog::ShowLuck(const RollLogFilter& filter) {
     ShowSums(sums);
 }
 
-void frmRollLog::ShowSums(const RollLogSums& sums) {
+void RollLogWindow::ShowSums(const RollLogSums& sums) {
     ui->lblLuck->setText(LuckLine::Text(sums));
     ui->lblLuck->setAccessibleName(ui->lblLuck->text());
     ui->chartLuck->SetTenths(sums.tenths);
 }
 
-std::vector<int> frmRollLog::SelectedRows() const {
+std::vector<int> RollLogWindow::SelectedRows() const {
     std::vector<int> rows;
     for (const QModelIndex& index : ui->tblLog->selectionModel()->selectedRows()) {
         rows.push_back(index.row());
@@ -269,20 +266,20 @@ std::vector<int> frmRollLog::SelectedRows() const {
     return rows;
 }
 
-void frmRollLog::RollAgain() {
+void RollLogWindow::RollAgain() {
     const QModelIndex current = ui->tblLog->currentIndex();
     if (!current.isValid()) {
         return;
     }
     const LoggedRoll& roll = model_.Row(current.row());
-    QString notation = FromUtf8(roll.notation);
+    QString notation = ToQString(roll.notation);
     if (!roll.label.empty()) {
-        notation += QStringLiteral(" # ") + FromUtf8(roll.label);
+        notation += QStringLiteral(" # ") + ToQString(roll.label);
     }
     rollAgain_(notation);
 }
 
-void frmRollLog::CopyRows() {
+void RollLogWindow::CopyRows() {
     QStringList lines;
     for (const int row : SelectedRows()) {
         lines << RollLogModel::Line(model_.Row(row));
@@ -292,7 +289,7 @@ void frmRollLog::CopyRows() {
     }
 }
 
-void frmRollLog::DeleteRows() {
+void RollLogWindow::DeleteRows() {
     const std::vector<int> rows = SelectedRows();
     if (rows.empty() || logger_.Log() == nullptr) {
         return;
@@ -319,7 +316,7 @@ void frmRollLog::DeleteRows() {
     Refresh();
 }
 
-void frmRollLog::ClearLog() {
+void RollLogWindow::ClearLog() {
     if (logger_.Log() == nullptr) {
         return;
     }
@@ -360,7 +357,7 @@ void frmRollLog::ClearLog() {
     watcher->setFuture(QtConcurrent::run(clear));
 }
 
-void frmRollLog::Export() {
+void RollLogWindow::Export() {
     if (logger_.Log() == nullptr) {
         return;
     }

@@ -1,4 +1,4 @@
-#include "TableSharing.h"
+#include "session/TableSharing.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -13,12 +13,12 @@
 #include <optional>
 #include <string>
 
-#include "KelvaneDatabase.h"
-#include "SqliteDatabase.h"
-#include "SqliteTableOutbox.h"
-#include "TableSettings.h"
-#include "WebhookPoster.h"
-#include "frmTable.h"
+#include "platform/storage/KelvaneDatabase.h"
+#include "platform/storage/SqliteDatabase.h"
+#include "platform/storage/SqliteTableOutbox.h"
+#include "session/TableSettings.h"
+#include "session/WebhookPoster.h"
+#include "ui/sharing/TableDialog.h"
 
 namespace kelvane {
 namespace {
@@ -371,9 +371,9 @@ void TableSharingTest::testMessageSaysHowItWent() {
     SqliteTableOutbox outbox(database.Connection());
     const int port = trusted ? trusted_.port : untrusted_.port;
     TableSharing sharing(outbox, QStringLiteral("https://127.0.0.1:%1/api").arg(port));
-    frmTable dialog({url, QStringLiteral("Thorin"), false}, QStringLiteral("Aria"));
-    connect(&dialog, &frmTable::testRequested, &sharing, &TableSharing::SendTestMessage);
-    connect(&sharing, &TableSharing::testAnswered, &dialog, &frmTable::ShowTestAnswer);
+    TableDialog dialog({url, QStringLiteral("Thorin"), false}, QStringLiteral("Aria"));
+    connect(&dialog, &TableDialog::testRequested, &sharing, &TableSharing::SendTestMessage);
+    connect(&sharing, &TableSharing::testAnswered, &dialog, &TableDialog::ShowTestAnswer);
     auto* button = dialog.findChild<QPushButton*>(QStringLiteral("btnTest"));
     auto* message = dialog.findChild<QLabel*>(QStringLiteral("lblTableMessage"));
     QVERIFY(button != nullptr && message != nullptr);

@@ -3,10 +3,10 @@
 #include <QDialog>
 #include <memory>
 
-#include "TableSettings.h"
+#include "session/TableSettings.h"
 
 namespace Ui {
-class frmTable;
+class TableDialog;
 }
 
 namespace kelvane {
@@ -15,15 +15,15 @@ class ScreenReaderAnnouncer;
 
 // The Table dialog: the webhook URL (masked), the name to post under, whether every roll is
 // shared, and a test message. OK keeps the settings only when the URL and the name will serve.
-class frmTable final : public QDialog {
+class TableDialog final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmTable)
+    Q_DISABLE_COPY_MOVE(TableDialog)
 
   public:
     // characterName is what the Name field stands for while it is empty.
-    frmTable(const TableSettings& settings, const QString& characterName,
-             QWidget* parent = nullptr);
-    ~frmTable() override;
+    TableDialog(const TableSettings& settings, const QString& characterName,
+                QWidget* parent = nullptr);
+    ~TableDialog() override;
 
     [[nodiscard]] TableSettings Settings() const;
     // Says how the test message went, and has a screen reader speak it.
@@ -37,7 +37,7 @@ class frmTable final : public QDialog {
     void Test();
     void ShowSentence(const QString& sentence);
 
-    std::unique_ptr<Ui::frmTable> ui;
+    std::unique_ptr<Ui::TableDialog> ui;
     ScreenReaderAnnouncer* announcer_;
 };
 

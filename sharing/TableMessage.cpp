@@ -1,10 +1,10 @@
-#include "TableMessage.h"
+#include "sharing/TableMessage.h"
 
 #include <algorithm>
 #include <cctype>
 #include <nlohmann/json.hpp>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 namespace {
 
 // Emphasis, code, spoilers, quotes and headings, mentions and custom emoji (<@1>, <:e:1>),
@@ -112,4 +112,4 @@ NameProblem CheckName(std::string_view username) {
     return NameProblem::None;
 }
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

@@ -1,4 +1,4 @@
-#include "frmTable.h"
+#include "ui/sharing/TableDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -6,43 +6,44 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ScreenReaderAnnouncer.h"
-#include "TableSharing.h"
-#include "ui_frmTable.h"
+#include "platform/qt/ScreenReaderAnnouncer.h"
+#include "session/TableSharing.h"
+#include "ui_TableDialog.h"
 
 namespace kelvane {
 
-frmTable::frmTable(const TableSettings& settings, const QString& characterName, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::frmTable>()) {
+TableDialog::TableDialog(const TableSettings& settings, const QString& characterName,
+                         QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TableDialog>()) {
     ui->setupUi(this);
     announcer_ = new ScreenReaderAnnouncer(*this, ScreenReaderAnnouncer::Urgency::Alert);
     ui->txtWebhook->setText(settings.webhookUrl);
     ui->txtName->setText(settings.name);
     ui->txtName->setPlaceholderText(characterName);
     ui->chkShare->setChecked(settings.shareEveryRoll);
-    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &frmTable::Accept);
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &TableDialog::Accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(ui->btnTest, &QPushButton::clicked, this, &frmTable::Test);
+    connect(ui->btnTest, &QPushButton::clicked, this, &TableDialog::Test);
 }
 
-frmTable::~frmTable() = default;
+TableDialog::~TableDialog() = default;
 
-TableSettings frmTable::Settings() const {
+TableSettings TableDialog::Settings() const {
     return {ui->txtWebhook->text().trimmed(), ui->txtName->text().trimmed(),
             ui->chkShare->isChecked()};
 }
 
-void frmTable::ShowSentence(const QString& sentence) {
+void TableDialog::ShowSentence(const QString& sentence) {
     ui->lblTableMessage->setText(sentence);
     if (!sentence.isEmpty()) announcer_->Announce(sentence);
 }
 
-void frmTable::ShowTestAnswer(const QString& sentence) {
+void TableDialog::ShowTestAnswer(const QString& sentence) {
     ui->btnTest->setEnabled(true);
     ShowSentence(sentence);
 }
 
-void frmTable::Accept() {
+void TableDialog::Accept() {
     const TableSettings settings = Settings();
     // An empty URL is fine while nothing is shared: it forgets the webhook.
     const bool urlNeeded = settings.shareEveryRoll || !settings.webhookUrl.isEmpty();
@@ -58,7 +59,7 @@ void frmTable::Accept() {
     accept();
 }
 
-void frmTable::Test() {
+void TableDialog::Test() {
     const TableSettings settings = Settings();
     const QString problem = TableSharing::WebhookUrlSentence(settings.webhookUrl);
     if (!problem.isEmpty()) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 
 // What came back from posting one message: the HTTP status (0 when no answer came: the
 // connection failed, dropped or timed out), the body and the headers that matter.
@@ -57,4 +57,4 @@ class PostingPolicy {
 [[nodiscard]] std::chrono::milliseconds RateLimitWait(std::string_view body,
                                                       std::string_view retryAfterHeader);
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

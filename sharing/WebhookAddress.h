@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 
 // A Discord webhook named by its id and token. The token is a secret: whoever holds it can post
 // to the channel, so it is never written anywhere but the request and the user's own settings.
@@ -35,4 +35,4 @@ enum class WebhookUrlProblem {
 [[nodiscard]] std::optional<std::string> PostAddress(const Webhook& webhook,
                                                      std::string_view apiBase = {});
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing

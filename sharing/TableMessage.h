@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvane::table {
+namespace kelvane::sharing {
 
 // Discord's limit on a message's content, in characters.
 constexpr std::size_t kMostContentCharacters = 2000;
@@ -49,4 +49,4 @@ enum class NameProblem { None, TooLong, Reserved };
 // "clyde" in any case; an empty name means the webhook's own.
 [[nodiscard]] NameProblem CheckName(std::string_view username);
 
-}  // namespace kelvane::table
+}  // namespace kelvane::sharing
