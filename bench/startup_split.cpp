@@ -28,6 +28,8 @@
 #include <string>
 #include <vector>
 
+#include "session/DatabaseLocation.h"
+#include "session/RollSession.h"
 #include "tests/support/PrivateDataFolder.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/main/formKelvane.h"
@@ -43,6 +45,7 @@ constexpr std::array kPhases{
     "Qt's own start (QApplication)",
     "window icon set",
     "font database (fontconfig)",
+    "session (database opened)",
     "layout (formKelvane constructed)",
     "fonts (each control's font)",
     "icons (window icon's pixmaps)",
@@ -100,7 +103,9 @@ int RunMarked(int argc, char* argv[], double spawned) {
     int height = static_cast<int>(QFontDatabase::families().size());
     marks.push_back(NowMs());
 
-    kelvane::formKelvane window;
+    kelvane::RollSession session(kelvane::DatabasePath());
+    marks.push_back(NowMs());
+    kelvane::formKelvane window(session);
     marks.push_back(NowMs());
     for (const QWidget* control : window.findChildren<QWidget*>()) {
         height += QFontMetrics(control->font()).height();

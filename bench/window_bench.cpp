@@ -1,72 +1,45 @@
-// A roll of 32000 dice through the real main window, from the click to the list and the total
-// painted, beside the same roll through the engine alone into an in-memory list; the same for a
-// million dice typed as notation, logged, with the memory the window holds after it; and a
-// typical notation roll from Enter to the total painted, and on to its odds painted. The
-// 32000-dice roll once more with the roll log written, and again with every roll shared with the
-// table too, as the program wires them: KELVANE_DISCORD_API_BASE and SSL_CERT_FILE name a local
-// server to post to, and without them the posts fail and wait to be tried again, as on a machine
-// that is offline.
+// What a player waits for in the real main window, with the roll log written and every roll
+// shared with the table, as the program wires them through its roll session:
+// KELVANE_DISCORD_API_BASE and SSL_CERT_FILE name a local server to post to, and without them
+// the posts fail and wait to be tried again, as on a machine that is offline.
+//
+// - a click to the list's visible rows and the total painted, for 200 rolls of 32,000 dice:
+//   the median, the 99th percentile and the longest, against a frame of 16.7 ms;
+// - the same for a million dice typed as notation;
+// - the longest turn of the window's event loop over a soak of 4,000 rolls of 32,000 dice,
+//   each with its odds, its row in the log and its message to the table.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QByteArray>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QObject>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QString>
-#include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <map>
-#include <optional>
-#include <string>
-#include <tuple>
-#include <utility>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "bench/PaintWatcher.h"
-#include "platform/MersenneRandomSource.h"
-#include "platform/storage/SqliteTableOutbox.h"
-#include "session/RollLogger.h"
+#include "session/DatabaseLocation.h"
+#include "session/RollSession.h"
+#include "session/TableSettings.h"
 #include "session/TableSharing.h"
-#include "session/WebhookPoster.h"
-#include "tests/support/EngineBench.h"
 #include "tests/support/PrivateDataFolder.h"
 #include "ui/main/formKelvane.h"
 
 namespace {
 
 using namespace kelvane;
+using bench::PaintWatcher;
 
-constexpr std::int16_t kDice = 32000;
-constexpr std::int16_t kSides = 6;
-constexpr const char* kMillionDice = "1000000d6";
-constexpr std::int64_t kMillion = 1000000;
-const std::string kEngineAlone = "RollThroughEngineAlone";
-const std::string kWindow = "RollThroughWindow";
-const std::string kWindowLaidOut = "RollThroughWindowUntilLaidOut";
-const std::string kWindowLogged = "RollThroughWindowLogged";
-const std::string kWindowSharing = "RollThroughWindowSharing";
-const std::string kNotationEngineAlone = "NotationThroughEngineAlone";
-const std::string kNotationWindow = "NotationThroughWindow";
-
-// The process's resident memory in KiB.
-long ResidentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
-}
+constexpr int kClickRolls = 200;
+constexpr int kSoakRolls = 4000;
 
 template <typename Control>
 Control& Find(const QWidget& window, const char* name) {
@@ -77,45 +50,20 @@ Control& Find(const QWidget& window, const char* name) {
     return *control;
 }
 
-// Both rolls build the clipboard text, as the window's clipboard option is ticked below.
-void RollThroughEngineAlone(benchmark::State& state) {
-    MersenneRandomSource random;
-    testing::EngineBench bench(random);
-    for (auto _ : state) {
-        bench.engine.sRollDice(kDice, kSides, bench.list, bench.total);
-        benchmark::DoNotOptimize(bench.list.Lines().Count());
-    }
-    state.SetItemsProcessed(state.iterations() * kDice);
-}
-
-void NotationThroughEngineAlone(benchmark::State& state) {
-    MersenneRandomSource random;
-    testing::EngineBench bench(random);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(bench.engine.RollNotation(kMillionDice, bench.list, bench.total));
-    }
-    state.SetItemsProcessed(state.iterations() * kMillion);
-}
-
-using bench::PaintWatcher;
-
-// The main window shown, its rolls logged unless asked otherwise, with the clipboard option
-// ticked and a roll ready: 32000 in the d6 count box, or notation in its box.
+// The window on a session of its own, the log kept, sharing every roll, the clipboard option
+// ticked, and 32000 in the d6 count box or a notation in its box.
 struct WindowRig {
-    enum class Log { kKept, kOff };
-
-    explicit WindowRig(const char* notation = nullptr, Log log = Log::kKept) : window(random) {
-        if (log == Log::kKept) {
-            logger.emplace(window.Database());
-            logger->Attach(window);
-            if (!logger->Keeping()) {
-                qFatal("the roll log cannot be written");
-            }
+    explicit WindowRig(const char* notation = nullptr) : window(session) {
+        const QString settings = folder.filePath(QStringLiteral("table.json"));
+        if (!TableSettings{QStringLiteral("https://discord.com/api/webhooks/4242/ok_BenchToken"),
+                           QStringLiteral("Bench"), true}
+                 .Save(settings)) {
+            qFatal("the table's settings cannot be saved");
         }
-        QObject::connect(&window, &formKelvane::rollShown,
-                         [this](quint64 roll, const RollShown& /*shown*/) { lastRoll = roll; });
-        QObject::connect(&window, &formKelvane::oddsShown,
-                         [this](quint64 roll, const Distribution& /*odds*/) { oddsRoll = roll; });
+        session.StartSharing(qEnvironmentVariable("KELVANE_DISCORD_API_BASE",
+                                                  QStringLiteral("https://127.0.0.1:9/api")),
+                             settings);
+        QObject::connect(&session, &RollSession::oddsReady, [this] { oddsShown = true; });
         window.show();
         QCoreApplication::processEvents();
         Find<QCheckBox>(window, "chkClip").setChecked(true);
@@ -123,225 +71,122 @@ struct WindowRig {
         if (notation != nullptr) {
             notationBox.setText(QString::fromLatin1(notation));
         }
+        if (!session.Logger().Keeping() || !session.Sharing()->IsSharing()) {
+            qFatal("the roll log or sharing is off");
+        }
     }
 
-    // Rolls, then turns the event loop until Qt has painted the list's rows and, when it
-    // changed, the total: what the user sees, painted as the program paints it. This and
-    // Settle stay out of line so that callgrind's --toggle-collect can count each apart.
-    [[gnu::noinline]] void RollAndPaint() {
-        const QString totalBefore = total.text();
+    // Rolls as the player does, by a click or by Enter.
+    void Roll() {
         listPaint.painted = false;
         totalPaint.painted = false;
-        chartPaint.painted = false;
+        oddsShown = false;
         if (notationBox.text().isEmpty()) {
             rollButton.click();
         } else {
             QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
             QCoreApplication::sendEvent(&notationBox, &enter);
         }
+    }
+
+    // Milliseconds from the click to the rows and the total painted.
+    double RollAndPaint() {
+        QElapsedTimer clock;
+        clock.start();
+        const QString totalBefore = total.text();
+        Roll();
         const bool totalChanged = total.text() != totalBefore;
         while (!listPaint.painted || (totalChanged && !totalPaint.painted)) {
             QCoreApplication::processEvents();
         }
+        return static_cast<double>(clock.nsecsElapsed()) / 1e6;
     }
 
-    // Turns the event loop until the view has laid out the last row, and so set the scroll
-    // bar's range for every row, and until the roll's odds, worked out on another thread, are
-    // painted: left to come during the next roll, they would be counted in its time.
-    [[gnu::noinline]] void Settle() {
-        const QModelIndex lastRow = list.model()->index(list.model()->rowCount() - 1, 0);
-        while (!list.visualRect(lastRow).isValid() || oddsRoll != lastRoll || !chartPaint.painted) {
+    // Until the roll's odds are shown, so that they are not counted in the next roll's time.
+    void Settle() {
+        while (!oddsShown) {
             QCoreApplication::processEvents();
         }
     }
 
-    [[nodiscard]] bool Rolled(int rows, int least) const {
-        // The list shows about twenty rows at a time: the scroll bar covers the rest.
-        return list.model()->rowCount() == rows && total.text().toInt() >= least &&
-               list.verticalScrollBar()->maximum() > rows - 100;
-    }
-
-    MersenneRandomSource random;
+    PrivateDataFolder data;
+    QTemporaryDir folder;
+    RollSession session{DatabasePath()};
     formKelvane window;
-    std::optional<RollLogger> logger;
     QPushButton& rollButton = Find<QPushButton>(window, "d6");
     QLineEdit& notationBox = Find<QLineEdit>(window, "txtNotation");
-    QListView& list = Find<QListView>(window, "rolloutput");
     QLabel& total = Find<QLabel>(window, "totalresult");
-    PaintWatcher listPaint{*list.viewport()};
+    PaintWatcher listPaint{*Find<QListView>(window, "rolloutput").viewport()};
     PaintWatcher totalPaint{total};
-    PaintWatcher chartPaint{Find<QWidget>(window, "chartDistribution")};
-    quint64 lastRoll = 0;
-    quint64 oddsRoll = 0;
+    bool oddsShown = false;
 };
 
-// From the click to the list's visible rows and the total painted: what the user waits for.
-void RollThroughWindow(benchmark::State& state) {
-    WindowRig rig(nullptr, WindowRig::Log::kOff);
-    for (auto _ : state) {
-        rig.RollAndPaint();
-        state.PauseTiming();
-        rig.Settle();
-        state.ResumeTiming();
-    }
-    if (!rig.Rolled(kDice, kDice)) {
-        state.SkipWithError("the roll did not reach the window");
-    }
-    state.SetItemsProcessed(state.iterations() * kDice);
-}
-
-// A million dice typed as notation, to their visible rows and total painted; the list keeps
-// its lines in one buffer and lays out rows as they come into view.
-void NotationThroughWindow(benchmark::State& state) {
-    WindowRig rig(kMillionDice);
-    for (auto _ : state) {
-        rig.RollAndPaint();
-        state.PauseTiming();
-        rig.Settle();
-        state.ResumeTiming();
-    }
-    if (!rig.Rolled(kMillion + 1, kMillion)) {
-        state.SkipWithError("the roll did not reach the window");
-    }
-    state.counters["RSS_KiB"] = static_cast<double>(ResidentKiB());
-    state.SetItemsProcessed(state.iterations() * kMillion);
-}
-
-// A typical roll, from Enter in the notation box to its total painted.
-void NotationEnterToPaintedTotal(benchmark::State& state) {
-    WindowRig rig("4d6dl1+2");
-    for (auto _ : state) {
-        rig.RollAndPaint();
-    }
-}
-
-// The same roll on until its odds line and distribution are painted too, after the roll: the
-// whole band.
-void NotationEnterToPaintedOdds(benchmark::State& state) {
-    WindowRig rig("4d6dl1+2");
-    for (auto _ : state) {
-        rig.RollAndPaint();
-        while (!rig.chartPaint.painted) {
-            QCoreApplication::processEvents();
-        }
-    }
-}
-
-// The same with the roll log written, and with sharing on or off: each roll is logged and,
-// while sharing, goes to the outbox, and the posts and their answers are handled on the
-// window's thread as they come.
-void RollThroughWindowWith(benchmark::State& state, bool sharingOn) {
-    WindowRig rig;
-    RollLogger& logger = *rig.logger;
-    SqliteTableOutbox outbox(rig.window.Database().Connection());
-    WebhookPoster::TrustCertificateFileFromEnvironment();
-    const QString base =
-        qEnvironmentVariable("KELVANE_DISCORD_API_BASE", QStringLiteral("https://127.0.0.1:9/api"));
-    TableSharing sharing(outbox, base);
-    QObject::connect(&rig.window, &formKelvane::rollShown, &sharing, &TableSharing::RollShown);
-    QObject::connect(&rig.window, &formKelvane::oddsShown, &sharing, &TableSharing::OddsShown);
-    QObject::connect(&logger, &RollLogger::rollKept, &sharing, &TableSharing::RollKept);
-    QObject::connect(&sharing, &TableSharing::rollQueued, &logger,
-                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kWaiting); });
-    QObject::connect(&sharing, &TableSharing::rollShared, &logger,
-                     [&logger](qint64 row) { logger.MarkShare(row, ShareState::kShared); });
-    sharing.Configure(QStringLiteral("https://discord.com/api/webhooks/4242/ok_BenchToken"),
-                      QStringLiteral("Bench"), sharingOn);
-    for (auto _ : state) {
-        rig.RollAndPaint();
-        state.PauseTiming();
-        rig.Settle();
-        state.ResumeTiming();
-    }
-    if (!rig.Rolled(kDice, kDice) || sharing.IsSharing() != sharingOn || !logger.Keeping()) {
-        state.SkipWithError("the roll did not reach the window, the log or the table");
-    }
-    state.SetItemsProcessed(state.iterations() * kDice);
-}
-
-void RollThroughWindowLogged(benchmark::State& state) { RollThroughWindowWith(state, false); }
-void RollThroughWindowSharing(benchmark::State& state) { RollThroughWindowWith(state, true); }
-
-// The same, and on until the view has laid out every row, a batch per turn of the event loop,
-// and the odds are painted.
-void RollThroughWindowUntilLaidOut(benchmark::State& state) {
-    WindowRig rig;
-    for (auto _ : state) {
-        rig.RollAndPaint();
-        rig.Settle();
-    }
-    if (!rig.Rolled(kDice, kDice)) {
-        state.SkipWithError("the roll did not reach the window");
-    }
-    state.SetItemsProcessed(state.iterations() * kDice);
-}
-
-// Wall-clock time, as that is what the user waits for; the median of several repetitions, as
-// the machine may be shared.
-constexpr int kRepetitions = 5;
-void RealTimeMedian(benchmark::internal::Benchmark* benchmark) {
-    benchmark->UseRealTime()->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-}
-BENCHMARK(RollThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(RollThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(RollThroughWindowUntilLaidOut)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(RollThroughWindowLogged)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(RollThroughWindowSharing)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(NotationThroughEngineAlone)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(NotationThroughWindow)->Unit(benchmark::kMillisecond)->Apply(RealTimeMedian);
-BENCHMARK(NotationEnterToPaintedTotal)->Unit(benchmark::kMicrosecond)->Apply(RealTimeMedian);
-BENCHMARK(NotationEnterToPaintedOdds)->Unit(benchmark::kMicrosecond)->Apply(RealTimeMedian);
-
-// Prints each window figure as a multiple of the engine's once all have run: wall-clock time,
-// and CPU time, which other programs on a shared machine disturb less.
-class RatioReporter final : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (!run.error_occurred && run.run_type == Run::RT_Aggregate &&
-                run.aggregate_name == "median") {
-                medians_[run.run_name.function_name] = {run.GetAdjustedRealTime(),
-                                                        run.GetAdjustedCPUTime()};
-            }
-        }
-    }
-
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const auto& [name, engineName, dice, what] :
-             {std::tuple{kWindow, kEngineAlone, std::int64_t{kDice},
-                         "window, visible rows and total painted"},
-              std::tuple{kWindowLaidOut, kEngineAlone, std::int64_t{kDice},
-                         "window, every row laid out and the odds painted"},
-              std::tuple{kWindowLogged, kEngineAlone, std::int64_t{kDice},
-                         "window with the log, visible rows and total painted"},
-              std::tuple{kWindowSharing, kEngineAlone, std::int64_t{kDice},
-                         "window with the log and sharing on, visible rows and total painted"},
-              std::tuple{kNotationWindow, kNotationEngineAlone, kMillion,
-                         "notation in the window, visible rows and total painted"}}) {
-            const auto engine = medians_.find(engineName);
-            const auto window = medians_.find(name);
-            if (engine == medians_.end() || window == medians_.end() || engine->second.real <= 0 ||
-                engine->second.cpu <= 0) {
-                continue;
-            }
-            std::printf(
-                "%lld dice, medians: %s %.2f ms, engine alone %.2f ms, ratio %.2f "
-                "(CPU time %.2f ms against %.2f ms, ratio %.2f)\n",
-                static_cast<long long>(dice), what, window->second.real, engine->second.real,
-                window->second.real / engine->second.real, window->second.cpu, engine->second.cpu,
-                window->second.cpu / engine->second.cpu);
-        }
-    }
-
-  private:
-    struct Times {
-        double real = 0;
-        double cpu = 0;
+// The median, the 99th percentile and the longest of the times, as counters.
+void ReportTimes(benchmark::State& state, std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    const auto at = [&times](double share) {
+        return times[static_cast<std::size_t>(share * static_cast<double>(times.size() - 1))];
     };
-    std::map<std::string, Times> medians_;
-};
+    state.counters["median_ms"] = at(0.5);
+    state.counters["p99_ms"] = at(0.99);
+    state.counters["longest_ms"] = times.back();
+}
+
+void ClickToPaint(benchmark::State& state, const char* notation) {
+    WindowRig rig(notation);
+    std::vector<double> times;
+    for (auto _ : state) {
+        const double milliseconds = rig.RollAndPaint();
+        state.SetIterationTime(milliseconds / 1e3);
+        times.push_back(milliseconds);
+        rig.Settle();
+    }
+    ReportTimes(state, times);
+}
+
+void ClickToPaint32000Dice(benchmark::State& state) { ClickToPaint(state, nullptr); }
+void EnterToPaintMillionDice(benchmark::State& state) { ClickToPaint(state, "1000000d6"); }
+
+// Each turn of the event loop is timed by a timer that fires at every turn; each roll is made
+// from a turn of its own once the one before has its odds.
+void SoakLongestTurn(benchmark::State& state) {
+    WindowRig rig;
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastTurn = 0;
+        qint64 longest = 0;
+        QTimer heartbeat;
+        QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+            const qint64 now = clock.nsecsElapsed();
+            longest = std::max(longest, now - lastTurn);
+            lastTurn = now;
+        });
+        heartbeat.start(0);
+        int rolls = 0;
+        rig.oddsShown = true;
+        QTimer roller;
+        QObject::connect(&roller, &QTimer::timeout, [&] {
+            if (rig.oddsShown && rolls < kSoakRolls) {
+                rig.Roll();
+                ++rolls;
+            }
+        });
+        roller.start(0);
+        while (rolls < kSoakRolls || !rig.oddsShown) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
+        state.counters["longest_turn_ms"] = static_cast<double>(longest) / 1e6;
+    }
+}
+
+BENCHMARK(ClickToPaint32000Dice)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(kClickRolls);
+BENCHMARK(EnterToPaintMillionDice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(SoakLongestTurn)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 }  // namespace
 
@@ -353,8 +198,7 @@ int main(int argc, char* argv[]) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -122,7 +122,7 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     if (const auto* error = std::get_if<notation::Error>(&rolled)) {
         return *error;
     }
-    notation::Roll& roll = std::get<notation::Roll>(rolled);
+    auto& roll = std::get<notation::Roll>(rolled);
     RollRecord record;
     record.name = expression.Normalised();
     record.label = expression.label;
