@@ -32,7 +32,16 @@ struct WorkedOutOdds {
 RollSession::RollSession(const QString& databasePath, QObject* parent)
     : QObject(parent),
       databasePath_(databasePath),
-      database_(std::make_unique<KelvaneDatabase>(databasePath.toStdString())) {
+      // Opened on a thread of its own while the window builds its layout on this one.
+      opening_(std::async(std::launch::async, [path = databasePath.toStdString()] {
+          return std::make_unique<KelvaneDatabase>(path);
+      })) {}
+
+void RollSession::Open() {
+    if (database_) {
+        return;
+    }
+    database_ = opening_.get();
     // Damage met by any reader or writer, here or in the windows, is met once, after the
     // failing call has unwound.
     database_->Connection().OnDamage([this] {
@@ -62,7 +71,23 @@ RollSession::~RollSession() {
     databaseChecker_.waitForDone();
 }
 
+KelvaneDatabase& RollSession::Database() {
+    Open();
+    return *database_;
+}
+
+NotationHistory& RollSession::History() {
+    Open();
+    return history_;
+}
+
+RollLogger& RollSession::Logger() {
+    Open();
+    return *logger_;
+}
+
 void RollSession::RememberNotation(const QString& notation) {
+    Open();
     history_.Add(notation);
     try {
         book_->AddToHistory(notation.toStdString());
@@ -74,13 +99,14 @@ void RollSession::RememberNotation(const QString& notation) {
 
 void RollSession::SetCharacter(const QString& name) {
     character_ = name;
-    logger_->SetCharacter(name);
+    Logger().SetCharacter(name);
     if (sharing_) {
         sharing_->SetCharacterName(name);
     }
 }
 
 void RollSession::Take(const RollRecordPtr& roll) {
+    Open();
     latest_ = roll;
     // The log first, so that the roll is kept before it is painted; sharing after it, as
     // its key in the outbox is its row in the log.
@@ -129,7 +155,7 @@ void RollSession::WorkOutOdds(const RollRecordPtr& roll) {
 }
 
 void RollSession::CheckFile() {
-    const std::string file = database_->FileToCheck();
+    const std::string file = Database().FileToCheck();
     if (!file.empty()) {
         auto* watcher = new QFutureWatcher<bool>(this);
         connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
@@ -145,6 +171,7 @@ void RollSession::CheckFile() {
 }
 
 void RollSession::StartSharing(const QString& apiBase, const QString& settingsPath) {
+    Open();
     outbox_ = std::make_unique<SqliteTableOutbox>(database_->Connection());
     WebhookPoster::TrustCertificateFileFromEnvironment();
     // Of the Kelvanes on one database, only the one holding the lock beside it posts.

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QThreadPool>
 #include <atomic>
+#include <future>
 #include <memory>
 
 #include "engine/Distribution.h"
@@ -32,9 +33,10 @@ class RollSession final : public QObject {
     explicit RollSession(const QString& databasePath, QObject* parent = nullptr);
     ~RollSession() override;
 
-    [[nodiscard]] KelvaneDatabase& Database() { return *database_; }
-    [[nodiscard]] NotationHistory& History() { return history_; }
-    [[nodiscard]] RollLogger& Logger() { return *logger_; }
+    // Each waits for the database, which opens while the window builds its layout.
+    [[nodiscard]] KelvaneDatabase& Database();
+    [[nodiscard]] NotationHistory& History();
+    [[nodiscard]] RollLogger& Logger();
     // Sharing with the table, once StartSharing has set it up.
     [[nodiscard]] TableSharing* Sharing() { return sharing_.get(); }
 
@@ -66,10 +68,13 @@ class RollSession final : public QObject {
     void sharingStarted();
 
   private:
+    // Takes the database once it is open, and reads the notation history from it.
+    void Open();
     void WorkOutOdds(const RollRecordPtr& roll);
     void StartDatabaseAfresh();
 
     QString databasePath_;
+    std::future<std::unique_ptr<KelvaneDatabase>> opening_;
     std::unique_ptr<KelvaneDatabase> database_;
     std::unique_ptr<SqliteRollBook> book_;
     NotationHistory history_;

@@ -651,9 +651,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Importiert: %1 neue Figuren, %2 neue Würfe; %3 Würfe waren schon im Buch.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>Das Wurfbuch war beschädigt; es wurde nach %1 verschoben und ein neues Buch begonnen.</translation>
+        <translation>Das Wurfbuch war beschädigt; es wurde nach %1 kopiert und ein neues Buch begonnen.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

@@ -651,7 +651,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
         <translation type="unfinished"></translation>
     </message>

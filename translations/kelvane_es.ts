@@ -651,9 +651,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Importado: %1 personajes nuevos, %2 tiradas nuevas; %3 tiradas ya estaban en el libro.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>El libro de tiradas estaba dañado; se movió a %1 y se empezó un libro nuevo.</translation>
+        <translation>El libro de tiradas estaba dañado; se copió a %1 y se empezó un libro nuevo.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

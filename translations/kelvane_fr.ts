@@ -651,9 +651,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Importé : %1 nouveaux personnages, %2 nouveaux jets ; %3 jets étaient déjà dans le livre.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>Le livre de jets était endommagé ; il a été déplacé vers %1 et un nouveau livre commencé.</translation>
+        <translation>Le livre de jets était endommagé ; il a été copié vers %1 et un nouveau livre commencé.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

@@ -651,9 +651,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Importati: %1 nuovi personaggi, %2 nuovi tiri; %3 tiri erano già nel libro.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>Il libro dei tiri era danneggiato; è stato spostato in %1 ed è stato iniziato un libro nuovo.</translation>
+        <translation>Il libro dei tiri era danneggiato; è stato copiato in %1 ed è stato iniziato un libro nuovo.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

@@ -652,9 +652,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Zaimportowano: nowe postacie: %1, nowe rzuty: %2; rzuty już obecne w księdze: %3.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>Księga rzutów była uszkodzona; przeniesiono ją do %1 i założono nową.</translation>
+        <translation>Księga rzutów była uszkodzona; skopiowano ją do %1 i założono nową.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

@@ -651,9 +651,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Importado: %1 personagens novos, %2 rolagens novas; %3 rolagens já estavam no livro.</translation>
     </message>
     <message>
-        <source>The roll book was damaged; it was moved to %1 and a new book started.</source>
+        <source>The roll book was damaged; it was copied to %1 and a new book started.</source>
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
-        <translation>O livro de rolagens estava danificado; foi movido para %1 e um livro novo foi iniciado.</translation>
+        <translation>O livro de rolagens estava danificado; foi copiado para %1 e um livro novo foi iniciado.</translation>
     </message>
     <message>
         <source>The book cannot be saved: the disk is full. Rolling goes on.</source>

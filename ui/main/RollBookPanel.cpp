@@ -406,7 +406,7 @@ QString RollBookPanel::DatabaseStateSentence(const KelvaneDatabase& database) {
             return {};
         case KelvaneDatabase::State::kStartedAfresh:
             //: %1 is the full name of the damaged file, kept for recovery.
-            return tr("The roll book was damaged; it was moved to %1 and a new book started.")
+            return tr("The roll book was damaged; it was copied to %1 and a new book started.")
                 .arg(QDir::toNativeSeparators(ToQString(database.MovedAsideTo())));
         case KelvaneDatabase::State::kCannotSave:
             return CannotSaveSentence(database.ProblemCode());

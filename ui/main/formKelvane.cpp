@@ -24,6 +24,7 @@
 #include "engine/CountConversion.h"
 #include "platform/MersenneRandomSource.h"
 #include "platform/qt/DefaultFont.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/UntrappedErrorHandler.h"
 #include "platform/qt/WholeLineToolTips.h"
 #include "session/OddsLine.h"
@@ -83,14 +84,8 @@ formKelvane::formKelvane(RollSession& session, RandomSource& random, QWidget* pa
       resultFrame_(*ui->frmResult),
       total_(*ui->totalresult),
       copyOption_(*ui->chkClip),
-      engine_(
-          random_, resultFrame_, copyOption_, clipboard_,
-          [](std::string_view rollName) {
-              //: The result frame's caption after a roll: %1 is the roll, such as 3d6.
-              return tr("Result: %1")
-                  .arg(QString::fromUtf8(rollName.data(), static_cast<qsizetype>(rollName.size())))
-                  .toStdString();
-          }),
+      engine_(random_, resultFrame_, copyOption_, clipboard_,
+              [](std::string_view rollName) { return CaptionOf(rollName).toStdString(); }),
       announcer_(*this),
       alertAnnouncer_(*this, ScreenReaderAnnouncer::Urgency::Alert) {
     // The band below the declared controls grows, with the window, when a large font needs
@@ -137,14 +132,15 @@ formKelvane::formKelvane(RollSession& session, RandomSource& random, QWidget* pa
     connect(ui->btnClear, &QPushButton::clicked, this, &formKelvane::btnClear_Click);
     connect(ui->btnSeed, &QPushButton::clicked, this, &formKelvane::btnSeed_Click);
     connect(ui->about, &QPushButton::clicked, this, &formKelvane::about_Click);
-    connect(ui->btnNotation, &QPushButton::clicked, this, &formKelvane::btnNotation_Click);
-    connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::btnNotation_Click);
-    connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::txtNotation_Change);
+    connect(ui->btnNotation, &QPushButton::clicked, this, &formKelvane::RollNotationBox);
+    connect(ui->txtNotation, &QLineEdit::returnPressed, this, &formKelvane::RollNotationBox);
+    connect(ui->txtNotation, &QLineEdit::textChanged, this, &formKelvane::NotationEdited);
     connect(ui->btnTable, &QPushButton::clicked, this, &formKelvane::tableRequested);
     connect(ui->btnLog, &QPushButton::clicked, this, &formKelvane::logRequested);
 
     connect(ui->panelRollBook, &RollBookPanel::rollRequested, this, &formKelvane::RollNotationText);
-    connect(ui->panelRollBook, &RollBookPanel::messageShown, this, &formKelvane::ShowNotationMessage);
+    connect(ui->panelRollBook, &RollBookPanel::messageShown, this,
+            &formKelvane::ShowNotationMessage);
     // The roll book's character makes the rolls: the log names it, and the table hears it.
     connect(ui->panelRollBook, &RollBookPanel::characterChanged, &session_,
             &RollSession::SetCharacter);
@@ -217,10 +213,10 @@ void formKelvane::btnMdN_Click() {
 
 void formKelvane::RollNotationText(const QString& text) {
     ui->txtNotation->setText(text);
-    btnNotation_Click();
+    RollNotationBox();
 }
 
-void formKelvane::btnNotation_Click() {
+void formKelvane::RollNotationBox() {
     UntrappedErrorHandler::Run(this, [&] {
         const QString text = ui->txtNotation->text();
         if (!text.trimmed().isEmpty()) {
@@ -248,7 +244,7 @@ void formKelvane::ShowRoll(RollRecord&& rolled) {
     auto roll = std::make_shared<const RollRecord>(std::move(rolled));
     rolledSinceListFocus_ = true;
     session_.Take(roll);
-    FitResultCaption();
+    FitResultCaption(CaptionOf(roll->name));
     AnnounceResult(*roll);
 }
 
@@ -262,7 +258,7 @@ void formKelvane::ShowTableStatus(const QString& text, bool sharing, bool failed
     ui->lblTableStatus->setEnabled(sharing || failed);
 }
 
-void formKelvane::txtNotation_Change() {
+void formKelvane::NotationEdited() {
     ui->lblNotationMessage->clear();
     ui->txtNotation->setAccessibleDescription(QString());
 }
@@ -285,10 +281,13 @@ bool formKelvane::RecallNotation(int key) {
     return true;
 }
 
-void formKelvane::FitResultCaption() {
-    // The roll has just written its whole caption.
+QString formKelvane::CaptionOf(std::string_view rollName) {
+    //: The result frame's caption after a roll: %1 is the roll, such as 3d6.
+    return tr("Result: %1").arg(ToQString(rollName));
+}
+
+void formKelvane::FitResultCaption(const QString& caption) {
     QGroupBox& frame = *ui->frmResult;
-    const QString caption = frame.title();
     QStyleOptionGroupBox option;
     option.initFrom(&frame);
     option.text = caption;

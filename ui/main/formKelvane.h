@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "engine/DiceEngine.h"
 #include "engine/Distribution.h"
@@ -89,9 +90,10 @@ class formKelvane : public QWidget {
     void btnClear_Click();
     void btnSeed_Click();
     void about_Click();
-    void btnNotation_Click();
+    // Rolls the notation box, from its Roll button or Enter.
+    void RollNotationBox();
     // Forgets a sentence about the notation once the player changes it.
-    void txtNotation_Change();
+    void NotationEdited();
 
     // Rolls the count in countBox with the given sides.
     void RollDieButton(const QLineEdit& countBox, std::int16_t sides);
@@ -100,8 +102,10 @@ class formKelvane : public QWidget {
     // What follows every roll: the session takes it, its caption is fitted to the frame, and
     // it is announced.
     void ShowRoll(RollRecord&& roll);
+    // The result frame's caption for a roll's name, such as "Result: 3d6".
+    [[nodiscard]] static QString CaptionOf(std::string_view rollName);
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
-    void FitResultCaption();
+    void FitResultCaption(const QString& caption);
     // Shows the odds of the roll last shown: their line and their chart.
     void ShowOdds(const RollRecordPtr& roll, const Distribution& odds);
     // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.

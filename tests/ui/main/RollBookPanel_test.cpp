@@ -187,7 +187,7 @@ private slots:
         QTest::newRow("in the rolls the window shows")
             << "book"
             << ""
-            << "The roll book was damaged; it was moved to %1 and a new book started.";
+            << "The roll book was damaged; it was copied to %1 and a new book started.";
         QTest::newRow("in the table's outbox, which it does not read")
             << "outbox" << bookKept << carriedOver;
         QTest::newRow("in the roll log, which a roll writes") << "log" << bookKept << carriedOver;
