@@ -67,7 +67,7 @@ void Migrate(SqliteDatabase& database) {
 }
 
 // Opening waits this long for another Kelvane's write lock, as a migration rebuilds tables; it
-// comes before the window is shown, so no shown window freezes meanwhile.
+// runs off the window's thread, before the window is shown.
 constexpr int kOpeningBusyTimeoutMilliseconds = 5000;
 
 // The same on every platform. With write-ahead logging a commit need not wait for the disk
