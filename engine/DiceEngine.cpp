@@ -175,9 +175,14 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
             lines.Add(marked);
         }
     }
-    std::string summary = record.name;
+    record.outcome = notation::OutcomeOf(expression, roll);
+    const std::string dice = expression.DiceNotation();
+    std::string summary = dice;
     summary.append(kEquals);
     AppendNumber(summary, roll.total);
+    if (record.outcome) {
+        summary.append(" · ").append(notation::OutcomeText(*record.outcome));
+    }
     const std::string label = expression.label.empty() ? "" : " # " + expression.label;
     summary.append(label);
     // A lone die such as d20 says all in its own line.
@@ -188,7 +193,7 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     if (roll.diceThrown > 1) {
         list.RemoveAllItems();
     }
-    resultFrame_.SetCaption(captionOf_(record.name));
+    resultFrame_.SetCaption(captionOf_(dice));
     list.AddItems(std::move(lines));
     record.terms = std::move(roll.terms);
     record.rolled = std::move(expression);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ inline constexpr std::int64_t kMaxDice = 1'000'000;
 inline constexpr std::int64_t kMaxSides = 1'000'000'000;
 inline constexpr int kMaxRethrowsPerDie = 1'000;
 inline constexpr std::size_t kMaxTextLength = 1'000;
+inline constexpr std::size_t kMaxBandName = 40;  // characters
+inline constexpr std::size_t kMaxBands = 12;
 
 // Why a notation cannot be rolled. The window turns each into a sentence in the player's
 // language; the column says where reading stopped.
@@ -36,6 +39,20 @@ enum class ErrorCode : std::uint8_t {
     NeverStops,            // every face meets the compare point of "!" or "r"
     DivisionByZero,
     ResultOutOfRange,  // arithmetic beyond 64 bits
+    ExpectedBand,      // a range and a name, or a name, should follow "?" or ";"
+    BadBandRange,      // a band's range is not N, N-M with N <= M, N+ or N-
+    ExpectedBandName,  // a band's range with no name after it
+    BandNameTooLong,   // more than kMaxBandName characters
+    TooManyBands,      // more than kMaxBands bands
+    // A game system's shorthand outside its ranges or malformed, one code for each system.
+    PbtaForm,
+    BitdForm,
+    SwForm,
+    CocForm,
+    CodForm,
+    SrForm,
+    FateForm,
+    DndForm,
 };
 
 struct Error {
@@ -96,14 +113,76 @@ struct Node {
     friend bool operator==(const Node&, const Node&) = default;
 };
 
+// What an outcome's condition looks at in a roll.
+enum class Measure : std::uint8_t {
+    Result,      // the roll's result, as its Reading says
+    FacesShown,  // how many dice show `face` on their first throw, every term's together
+    KeptFace,    // the face of the first term's first die that stands
+};
+
+inline constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
+inline constexpr std::int64_t kNoFloor = std::numeric_limits<std::int64_t>::min();
+
+// The measure falls from low to high.
+struct Condition {
+    Measure measure = Measure::Result;
+    std::int64_t low = kNoFloor;
+    std::int64_t high = kNoLimit;
+    std::int64_t face = 0;  // FacesShown only
+
+    friend bool operator==(const Condition&, const Condition&) = default;
+};
+
+// How many of something an outcome reports, such as hits or raises: (result - from) / per,
+// rounded down.
+struct OutcomeCount {
+    std::int64_t from = 0;
+    std::int64_t per = 1;
+    std::string one;   // "hit"
+    std::string many;  // "hits"
+
+    friend bool operator==(const OutcomeCount&, const OutcomeCount&) = default;
+};
+
+// One outcome a roll can have: it names the roll when all its conditions hold (none: always).
+struct OutcomeRule {
+    std::string id;    // stable, such as "strong_hit"; empty for the player's own bands
+    std::string name;  // in English, or the band's name as typed
+    std::vector<Condition> conditions;
+    std::optional<OutcomeCount> count;
+
+    friend bool operator==(const OutcomeRule&, const OutcomeRule&) = default;
+};
+
+// Where a roll's result comes from: the notation's arithmetic cannot say the last two.
+enum class ResultRule : std::uint8_t {
+    Total,
+    HigherTermPlus,  // the higher of the two terms' values, plus `add`
+    Percentile,      // term 0 a units d10, term 1 tens d10s: 00 and 0 make 100, `add` is
+                     // -1 to keep the lowest value of the tens dice, +1 the highest
+};
+
+struct Reading {
+    std::string shorthand;  // a game system's shorthand in canonical form; empty for bands
+    ResultRule result = ResultRule::Total;
+    std::int64_t add = 0;
+    std::vector<OutcomeRule> rules;  // the first that holds names the roll; in the order shown
+
+    friend bool operator==(const Reading&, const Reading&) = default;
+};
+
 struct Expression {
     std::vector<Node> postfix;
     std::vector<DiceTerm> dice;
     std::string label;  // the text after "#", blanks at either end removed
+    Reading reading;    // no rules: a roll without outcomes
 
     // The notation in one canonical form: lower case but for F, no blanks, "d%" as d100, the
-    // modifiers in the order they apply and the fewest parentheses, without the label.
+    // modifiers in the order they apply and the fewest parentheses, then any bands as
+    // " ? 10+ Strong hit; 6- Miss", without the label; a shorthand as its own canonical form.
     [[nodiscard]] std::string Normalised() const;
+    // The canonical form without the bands.
+    [[nodiscard]] std::string DiceNotation() const;
     // The dice thrown before any explosion or reroll.
     [[nodiscard]] std::int64_t DiceBeforeRethrows() const noexcept;
 };

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/GameSystems.h"
 #include "engine/Notation.h"
 #include "engine/NotationWriter.h"
 #include "engine/NumberText.h"
@@ -47,9 +48,9 @@ class Reader {
             if (StartsCharacter(text[i]) || column == 0) {
                 ++column;
             }
-            if (text[i] == '#') {
+            if (text[i] == '#' || text[i] == '?') {
                 end_ = column;
-                label_ = Trim(text.substr(i + 1));
+                rest_ = text.substr(i);
                 return;
             }
             if (!IsBlank(text[i])) {
@@ -72,24 +73,149 @@ class Reader {
         ++next_;
         return true;
     }
-    [[nodiscard]] std::string TakeLabel() { return std::move(label_); }
+    // The text from the "?" of the bands or the "#" of the label on, and its column.
+    [[nodiscard]] std::string_view Rest() const noexcept { return rest_; }
+    [[nodiscard]] int RestColumn() const noexcept { return end_; }
 
   private:
-    static std::string Trim(std::string_view text) {
-        while (!text.empty() && IsBlank(text.front())) {
-            text.remove_prefix(1);
-        }
-        while (!text.empty() && IsBlank(text.back())) {
-            text.remove_suffix(1);
-        }
-        return std::string(text);
-    }
-
     std::vector<char> characters_;
     std::vector<int> columns_;
     std::size_t next_ = 0;
     int end_ = 1;
-    std::string label_;
+    std::string_view rest_;
+};
+
+std::string Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
+std::size_t Characters(std::string_view text) {
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += StartsCharacter(c) ? 1 : 0;
+    }
+    return characters;
+}
+
+// Reads "10+ Strong hit; 7-9 Weak hit; 6- Miss", the text after "?" up to any "#", which
+// stands from the given column on.
+class BandReader {
+  public:
+    BandReader(std::string_view text, int column) : text_(text), column_(column) {}
+
+    std::variant<std::vector<OutcomeRule>, Error> Run() {
+        std::vector<OutcomeRule> bands;
+        for (;;) {
+            SkipBlanks();
+            if (bands.size() == kMaxBands) {
+                return Error{ErrorCode::TooManyBands, column_};
+            }
+            OutcomeRule band;
+            if (AtBandEnd()) {
+                return Error{ErrorCode::ExpectedBand, column_};
+            }
+            const char first = text_[next_];
+            const bool minusDigit =
+                first == '-' && next_ + 1 < text_.size() && IsDigit(text_[next_ + 1]);
+            if (IsDigit(first) || minusDigit) {
+                const int rangeColumn = column_;
+                Condition range;
+                if (!ReadRange(range)) {
+                    return Error{ErrorCode::BadBandRange, rangeColumn};
+                }
+                band.conditions.push_back(range);
+                SkipBlanks();
+                if (AtBandEnd()) {
+                    return Error{ErrorCode::ExpectedBandName, column_};
+                }
+            }
+            const std::size_t nameStart = next_;
+            const int nameColumn = column_;
+            while (!AtBandEnd()) {
+                Advance();
+            }
+            band.name = Trim(text_.substr(nameStart, next_ - nameStart));
+            if (Characters(band.name) > kMaxBandName) {
+                return Error{ErrorCode::BandNameTooLong,
+                             nameColumn + static_cast<int>(kMaxBandName)};
+            }
+            bands.push_back(std::move(band));
+            if (next_ == text_.size()) {
+                return bands;
+            }
+            Advance();  // the ";"
+        }
+    }
+
+  private:
+    [[nodiscard]] bool AtBandEnd() const { return next_ == text_.size() || text_[next_] == ';'; }
+    void Advance() {
+        ++next_;
+        while (next_ < text_.size() && !StartsCharacter(text_[next_])) {
+            ++next_;
+        }
+        ++column_;
+    }
+    void SkipBlanks() {
+        while (next_ < text_.size() && IsBlank(text_[next_])) {
+            Advance();
+        }
+    }
+    bool ReadNumber(std::int64_t& number) {
+        const bool negative = text_[next_] == '-';
+        if (negative) {
+            Advance();
+        }
+        if (next_ == text_.size() || !IsDigit(text_[next_])) {
+            return false;
+        }
+        number = 0;
+        while (next_ < text_.size() && IsDigit(text_[next_])) {
+            const int digit = text_[next_] - '0';
+            if (number > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
+                return false;
+            }
+            number = number * 10 + digit;
+            Advance();
+        }
+        number = negative ? -number : number;
+        return true;
+    }
+    // N, N-M, N+ or N-, ending at a blank or the band's end.
+    bool ReadRange(Condition& range) {
+        std::int64_t low = 0;
+        if (!ReadNumber(low)) {
+            return false;
+        }
+        range.low = low;
+        range.high = low;
+        if (next_ < text_.size() && text_[next_] == '+') {
+            Advance();
+            range.high = kNoLimit;
+        } else if (next_ < text_.size() && text_[next_] == '-') {
+            Advance();
+            if (next_ < text_.size() && (IsDigit(text_[next_]) || text_[next_] == '-')) {
+                std::int64_t high = 0;
+                if (!ReadNumber(high) || high < low) {
+                    return false;
+                }
+                range.high = high;
+            } else {
+                range.low = kNoFloor;
+            }
+        }
+        return next_ == text_.size() || IsBlank(text_[next_]) || text_[next_] == ';';
+    }
+
+    std::string_view text_;
+    std::size_t next_ = 0;
+    int column_;
 };
 class Parser {
   public:
@@ -102,10 +228,21 @@ class Parser {
         if (!ParseExpression()) {
             return error_;
         }
+        std::string_view rest = reader_.Rest();
+        const std::size_t hash = rest.find('#');
+        if (!rest.empty() && rest.front() == '?') {
+            auto bands = BandReader(rest.substr(1, hash - 1), reader_.RestColumn() + 1).Run();
+            if (const auto* error = std::get_if<Error>(&bands)) {
+                return *error;
+            }
+            expression_.reading.rules = std::move(std::get<std::vector<OutcomeRule>>(bands));
+        }
         if (!CheckCanonicalLength() || !CheckDiceLimit()) {
             return error_;
         }
-        expression_.label = reader_.TakeLabel();
+        if (hash != std::string_view::npos) {
+            expression_.label = Trim(rest.substr(hash + 1));
+        }
         return std::move(expression_);
     }
 
@@ -431,12 +568,16 @@ class Parser {
 }  // namespace
 
 std::variant<Expression, Error> Parse(std::string_view text) {
-    std::size_t characters = 0;
-    for (const char c : text) {
-        characters += StartsCharacter(c) ? 1 : 0;
-    }
-    if (characters > kMaxTextLength) {
+    if (Characters(text) > kMaxTextLength) {
         return Error{ErrorCode::TooLong, static_cast<int>(kMaxTextLength) + 1};
+    }
+    const std::size_t hash = text.find('#');
+    if (auto shorthand = ParseShorthand(text.substr(0, hash))) {
+        if (auto* expression = std::get_if<Expression>(&*shorthand);
+            expression != nullptr && hash != std::string_view::npos) {
+            expression->label = Trim(text.substr(hash + 1));
+        }
+        return std::move(*shorthand);
     }
     return Parser(text).Run();
 }

@@ -149,6 +149,43 @@ class TermRoller {
     std::int64_t& diceThrown_;
 };
 
+// The results the notation's arithmetic cannot say: the dice not counted are marked dropped.
+void ApplyReading(const Reading& reading, Roll& roll) {
+    switch (reading.result) {
+        case ResultRule::Total:
+            return;
+        case ResultRule::HigherTermPlus: {
+            // Equal values keep the first term, the trait die.
+            const std::size_t lower = roll.terms[1].value > roll.terms[0].value ? 0 : 1;
+            for (RolledDie& die : roll.terms[lower].dice) {
+                die.marks |= kDropped;
+            }
+            roll.total = roll.terms[1 - lower].value + reading.add;
+            return;
+        }
+        case ResultRule::Percentile: {
+            const std::int64_t units = roll.terms[0].dice.front().value % 10;
+            std::vector<RolledDie>& tens = roll.terms[1].dice;
+            auto value = [units](const RolledDie& ten) {
+                const std::int64_t percent = ten.value % 10 * 10 + units;
+                return percent == 0 ? 100 : percent;
+            };
+            std::size_t kept = 0;
+            for (std::size_t i = 1; i < tens.size(); ++i) {
+                const std::int64_t difference = value(tens[i]) - value(tens[kept]);
+                if (difference * reading.add > 0) {
+                    kept = i;
+                }
+            }
+            for (std::size_t i = 0; i < tens.size(); ++i) {
+                tens[i].marks |= i == kept ? 0 : kDropped;
+            }
+            roll.total = value(tens[kept]);
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 std::int64_t ThrowDie(RandomSource& random, std::int64_t sides) {
@@ -209,6 +246,7 @@ std::variant<Roll, Error> RollExpression(const Expression& expression, RandomSou
         }
     }
     roll.total = stack.back();
+    ApplyReading(expression.reading, roll);
     return roll;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -33,9 +36,27 @@ struct RolledTerm {
 
 struct Roll {
     std::vector<RolledTerm> terms;  // one for each term of Expression::dice
-    std::int64_t total = 0;
-    std::int64_t diceThrown = 0;  // every throw, extra ones included
+    std::int64_t total = 0;         // the result, as the expression's Reading says
+    std::int64_t diceThrown = 0;    // every throw, extra ones included
 };
+
+// The outcome a roll's result names.
+struct RolledOutcome {
+    std::size_t index = 0;  // of its rule in the Reading
+    std::string id;
+    std::string name;
+    std::optional<std::int64_t> count;  // hits or raises, where the rule counts them
+    std::string countWord;              // "hit", "hits", as the count needs
+
+    friend bool operator==(const RolledOutcome&, const RolledOutcome&) = default;
+};
+
+// The first of the reading's rules that holds for the roll; nothing when none holds.
+[[nodiscard]] std::optional<RolledOutcome> OutcomeOf(const Expression& expression,
+                                                     const Roll& roll);
+// The outcome as the list and the clipboard line write it in English: "Partial", or with a
+// count "Success, 2 hits", "Raise, 1 raise".
+[[nodiscard]] std::string OutcomeText(const RolledOutcome& outcome);
 
 // One throw of a die with the given faces from the random source. Dice of up to 32767 sides
 // take one draw, exactly as the die buttons throw them, so that 3d6 typed and 3d6 clicked

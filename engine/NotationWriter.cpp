@@ -151,8 +151,42 @@ std::string Write(const Expression& expression,
     return stack.empty() ? std::string() : std::move(stack.back().text);
 }
 
-std::string Expression::Normalised() const {
+std::string Expression::DiceNotation() const {
+    if (!reading.shorthand.empty()) {
+        return reading.shorthand;
+    }
     return Write(*this, [this](std::size_t term) { return TermNotation(dice[term]); });
+}
+
+std::string Expression::Normalised() const {
+    std::string text = DiceNotation();
+    if (!reading.shorthand.empty()) {
+        return text;
+    }
+    const char* separator = " ? ";
+    for (const OutcomeRule& band : reading.rules) {
+        text.append(separator);
+        separator = "; ";
+        // A typed band has one condition on the result, or none for "anything else".
+        if (!band.conditions.empty()) {
+            const Condition& range = band.conditions.front();
+            if (range.low == kNoFloor) {
+                AppendNumber(text, range.high);
+                text.push_back('-');
+            } else {
+                AppendNumber(text, range.low);
+                if (range.high == kNoLimit) {
+                    text.push_back('+');
+                } else if (range.high != range.low) {
+                    text.push_back('-');
+                    AppendNumber(text, range.high);
+                }
+            }
+            text.push_back(' ');
+        }
+        text.append(band.name);
+    }
+    return text;
 }
 
 }  // namespace kelvane::notation

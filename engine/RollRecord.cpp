@@ -71,6 +71,16 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
         const notation::RolledTerm& dice = roll.terms.front();
         return TermDice(dice, std::min(mostDice, allDice), allDice);
     }
+    // A result the arithmetic cannot say, the higher of two terms, shows the terms side by
+    // side, the one not counted marked dropped.
+    if (expression->reading.result != notation::ResultRule::Total) {
+        std::string text = "{";
+        for (const notation::RolledTerm& term : roll.terms) {
+            text.append(text.size() > 1 ? ", " : "");
+            text.append(TermDice(term, term.dice.size(), term.dice.size()));
+        }
+        return text + "}";
+    }
     if (allDice <= mostDice) {
         return notation::Write(*expression, [&roll](std::size_t term) {
             const notation::RolledTerm& dice = roll.terms[term];
@@ -96,8 +106,12 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
 }
 
 std::string ChatLine(const RollRecord& roll) {
-    std::string line = roll.name + ": " + ChatDice(roll) + " = ";
+    // Bands are the player's words for the result, not part of the dice.
+    std::string line = roll.name.substr(0, roll.name.find(" ? ")) + ": " + ChatDice(roll) + " = ";
     AppendNumber(line, roll.total);
+    if (roll.outcome) {
+        line.append(" · ").append(notation::OutcomeText(*roll.outcome));
+    }
     if (!roll.label.empty()) {
         line.append(" # ").append(roll.label);
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -30,6 +31,8 @@ struct RollRecord {
     // The dice term by term as thrown; the die buttons' roll is one term.
     std::vector<notation::RolledTerm> terms;
     std::variant<DiceOfButtons, notation::Expression> rolled;
+    // What the result means in the player's game system, for a notation with outcomes.
+    std::optional<notation::RolledOutcome> outcome;
 };
 
 using RollRecordPtr = std::shared_ptr<const RollRecord>;
@@ -44,7 +47,7 @@ inline constexpr std::size_t kLoggedDice = 10'000;
 [[nodiscard]] std::string ChatDice(const RollRecord& roll, std::size_t mostDice = kAllDice);
 
 // The whole chat line of a notation's roll, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15 # Fire",
-// without a line end.
+// without a line end; any outcome follows the total: "bitd 3: [5, 2d, 1d] = 5 · Partial".
 [[nodiscard]] std::string ChatLine(const RollRecord& roll);
 
 // The distribution of the roll's total, worked out afresh: seconds for the largest rolls, so

@@ -999,6 +999,68 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Spalte %1: Das Ergebnis ist zu groß, um es genau zu berechnen.</translation>
     </message>
     <message>
+        <source>Column %1: a band such as 10+ Strong hit should come here.</source>
+        <extracomment>A band is a range of results and its name; keep 10+ as it is.</extracomment>
+        <translation>Spalte %1: Hier sollte ein Bereich wie 10+ Voller Erfolg stehen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a range is N, N-M, N+ or N-, such as 7-9.</source>
+        <extracomment>N and M stand for numbers; keep the signs as they are.</extracomment>
+        <translation>Spalte %1: Ein Bereich lautet N, N-M, N+ oder N-, etwa 7-9.</translation>
+    </message>
+    <message>
+        <source>Column %1: a name should follow the range.</source>
+        <translation>Spalte %1: Nach dem Bereich sollte ein Name folgen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a band&apos;s name may be at most %2 characters long.</source>
+        <translation>Spalte %1: Der Name eines Bereichs darf höchstens %2 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may have at most %2 bands.</source>
+        <translation>Spalte %1: Ein Wurf darf höchstens %2 Bereiche haben.</translation>
+    </message>
+    <message>
+        <source>Column %1: write pbta+M, with M from -3 to +4.</source>
+        <extracomment>pbta is typed as it is; M stands for the modifier.</extracomment>
+        <translation>Spalte %1: pbta+M schreiben, mit M von -3 bis +4.</translation>
+    </message>
+    <message>
+        <source>Column %1: write bitd N, with N from 0 to 10 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: bitd N schreiben, mit N von 0 bis 10 Würfeln.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sw dX+M tnT, with X 4, 6, 8, 10 or 12, M from -10 to +10 and T from 1 to 20; +M and tnT may be left out.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: sw dX+M tnT schreiben, mit X 4, 6, 8, 10 oder 12, M von -10 bis +10 und T von 1 bis 20; +M und tnT dürfen fehlen.</translation>
+    </message>
+    <message>
+        <source>Column %1: write coc S, with S from 1 to 100, then b1 or b2 for bonus dice or p1 or p2 for penalty dice if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: coc S schreiben, mit S von 1 bis 100, bei Bedarf danach b1 oder b2 für Bonuswürfel oder p1 oder p2 für Strafwürfel.</translation>
+    </message>
+    <message>
+        <source>Column %1: write cod N, with N from 0 to 30 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: cod N schreiben, mit N von 0 bis 30 Würfeln.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sr N, with N from 1 to 50 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: sr N schreiben, mit N von 1 bis 50 Würfeln.</translation>
+    </message>
+    <message>
+        <source>Column %1: write fate+M, with M from -5 to +8.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: fate+M schreiben, mit M von -5 bis +8.</translation>
+    </message>
+    <message>
+        <source>Column %1: write dnd+M dcD for a check or dnd+M acA for an attack, with M from -5 to +15 and D or A from 1 to 40, then adv or dis if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: dnd+M dcD für eine Probe oder dnd+M acA für einen Angriff schreiben, mit M von -5 bis +15 und D oder A von 1 bis 40, bei Bedarf danach adv oder dis.</translation>
+    </message>
+    <message>
         <source>Result: %1</source>
         <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Ergebnis: %1</translation>

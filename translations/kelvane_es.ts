@@ -999,6 +999,68 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Columna %1: el resultado es demasiado grande para calcularlo con exactitud.</translation>
     </message>
     <message>
+        <source>Column %1: a band such as 10+ Strong hit should come here.</source>
+        <extracomment>A band is a range of results and its name; keep 10+ as it is.</extracomment>
+        <translation>Columna %1: aquí debería ir una franja como 10+ Éxito total.</translation>
+    </message>
+    <message>
+        <source>Column %1: a range is N, N-M, N+ or N-, such as 7-9.</source>
+        <extracomment>N and M stand for numbers; keep the signs as they are.</extracomment>
+        <translation>Columna %1: un rango se escribe N, N-M, N+ o N-, por ejemplo 7-9.</translation>
+    </message>
+    <message>
+        <source>Column %1: a name should follow the range.</source>
+        <translation>Columna %1: un nombre debería seguir al rango.</translation>
+    </message>
+    <message>
+        <source>Column %1: a band&apos;s name may be at most %2 characters long.</source>
+        <translation>Columna %1: el nombre de una franja puede tener como mucho %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may have at most %2 bands.</source>
+        <translation>Columna %1: una tirada puede tener como mucho %2 franjas.</translation>
+    </message>
+    <message>
+        <source>Column %1: write pbta+M, with M from -3 to +4.</source>
+        <extracomment>pbta is typed as it is; M stands for the modifier.</extracomment>
+        <translation>Columna %1: escriba pbta+M, con M de -3 a +4.</translation>
+    </message>
+    <message>
+        <source>Column %1: write bitd N, with N from 0 to 10 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba bitd N, con N de 0 a 10 dados.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sw dX+M tnT, with X 4, 6, 8, 10 or 12, M from -10 to +10 and T from 1 to 20; +M and tnT may be left out.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba sw dX+M tnT, con X 4, 6, 8, 10 o 12, M de -10 a +10 y T de 1 a 20; +M y tnT pueden omitirse.</translation>
+    </message>
+    <message>
+        <source>Column %1: write coc S, with S from 1 to 100, then b1 or b2 for bonus dice or p1 or p2 for penalty dice if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba coc S, con S de 1 a 100, y si hace falta b1 o b2 para dados de bonificación o p1 o p2 para dados de penalización.</translation>
+    </message>
+    <message>
+        <source>Column %1: write cod N, with N from 0 to 30 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba cod N, con N de 0 a 30 dados.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sr N, with N from 1 to 50 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba sr N, con N de 1 a 50 dados.</translation>
+    </message>
+    <message>
+        <source>Column %1: write fate+M, with M from -5 to +8.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba fate+M, con M de -5 a +8.</translation>
+    </message>
+    <message>
+        <source>Column %1: write dnd+M dcD for a check or dnd+M acA for an attack, with M from -5 to +15 and D or A from 1 to 40, then adv or dis if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Columna %1: escriba dnd+M dcD para una prueba o dnd+M acA para un ataque, con M de -5 a +15 y D o A de 1 a 40, y si hace falta adv o dis.</translation>
+    </message>
+    <message>
         <source>Result: %1</source>
         <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Resultado: %1</translation>

@@ -999,6 +999,68 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Colonna %1: il risultato è troppo grande per calcolarlo esattamente.</translation>
     </message>
     <message>
+        <source>Column %1: a band such as 10+ Strong hit should come here.</source>
+        <extracomment>A band is a range of results and its name; keep 10+ as it is.</extracomment>
+        <translation>Colonna %1: qui dovrebbe esserci una fascia come 10+ Successo pieno.</translation>
+    </message>
+    <message>
+        <source>Column %1: a range is N, N-M, N+ or N-, such as 7-9.</source>
+        <extracomment>N and M stand for numbers; keep the signs as they are.</extracomment>
+        <translation>Colonna %1: un intervallo si scrive N, N-M, N+ o N-, per esempio 7-9.</translation>
+    </message>
+    <message>
+        <source>Column %1: a name should follow the range.</source>
+        <translation>Colonna %1: un nome dovrebbe seguire l’intervallo.</translation>
+    </message>
+    <message>
+        <source>Column %1: a band&apos;s name may be at most %2 characters long.</source>
+        <translation>Colonna %1: il nome di una fascia può avere al massimo %2 caratteri.</translation>
+    </message>
+    <message>
+        <source>Column %1: a roll may have at most %2 bands.</source>
+        <translation>Colonna %1: un tiro può avere al massimo %2 fasce.</translation>
+    </message>
+    <message>
+        <source>Column %1: write pbta+M, with M from -3 to +4.</source>
+        <extracomment>pbta is typed as it is; M stands for the modifier.</extracomment>
+        <translation>Colonna %1: scrivere pbta+M, con M da -3 a +4.</translation>
+    </message>
+    <message>
+        <source>Column %1: write bitd N, with N from 0 to 10 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere bitd N, con N da 0 a 10 dadi.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sw dX+M tnT, with X 4, 6, 8, 10 or 12, M from -10 to +10 and T from 1 to 20; +M and tnT may be left out.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere sw dX+M tnT, con X 4, 6, 8, 10 o 12, M da -10 a +10 e T da 1 a 20; +M e tnT si possono omettere.</translation>
+    </message>
+    <message>
+        <source>Column %1: write coc S, with S from 1 to 100, then b1 or b2 for bonus dice or p1 or p2 for penalty dice if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere coc S, con S da 1 a 100, poi se serve b1 o b2 per i dadi bonus o p1 o p2 per i dadi penalità.</translation>
+    </message>
+    <message>
+        <source>Column %1: write cod N, with N from 0 to 30 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere cod N, con N da 0 a 30 dadi.</translation>
+    </message>
+    <message>
+        <source>Column %1: write sr N, with N from 1 to 50 dice.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere sr N, con N da 1 a 50 dadi.</translation>
+    </message>
+    <message>
+        <source>Column %1: write fate+M, with M from -5 to +8.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere fate+M, con M da -5 a +8.</translation>
+    </message>
+    <message>
+        <source>Column %1: write dnd+M dcD for a check or dnd+M acA for an attack, with M from -5 to +15 and D or A from 1 to 40, then adv or dis if needed.</source>
+        <extracomment>Keep the shorthand&apos;s letters and signs as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: scrivere dnd+M dcD per una prova o dnd+M acA per un attacco, con M da -5 a +15 e D o A da 1 a 40, poi se serve adv o dis.</translation>
+    </message>
+    <message>
         <source>Result: %1</source>
         <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Risultato: %1</translation>

@@ -67,6 +67,63 @@ QString formKelvane::ErrorSentence(const notation::Error& error) {
         case ErrorCode::ResultOutOfRange:
             sentence = tr("Column %1: the result is too large to work out exactly.");
             break;
+        case ErrorCode::ExpectedBand:
+            //: A band is a range of results and its name; keep 10+ as it is.
+            sentence = tr("Column %1: a band such as 10+ Strong hit should come here.");
+            break;
+        case ErrorCode::BadBandRange:
+            //: N and M stand for numbers; keep the signs as they are.
+            sentence = tr("Column %1: a range is N, N-M, N+ or N-, such as 7-9.");
+            break;
+        case ErrorCode::ExpectedBandName:
+            sentence = tr("Column %1: a name should follow the range.");
+            break;
+        case ErrorCode::BandNameTooLong:
+            return tr("Column %1: a band's name may be at most %2 characters long.")
+                .arg(error.column)
+                .arg(locale.toString(static_cast<qulonglong>(notation::kMaxBandName)));
+        case ErrorCode::TooManyBands:
+            return tr("Column %1: a roll may have at most %2 bands.")
+                .arg(error.column)
+                .arg(locale.toString(static_cast<qulonglong>(notation::kMaxBands)));
+        case ErrorCode::PbtaForm:
+            //: pbta is typed as it is; M stands for the modifier.
+            sentence = tr("Column %1: write pbta+M, with M from -3 to +4.");
+            break;
+        case ErrorCode::BitdForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence = tr("Column %1: write bitd N, with N from 0 to 10 dice.");
+            break;
+        case ErrorCode::SwForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence =
+                tr("Column %1: write sw dX+M tnT, with X 4, 6, 8, 10 or 12, M from -10 to +10 and "
+                   "T from 1 to 20; +M and tnT may be left out.");
+            break;
+        case ErrorCode::CocForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence =
+                tr("Column %1: write coc S, with S from 1 to 100, then b1 or b2 for bonus dice or "
+                   "p1 or p2 for penalty dice if needed.");
+            break;
+        case ErrorCode::CodForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence = tr("Column %1: write cod N, with N from 0 to 30 dice.");
+            break;
+        case ErrorCode::SrForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence = tr("Column %1: write sr N, with N from 1 to 50 dice.");
+            break;
+        case ErrorCode::FateForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence = tr("Column %1: write fate+M, with M from -5 to +8.");
+            break;
+        case ErrorCode::DndForm:
+            //: Keep the shorthand's letters and signs as they are: they are what the player types.
+            sentence =
+                tr("Column %1: write dnd+M dcD for a check or dnd+M acA for an attack, with M from "
+                   "-5 to +15 and D or A from 1 to 40, then adv or dis if needed.");
+            break;
     }
     return sentence.arg(error.column);
 }
