@@ -24,8 +24,8 @@ void Fail(const char* what, std::string_view text) {
 
 // Any bytes as the notation box's text: the parser reads it or names a column within it; what
 // it reads, written back in canonical form, reads as the same expression with the same dice
-// terms; its odds hold together; and rolling it, alone or through the engine's list and
-// clipboard, ends with a total or an error, never a crash, an overflow or a hang.
+// terms and outcomes; its odds hold together; and rolling it, alone or through the engine's
+// list and clipboard, ends with a total or an error, never a crash, an overflow or a hang.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kelvane::notation;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -56,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     if (!std::holds_alternative<Expression>(again) || !sameNodes(std::get<Expression>(again)) ||
         !sameTerms(std::get<Expression>(again)) ||
-        std::get<Expression>(again).Normalised() != normalised) {
+        std::get<Expression>(again).Normalised() != normalised ||
+        std::get<Expression>(again).reading != expression.reading) {
         Fail("canonical form reads differently", normalised);
     }
     // Rolls of many dice are the benchmarks' business; a scripted source that keeps showing
