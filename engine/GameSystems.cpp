@@ -170,10 +170,11 @@ const std::array<GameSystem, 8> kSystems{{
          }
          const std::string& trait = words.Text(1);
          const std::size_t sign = trait.find_first_of("+-");
-         const auto sides =
-             trait.starts_with('d') ? Number(trait.substr(1, sign - 1), 4, 12) : std::nullopt;
+         // 0 for no die: the sides are 4 to 12 and even.
+         const std::int64_t sides =
+             trait.starts_with('d') ? Number(trait.substr(1, sign - 1), 4, 12).value_or(0) : 0;
          const auto m = Modifier(sign == std::string::npos ? "" : trait.substr(sign), -10, 10);
-         if (!sides || *sides % 2 != 0 || !m) {
+         if (sides == 0 || sides % 2 != 0 || !m) {
              return std::size_t{1};
          }
          std::int64_t target = 4;
@@ -186,8 +187,8 @@ const std::array<GameSystem, 8> kSystems{{
              }
              target = *tn;
          }
-         DiceTerm traitDie = Dice(1, *sides);
-         traitDie.explode = ComparePoint{Compare::Equal, *sides};
+         DiceTerm traitDie = Dice(1, sides);
+         traitDie.explode = ComparePoint{Compare::Equal, sides};
          DiceTerm wildDie = Dice(1, 6);
          wildDie.explode = ComparePoint{Compare::Equal, 6};
          Expression roll = Sum({traitDie, wildDie}, 0);
@@ -198,7 +199,7 @@ const std::array<GameSystem, 8> kSystems{{
                                Rule("success", "Success", {Result(target, target + 3)}),
                                Rule("raise", "Raise", {Result(target + 4, kNoLimit)},
                                     OutcomeCount{target, 4, "raise", "raises"})};
-         std::string& text = roll.reading.shorthand = "sw d" + NumberText(*sides);
+         std::string& text = roll.reading.shorthand = "sw d" + NumberText(sides);
          AppendModifier(text, *m);
          if (target != 4) {
              text.append(" tn").append(NumberText(target));
