@@ -1,11 +1,15 @@
-// Dice notation in the engine alone: reading texts of the longest length the box takes, and a
-// million dice rolled with every list line and the clipboard line written.
+// Dice notation in the engine alone: reading texts of the longest length the box takes, a
+// million dice rolled with every list line and the clipboard line written, and the outcome
+// chances of the game systems at their largest sizes.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <string>
+#include <variant>
 
 #include "engine/DiceEngine.h"
 #include "engine/Notation.h"
+#include "engine/odds/Outcomes.h"
 #include "platform/MersenneRandomSource.h"
 #include "tests/support/MemoryCaption.h"
 #include "tests/support/MemoryCheckBox.h"
@@ -53,6 +57,17 @@ void RollMillionDice(benchmark::State& state) {
 }
 // Without and with the clipboard line.
 BENCHMARK(RollMillionDice)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Each should take well under a millisecond.
+void OutcomeChancesAtLargestSize(benchmark::State& state) {
+    constexpr std::array<const char*, 4> kLargest{"sr 50", "cod 30", "bitd 10", "coc 100 b2"};
+    const auto expression = std::get<notation::Expression>(
+        notation::Parse(kLargest[static_cast<std::size_t>(state.range(0))]));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(OutcomeChancesOf(expression));
+    }
+}
+BENCHMARK(OutcomeChancesAtLargestSize)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -50,6 +51,12 @@ struct RolledOutcome {
 
     friend bool operator==(const RolledOutcome&, const RolledOutcome&) = default;
 };
+
+// The first rule whose conditions all hold, each measure as `measured` gives it (nothing:
+// the condition fails); nothing when no rule holds.
+[[nodiscard]] std::optional<std::size_t> FirstRuleHolding(
+    const std::vector<OutcomeRule>& rules,
+    const std::function<std::optional<std::int64_t>(const Condition&)>& measured);
 
 // The first of the reading's rules that holds for the roll; nothing when none holds.
 [[nodiscard]] std::optional<RolledOutcome> OutcomeOf(const Expression& expression,

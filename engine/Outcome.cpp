@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -33,43 +34,50 @@ std::optional<std::int64_t> KeptFace(const Roll& roll) {
     return std::nullopt;
 }
 
-bool Holds(const Condition& condition, const Roll& roll) {
-    std::optional<std::int64_t> measured;
+std::optional<std::int64_t> Measured(const Condition& condition, const Roll& roll) {
     switch (condition.measure) {
         case Measure::Result:
-            measured = roll.total;
-            break;
+            return roll.total;
         case Measure::FacesShown:
-            measured = FacesShown(roll, condition.face);
-            break;
+            return FacesShown(roll, condition.face);
         case Measure::KeptFace:
-            measured = roll.terms.empty() ? std::nullopt : KeptFace(roll);
-            break;
+            return roll.terms.empty() ? std::nullopt : KeptFace(roll);
     }
-    return measured && *measured >= condition.low && *measured <= condition.high;
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<RolledOutcome> OutcomeOf(const Expression& expression, const Roll& roll) {
-    const std::vector<OutcomeRule>& rules = expression.reading.rules;
+std::optional<std::size_t> FirstRuleHolding(
+    const std::vector<OutcomeRule>& rules,
+    const std::function<std::optional<std::int64_t>(const Condition&)>& measured) {
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        bool holds = true;
-        for (const Condition& condition : rules[i].conditions) {
-            holds = holds && Holds(condition, roll);
+        const auto holds = [&measured](const Condition& condition) {
+            const std::optional<std::int64_t> value = measured(condition);
+            return value && *value >= condition.low && *value <= condition.high;
+        };
+        if (std::all_of(rules[i].conditions.begin(), rules[i].conditions.end(), holds)) {
+            return i;
         }
-        if (!holds) {
-            continue;
-        }
-        RolledOutcome outcome{i, rules[i].id, rules[i].name, std::nullopt, ""};
-        if (const auto& count = rules[i].count) {
-            const std::int64_t n = FloorDivide(roll.total - count->from, count->per);
-            outcome.count = n;
-            outcome.countWord = n == 1 ? count->one : count->many;
-        }
-        return outcome;
     }
     return std::nullopt;
+}
+
+std::optional<RolledOutcome> OutcomeOf(const Expression& expression, const Roll& roll) {
+    const std::vector<OutcomeRule>& rules = expression.reading.rules;
+    const std::optional<std::size_t> i = FirstRuleHolding(
+        rules, [&roll](const Condition& condition) { return Measured(condition, roll); });
+    if (!i) {
+        return std::nullopt;
+    }
+    const OutcomeRule& rule = rules[*i];
+    RolledOutcome outcome{*i, rule.id, rule.name, std::nullopt, ""};
+    if (rule.count) {
+        const std::int64_t n = FloorDivide(roll.total - rule.count->from, rule.count->per);
+        outcome.count = n;
+        outcome.countWord = n == 1 ? rule.count->one : rule.count->many;
+    }
+    return outcome;
 }
 
 std::string OutcomeText(const RolledOutcome& outcome) {

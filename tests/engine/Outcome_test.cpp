@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "engine/Notation.h"
+#include "engine/NotationRoll.h"
+#include "engine/odds/Outcomes.h"
+#include "platform/MersenneRandomSource.h"
 #include "tests/support/EngineBench.h"
 #include "tests/support/ScriptedRandomSource.h"
 
@@ -205,6 +209,67 @@ INSTANTIATE_TEST_SUITE_P(
                                  "dnd+2 dc12 = 12 · Success",
                                  "dnd+2 dc12: [10]+2 = 12 · Success",
                                  "success"}));
+
+struct ChanceCase {
+    const char* text;
+    std::vector<double> percent;  // worked out by hand, to two places
+};
+
+void PrintTo(const ChanceCase& row, std::ostream* out) { *out << row.text; }
+
+class OutcomeOdds : public ::testing::TestWithParam<ChanceCase> {};
+
+TEST_P(OutcomeOdds, AreExactInTheRulesOrder) {
+    const auto parsed = notation::Parse(GetParam().text);
+    ASSERT_TRUE(std::holds_alternative<notation::Expression>(parsed));
+    const OutcomeChances odds = OutcomeChancesOf(std::get<notation::Expression>(parsed));
+    EXPECT_TRUE(odds.exact);
+    ASSERT_EQ(odds.chances.size(), GetParam().percent.size());
+    for (std::size_t i = 0; i < odds.chances.size(); ++i) {
+        EXPECT_NEAR(100.0 * odds.chances[i], GetParam().percent[i], 0.005) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySystem, OutcomeOdds,
+    ::testing::Values(
+        ChanceCase{"bitd 3", {7.41, 34.72, 45.37, 12.50}},
+        ChanceCase{"bitd 0", {2.78, 22.22, 75.00}}, ChanceCase{"pbta", {16.67, 41.67, 41.67}},
+        ChanceCase{"sr 1", {16.67, 0, 50.00, 33.33}}, ChanceCase{"sr 2", {2.78, 0, 41.67, 55.56}},
+        ChanceCase{"cod 0", {10.00, 10.00, 80.00}}, ChanceCase{"cod 1", {70.00, 29.997, 0.003}},
+        ChanceCase{"coc 50", {1.00, 1.00, 9.00, 15.00, 25.00, 49.00}},
+        ChanceCase{"coc 40", {1.00, 5.00, 7.00, 12.00, 20.00, 55.00}},
+        ChanceCase{"dnd ac11", {5.00, 45.00, 50.00}},
+        ChanceCase{"dnd+5 ac15 adv", {9.75, 70.00, 20.25}},
+        ChanceCase{"dnd+5 dc15 dis", {30.25, 69.75}},
+        ChanceCase{"sw d4", {4.17, 33.33, 43.23, 19.27}},
+        ChanceCase{"fate", {0, 0, 0, 0, 1.23, 4.94, 12.35, 19.75, 23.46, 19.75, 18.52}},
+        ChanceCase{"2d6 ? 7 Seven; 2-12 Other", {16.67, 83.33}}, ChanceCase{"d6 ? 7+ Never", {0}}));
+
+// The roller's outcomes fall as often as their stated chances say, within five standard
+// errors, for every system's kind of rule.
+TEST(OutcomeOdds, AgreeWithRolledOutcomes) {
+    constexpr int kRolls = 20000;
+    MersenneRandomSource random;
+    for (const char* text : {"bitd 3", "bitd 0", "sw d8+1", "coc 65 b1", "coc 40 p2", "cod 3",
+                             "sr 6", "fate+1", "dnd+5 ac15 adv", "2d6+1 ? 10+ S; 7-9 W; 6- M"}) {
+        const auto expression = std::get<notation::Expression>(notation::Parse(text));
+        const std::vector<double> chances = OutcomeChancesOf(expression).chances;
+        std::vector<int> seen(chances.size(), 0);
+        for (int i = 0; i < kRolls; ++i) {
+            const auto roll =
+                std::get<notation::Roll>(notation::RollExpression(expression, random));
+            if (const auto outcome = notation::OutcomeOf(expression, roll)) {
+                ++seen[outcome->index];
+            }
+        }
+        for (std::size_t i = 0; i < chances.size(); ++i) {
+            const double error = std::sqrt(chances[i] * (1.0 - chances[i]) / kRolls);
+            EXPECT_NEAR(seen[i] / static_cast<double>(kRolls), chances[i], 5.0 * error + 1e-12)
+                << text << " rule " << i;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace kelvane
