@@ -232,8 +232,8 @@ std::optional<std::vector<double>> ByFaceCounts(const Expression& expression) {
 }
 
 // Call of Cthulhu's d100: every units face with every tens dice's faces.
-std::vector<double> Percentile(const Expression& expression) {
-    const std::vector<OutcomeRule>& rules = expression.reading.rules;
+// The chance of each value 1 ... 100 at its index.
+std::vector<double> PercentileValues(const Expression& expression) {
     const Int tensDice = expression.dice[1].count;
     const Int keep = expression.reading.add;
     const double each = std::pow(0.1, static_cast<double>(tensDice + 1));
@@ -253,6 +253,12 @@ std::vector<double> Percentile(const Expression& expression) {
             values[static_cast<std::size_t>(kept)] += each;
         }
     }
+    return values;
+}
+
+std::vector<double> Percentile(const Expression& expression) {
+    const std::vector<OutcomeRule>& rules = expression.reading.rules;
+    const std::vector<double> values = PercentileValues(expression);
     std::vector<double> chances(rules.size(), 0.0);
     for (Int value = 1; value <= 100; ++value) {
         Tally(chances, rules, values[static_cast<std::size_t>(value)],
@@ -264,7 +270,8 @@ std::vector<double> Percentile(const Expression& expression) {
 }
 
 // Savage Worlds: the trait die and the wild die, each exploding on its highest face.
-std::optional<std::vector<double>> HigherOfTwo(const Expression& expression) {
+// Each die's odds alone, exact as one die's always are; nothing for other dice than these.
+std::optional<std::vector<Distribution>> TwoExplodingDice(const Expression& expression) {
     std::vector<Distribution> dice;
     for (const DiceTerm& term : expression.dice) {
         if (term.count != 1 || term.reroll ||
@@ -279,6 +286,15 @@ std::optional<std::vector<double>> HigherOfTwo(const Expression& expression) {
             return std::nullopt;
         }
     }
+    return dice.size() == 2 ? std::optional(std::move(dice)) : std::nullopt;
+}
+
+std::optional<std::vector<double>> HigherOfTwo(const Expression& expression) {
+    const auto twoDice = TwoExplodingDice(expression);
+    if (!twoDice) {
+        return std::nullopt;
+    }
+    const std::vector<Distribution>& dice = *twoDice;
     const std::vector<OutcomeRule>& rules = expression.reading.rules;
     std::vector<double> chances(rules.size(), 0.0);
     const auto tally = [&](Int higher, Int shownX, Int shownY, double chance) {
@@ -350,6 +366,28 @@ bool OneTermWithoutRethrows(const Expression& expression) {
 }
 
 }  // namespace
+
+Distribution ResultOdds(const Expression& expression) {
+    if (expression.reading.result == notation::ResultRule::Percentile) {
+        const std::vector<double> values = PercentileValues(expression);
+        return Distribution::Exact(1, std::vector<double>(values.begin() + 1, values.end()));
+    }
+    const auto dice = TwoExplodingDice(expression);
+    if (!dice) {
+        return Distribution::Exact(0, {}, 1.0);
+    }
+    // The higher is at most v when both are.
+    const Int least = std::max((*dice)[0].Least(), (*dice)[1].Least());
+    const Int most = std::max((*dice)[0].Most(), (*dice)[1].Most());
+    std::vector<double> chances;
+    double before = 0.0;
+    for (Int v = least; v <= most; ++v) {
+        const double both = (*dice)[0].AtMost(v) * (*dice)[1].AtMost(v);
+        chances.push_back(both - before);
+        before = both;
+    }
+    return Distribution::Exact(least + expression.reading.add, std::move(chances));
+}
 
 OutcomeChances OutcomeChancesOf(const Expression& expression) {
     const notation::Reading& reading = expression.reading;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "engine/Distribution.h"
 #include "engine/Notation.h"
 
 namespace kelvane {
@@ -14,6 +15,10 @@ struct OutcomeChances {
     std::vector<double> chances;
     bool exact = true;  // false: from the approximate odds of the total, or simulated rolls
 };
+
+// The odds of a result the notation's arithmetic cannot say, the percentile dice's or the
+// higher of two exploding dice; a reading of other dice has no result, and always fails.
+[[nodiscard]] Distribution ResultOdds(const notation::Expression& expression);
 
 // Exact for every game system's shorthand in its ranges and for bands on an exact total;
 // conditions on faces are followed die by die, not read from the total.

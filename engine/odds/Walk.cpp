@@ -9,6 +9,7 @@
 
 #include "engine/Distribution.h"
 #include "engine/odds/Approximation.h"
+#include "engine/odds/Outcomes.h"
 #include "engine/odds/Pool.h"
 #include "engine/odds/Simulation.h"
 #include "engine/odds/Throws.h"
@@ -150,6 +151,10 @@ Distribution WithinDiceLimit(const Value& walked, double covariance, const odds:
 
 Distribution DistributionOf(const notation::Expression& expression,
                             std::chrono::milliseconds simulationBudget) {
+    // A result beyond the arithmetic on the terms comes from the dice themselves.
+    if (expression.reading.result != notation::ResultRule::Total) {
+        return ResultOdds(expression);
+    }
     odds::Budget budget;
     odds::Throws throws;
     std::vector<Walked> stack;

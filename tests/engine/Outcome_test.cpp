@@ -6,6 +6,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/Distribution.h"
 #include "engine/Notation.h"
 #include "engine/NotationRoll.h"
 #include "engine/odds/Outcomes.h"
@@ -246,8 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
         ChanceCase{"fate", {0, 0, 0, 0, 1.23, 4.94, 12.35, 19.75, 23.46, 19.75, 18.52}},
         ChanceCase{"2d6 ? 7 Seven; 2-12 Other", {16.67, 83.33}}, ChanceCase{"d6 ? 7+ Never", {0}}));
 
-// The roller's outcomes fall as often as their stated chances say, within five standard
-// errors, for every system's kind of rule.
+// The roller's outcomes fall as often as their stated chances say, and its results average
+// what their odds say, within five standard errors, for every system's kind of rule.
 TEST(OutcomeOdds, AgreeWithRolledOutcomes) {
     constexpr int kRolls = 20000;
     MersenneRandomSource random;
@@ -256,13 +257,18 @@ TEST(OutcomeOdds, AgreeWithRolledOutcomes) {
         const auto expression = std::get<notation::Expression>(notation::Parse(text));
         const std::vector<double> chances = OutcomeChancesOf(expression).chances;
         std::vector<int> seen(chances.size(), 0);
+        double sum = 0.0;
         for (int i = 0; i < kRolls; ++i) {
             const auto roll =
                 std::get<notation::Roll>(notation::RollExpression(expression, random));
+            sum += static_cast<double>(roll.total);
             if (const auto outcome = notation::OutcomeOf(expression, roll)) {
                 ++seen[outcome->index];
             }
         }
+        // The odds of the total are those of the result the roller gives.
+        const Distribution total = DistributionOf(expression);
+        EXPECT_NEAR(sum / kRolls, total.Mean(), 5.0 * std::sqrt(total.Variance() / kRolls)) << text;
         for (std::size_t i = 0; i < chances.size(); ++i) {
             const double error = std::sqrt(chances[i] * (1.0 - chances[i]) / kRolls);
             EXPECT_NEAR(seen[i] / static_cast<double>(kRolls), chances[i], 5.0 * error + 1e-12)
