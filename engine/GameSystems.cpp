@@ -5,8 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "engine/NumberText.h"
@@ -20,7 +23,8 @@ struct Token {
     int column;
 };
 
-// What a system's entry reads its words with; every reading fails with the entry's column.
+// A shorthand's words, each with its column, so that a refusal points at the word it could
+// not read.
 class Words {
   public:
     explicit Words(std::vector<Token> tokens, int end) : tokens_(std::move(tokens)), end_(end) {}

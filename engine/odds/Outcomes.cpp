@@ -231,8 +231,8 @@ std::optional<std::vector<double>> ByFaceCounts(const Expression& expression) {
     return chances;
 }
 
-// Call of Cthulhu's d100: every units face with every tens dice's faces.
-// The chance of each value 1 ... 100 at its index.
+// Call of Cthulhu's d100, every units face with every tens dice's faces: the chance of each
+// value 1 ... 100 at its index.
 std::vector<double> PercentileValues(const Expression& expression) {
     const Int tensDice = expression.dice[1].count;
     const Int keep = expression.reading.add;
