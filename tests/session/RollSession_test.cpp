@@ -40,7 +40,7 @@ void RollSessionTest::RollsMadeWhileTheLogIsLockedAreKeptInOrder() {
     connect(&session, &RollSession::oddsReady, this, [&odds] { ++odds; });
     const auto roll = [&session, &odds](const char* label) {
         session.Take(std::make_shared<const RollRecord>(
-            RollRecord{"d6", label, 3, {{{{3, 0}}, 3}}, DiceOfButtons{1, 6}}));
+            RollRecord{"d6", label, 3, {{{{3, 0}}, 3}}, DiceOfButtons{1, 6}, {}}));
         QTRY_COMPARE(odds, 1);
         odds = 0;
     };
