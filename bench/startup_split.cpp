@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/FontconfigPreload.h"
 #include "session/DatabaseLocation.h"
 #include "session/RollSession.h"
 #include "tests/support/PrivateDataFolder.h"
@@ -94,6 +95,7 @@ class FirstFrameWatcher final : public QObject {
 
 int RunMarked(int argc, char* argv[], double spawned) {
     std::vector<double> marks{spawned, NowMs()};
+    const kelvane::FontconfigPreload fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <memory>
 
+#include "platform/qt/FontconfigPreload.h"
 #include "session/DatabaseLocation.h"
 #include "session/RollSession.h"
 #include "session/TableSettings.h"
@@ -14,6 +15,7 @@
 #include "ui/sharing/TableLink.h"
 
 int main(int argc, char* argv[]) {
+    const kelvane::FontconfigPreload fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kelvane"));
