@@ -160,6 +160,7 @@ std::optional<std::vector<double>> ByFaceCounts(const Expression& expression) {
         logFactorial[k] = logFactorial[k - 1] + std::log(static_cast<double>(k));
     }
     std::vector<double> logShare;
+    logShare.reserve(classes.size());
     for (const Class& each : classes) {
         logShare.push_back(
             std::log(static_cast<double>(each.size) / static_cast<double>(term.sides)));
