@@ -155,12 +155,16 @@ class BandReader {
 
   private:
     [[nodiscard]] bool AtBandEnd() const { return next_ == text_.size() || text_[next_] == ';'; }
+    // Past the character at next_, all its bytes; a stray continuation byte is passed over
+    // alone and, as elsewhere in the notation, counts no column.
     void Advance() {
+        const auto byte = static_cast<unsigned char>(text_[next_]);
         ++next_;
-        while (next_ < text_.size() && !StartsCharacter(text_[next_])) {
+        // A byte from 0xC0 up leads a character of several bytes.
+        while (byte >= 0xC0U && next_ < text_.size() && !StartsCharacter(text_[next_])) {
             ++next_;
         }
-        ++column_;
+        column_ += StartsCharacter(static_cast<char>(byte)) ? 1 : 0;
     }
     void SkipBlanks() {
         while (next_ < text_.size() && IsBlank(text_[next_])) {
