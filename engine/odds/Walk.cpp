@@ -147,13 +147,21 @@ Distribution WithinDiceLimit(const Value& walked, double covariance, const odds:
                                     CombinedFailure(walked.failure, 1.0 - within));
 }
 
+// Exploding dice have no most total.
+bool AnyExplodes(const notation::Expression& expression) {
+    return std::any_of(expression.dice.begin(), expression.dice.end(),
+                       [](const notation::DiceTerm& term) { return term.explode.has_value(); });
+}
+
 }  // namespace
 
 Distribution DistributionOf(const notation::Expression& expression,
                             std::chrono::milliseconds simulationBudget) {
     // A result beyond the arithmetic on the terms comes from the dice themselves.
     if (expression.reading.result != notation::ResultRule::Total) {
-        return ResultOdds(expression);
+        Distribution result = ResultOdds(expression);
+        result.openEnded_ = AnyExplodes(expression);
+        return result;
     }
     odds::Budget budget;
     odds::Throws throws;
@@ -204,9 +212,7 @@ Distribution DistributionOf(const notation::Expression& expression,
         distribution = WithinDiceLimit(walked, stack.back().covariance, throws, within);
         distribution.diceLimit_ = over;
     }
-    distribution.openEnded_ =
-        std::any_of(expression.dice.begin(), expression.dice.end(),
-                    [](const notation::DiceTerm& term) { return term.explode.has_value(); });
+    distribution.openEnded_ = AnyExplodes(expression);
     return distribution;
 }
 
