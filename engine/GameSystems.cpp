@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/NotationCharacters.h"
 #include "engine/NumberText.h"
 
 namespace kelvane::notation {
@@ -48,7 +49,7 @@ std::optional<std::int64_t> Number(std::string_view text, std::int64_t low, std:
     }
     std::int64_t number = 0;
     for (const char c : text) {
-        if (c < '0' || c > '9') {
+        if (!IsDigit(c)) {
             return std::nullopt;
         }
         number = number * 10 + (c - '0');
@@ -365,10 +366,10 @@ std::vector<Token> Tokens(std::string_view text, int& end) {
     int column = 0;
     bool inWord = false;
     for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0U) != 0x80U || column == 0) {
+        if (StartsCharacter(c) || column == 0) {
             ++column;
         }
-        if (c == ' ' || c == '\t') {
+        if (IsBlank(c)) {
             inWord = false;
             continue;
         }
@@ -376,7 +377,7 @@ std::vector<Token> Tokens(std::string_view text, int& end) {
             tokens.push_back({"", column});
             inWord = true;
         }
-        tokens.back().text.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        tokens.back().text.push_back(Lower(c));
     }
     end = column + 1;
     return tokens;
