@@ -181,7 +181,7 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     summary.append(kEquals);
     AppendNumber(summary, roll.total);
     if (record.outcome) {
-        summary.append(" · ").append(notation::OutcomeText(*record.outcome));
+        summary.append(" · ").append(outcomeWording_(*record.outcome));
     }
     const std::string label = expression.label.empty() ? "" : " # " + expression.label;
     summary.append(label);
@@ -198,7 +198,7 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     record.terms = std::move(roll.terms);
     record.rolled = std::move(expression);
     if (copy) {
-        clipboard_.SetText(ChatLine(record).append(kLineEnd));
+        clipboard_.SetText(ChatLine(record, outcomeWording_).append(kLineEnd));
     }
     total.SetCaption(NumberText(record.total));
     return record;

@@ -26,6 +26,10 @@ struct MarkWords {
     std::string failure = "failure";
 };
 
+// An outcome's words after the total in the list and on the clipboard, such as "Partial", in
+// the player's language.
+using OutcomeWording = std::function<std::string(const notation::RolledOutcome&)>;
+
 // The result frame's caption for a roll's name, such as "Result: 3d6".
 using CaptionFormat = std::function<std::string(std::string_view rollName)>;
 
@@ -65,6 +69,7 @@ class DiceEngine {
     std::variant<RollRecord, notation::Error> RollNotation(std::string_view text, ListTarget& list,
                                                            CaptionTarget& total);
     void SetMarkWords(MarkWords words) { markWords_ = std::move(words); }
+    void SetOutcomeWording(OutcomeWording wording) { outcomeWording_ = std::move(wording); }
 
   private:
     RandomSource& random_;
@@ -73,6 +78,7 @@ class DiceEngine {
     ClipboardTarget& clipboard_;
     CaptionFormat captionOf_;
     MarkWords markWords_;
+    OutcomeWording outcomeWording_ = notation::OutcomeText;
 };
 
 }  // namespace kelvane

@@ -232,6 +232,7 @@ const std::array<GameSystem, 8> kSystems{{
          }
          Expression roll = Sum({Dice(1, 10), Dice(1 + extra, 10)}, 0);
          roll.reading.result = ResultRule::Percentile;
+         roll.reading.lowerIsBetter = true;
          roll.reading.add = keep;
          roll.reading.rules = {
              Rule("critical", "Critical", {Result(1, 1)}),

@@ -167,6 +167,7 @@ struct Reading {
     ResultRule result = ResultRule::Total;
     std::int64_t add = 0;
     std::vector<OutcomeRule> rules;  // the first that holds names the roll; in the order shown
+    bool lowerIsBetter = false;      // a roll under a skill: the lower the result, the better
 
     friend bool operator==(const Reading&, const Reading&) = default;
 };

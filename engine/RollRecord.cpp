@@ -105,12 +105,14 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
     return text + TermDice(roll.terms[cutTerm], mostDice - before, allDice);
 }
 
-std::string ChatLine(const RollRecord& roll) {
+std::string ChatLine(
+    const RollRecord& roll,
+    const std::function<std::string(const notation::RolledOutcome&)>& outcomeText) {
     // Bands are the player's words for the result, not part of the dice.
     std::string line = roll.name.substr(0, roll.name.find(" ? ")) + ": " + ChatDice(roll) + " = ";
     AppendNumber(line, roll.total);
     if (roll.outcome) {
-        line.append(" · ").append(notation::OutcomeText(*roll.outcome));
+        line.append(" · ").append(outcomeText(*roll.outcome));
     }
     if (!roll.label.empty()) {
         line.append(" # ").append(roll.label);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -47,8 +48,11 @@ inline constexpr std::size_t kLoggedDice = 10'000;
 [[nodiscard]] std::string ChatDice(const RollRecord& roll, std::size_t mostDice = kAllDice);
 
 // The whole chat line of a notation's roll, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15 # Fire",
-// without a line end; any outcome follows the total: "bitd 3: [5, 2d, 1d] = 5 · Partial".
-[[nodiscard]] std::string ChatLine(const RollRecord& roll);
+// without a line end; any outcome follows the total, in the words outcomeText gives it:
+// "bitd 3: [5, 2d, 1d] = 5 · Partial".
+[[nodiscard]] std::string ChatLine(const RollRecord& roll,
+                                   const std::function<std::string(const notation::RolledOutcome&)>&
+                                       outcomeText = notation::OutcomeText);
 
 // The distribution of the roll's total, worked out afresh: seconds for the largest rolls, so
 // callers run it off the window's thread.
