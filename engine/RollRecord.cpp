@@ -105,11 +105,15 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
     return text + TermDice(roll.terms[cutTerm], mostDice - before, allDice);
 }
 
+std::string_view DiceName(const RollRecord& roll) {
+    // Bands are the player's words for the result, not part of the dice.
+    return std::string_view(roll.name).substr(0, roll.name.find(" ? "));
+}
+
 std::string ChatLine(
     const RollRecord& roll,
     const std::function<std::string(const notation::RolledOutcome&)>& outcomeText) {
-    // Bands are the player's words for the result, not part of the dice.
-    std::string line = roll.name.substr(0, roll.name.find(" ? ")) + ": " + ChatDice(roll) + " = ";
+    std::string line = std::string(DiceName(roll)) + ": " + ChatDice(roll) + " = ";
     AppendNumber(line, roll.total);
     if (roll.outcome) {
         line.append(" · ").append(outcomeText(*roll.outcome));

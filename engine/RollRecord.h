@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -46,6 +47,9 @@ inline constexpr std::size_t kLoggedDice = 10'000;
 // "[4, 5, 2]" for three die-button dice. After mostDice dice the rest of the roll is left out
 // with "…" and the count of all its dice: "[4, 5, …] (1000000 dice)".
 [[nodiscard]] std::string ChatDice(const RollRecord& roll, std::size_t mostDice = kAllDice);
+
+// The roll's name without any bands: "2d6+1" for "2d6+1 ? 10+ Strong hit; 6- Miss".
+[[nodiscard]] std::string_view DiceName(const RollRecord& roll);
 
 // The whole chat line of a notation's roll, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15 # Fire",
 // without a line end; any outcome follows the total, in the words outcomeText gives it:

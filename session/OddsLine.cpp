@@ -3,12 +3,19 @@
 #include <QLocale>
 #include <QStringList>
 
+#include "session/OutcomeNames.h"
+
 namespace kelvane {
 
 namespace {
 
 // A failure share this small beside the whole is the rounding of a sum, not a share of its own.
 constexpr double kFailureRounding = 1e-9;
+// The chances of a roll's outcomes add up to 1 within this much when every result has one.
+constexpr double kNoOutcomeRounding = 1e-9;
+
+// A share kept on one line where the odds line wraps: "45.37 %" never leaves its "%" below.
+QString Unbroken(QString share) { return share.replace(QLatin1Char(' '), QChar::Nbsp); }
 
 }  // namespace
 
@@ -67,6 +74,33 @@ QString OddsLine::Text(const Distribution& odds, std::int64_t total) {
         parts << tr("too many dice: %1").arg(share(diceLimit));
     }
     return parts.join(QStringLiteral("  ·  "));
+}
+
+QString OddsLine::Outcomes(const notation::Reading& reading, const OutcomeChances& outcomes) {
+    QStringList parts;
+    double named = 0.0;
+    for (std::size_t i = 0; i < reading.rules.size() && i < outcomes.chances.size(); ++i) {
+        const double chance = outcomes.chances[i];
+        named += chance;
+        if (chance > 0.0) {
+            const notation::OutcomeRule& rule = reading.rules[i];
+            //: An outcome and the share of rolls that have it, such as "Partial: 45.37 %".
+            parts << tr("%1: %2").arg(OutcomeNames::Name(rule.id, rule.name),
+                                      Unbroken(Share(chance, outcomes.exact)));
+        }
+    }
+    // Bands with a gap between them leave some results unnamed.
+    if (1.0 - named > kNoOutcomeRounding) {
+        //: The share of rolls whose result falls in none of the roll's bands.
+        parts << tr("no outcome: %1").arg(Unbroken(Share(1.0 - named, outcomes.exact)));
+    }
+    return parts.join(QStringLiteral("  ·  "));
+}
+
+QString OddsLine::OutcomeChance(const OutcomeChances& outcomes, std::size_t index) {
+    return index < outcomes.chances.size()
+               ? QStringLiteral("(%1)").arg(Share(outcomes.chances[index], outcomes.exact))
+               : QString();
 }
 
 }  // namespace kelvane

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/Distribution.h"
+#include "engine/Notation.h"
+#include "engine/odds/Outcomes.h"
 
 namespace kelvane {
 
@@ -20,6 +23,13 @@ class OddsLine {
     [[nodiscard]] static QString Text(const Distribution& odds, std::int64_t total);
     // Its first part, the share of rolls that reach the total: "15 or more: 42.13 %".
     [[nodiscard]] static QString Standing(const Distribution& odds, std::int64_t total);
+
+    // The chance of each outcome the reading names, in its order, such as "Strong hit: 27.78 %
+    // ·  Weak hit: 44.44 %  ·  Miss: 27.78 %"; outcomes the roll cannot have are left out.
+    [[nodiscard]] static QString Outcomes(const notation::Reading& reading,
+                                          const OutcomeChances& outcomes);
+    // The rolled outcome's chance as a message gives it after the outcome: "(45.37 %)".
+    [[nodiscard]] static QString OutcomeChance(const OutcomeChances& outcomes, std::size_t index);
 
   private:
     // A share such as "42.13 %", "< 0.01 %", or "≈ 42.13 %" where the odds are approximate.

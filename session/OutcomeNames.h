@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/NotationRoll.h"
 
@@ -26,6 +27,9 @@ class OutcomeNames {
                                       std::optional<std::int64_t> count,
                                       std::string_view countWord);
     [[nodiscard]] static QString Text(const notation::RolledOutcome& outcome);
+    // The game systems' outcomes whose names in the player's language hold text, in any case:
+    // "partial" for "teil" in German.
+    [[nodiscard]] static std::vector<std::string> IdsNaming(const QString& text);
     // As the engine's list and clipboard line want it.
     [[nodiscard]] static std::string Words(const notation::RolledOutcome& outcome);
 };

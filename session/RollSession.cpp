@@ -21,11 +21,20 @@ namespace kelvane {
 
 namespace {
 
-// A roll's odds as a worker leaves them: the distribution, or what stopped it.
+// A roll's odds as a worker leaves them: the distribution and the outcomes' chances, or what
+// stopped it.
 struct WorkedOutOdds {
     std::optional<Distribution> odds;
+    OutcomeChances outcomes;
     std::exception_ptr error;
 };
+
+OutcomeChances ChancesOfOutcomes(const RollRecord& roll) {
+    const auto* expression = std::get_if<notation::Expression>(&roll.rolled);
+    return expression != nullptr && !expression->reading.rules.empty()
+               ? OutcomeChancesOf(*expression)
+               : OutcomeChances{};
+}
 
 }  // namespace
 
@@ -125,6 +134,7 @@ void RollSession::WorkOutOdds(const RollRecordPtr& roll) {
         WorkedOutOdds worked;
         try {
             worked.odds = OddsOf(*roll);
+            worked.outcomes = ChancesOfOutcomes(*roll);
         } catch (...) {
             // Rethrown on the session's thread, where the untrapped error handler reports it.
             worked.error = std::current_exception();
@@ -146,9 +156,9 @@ void RollSession::WorkOutOdds(const RollRecordPtr& roll) {
             }
             logger_->KeepStanding(roll, *worked.odds);
             if (sharing_) {
-                sharing_->OddsShown(roll, *worked.odds);
+                sharing_->OddsShown(roll, *worked.odds, worked.outcomes);
             }
-            emit oddsReady(roll, *worked.odds);
+            emit oddsReady(roll, *worked.odds, worked.outcomes);
         });
     });
     watcher->setFuture(future);

@@ -10,6 +10,7 @@
 
 #include "engine/Distribution.h"
 #include "engine/RollRecord.h"
+#include "engine/odds/Outcomes.h"
 #include "platform/storage/KelvaneDatabase.h"
 #include "session/NotationHistory.h"
 #include "session/RollLogger.h"
@@ -59,8 +60,10 @@ class RollSession final : public QObject {
   signals:
     // A roll was taken: it is in the log, if the log keeps rolls.
     void rollTaken(const kelvane::RollRecordPtr& roll);
-    // The odds of roll, the latest one taken.
-    void oddsReady(const kelvane::RollRecordPtr& roll, const kelvane::Distribution& odds);
+    // The odds of roll, the latest one taken, with the chance of each of its outcomes (none
+    // for a roll without outcomes).
+    void oddsReady(const kelvane::RollRecordPtr& roll, const kelvane::Distribution& odds,
+                   const kelvane::OutcomeChances& outcomes);
     // The damaged database was kept aside and replaced by a fresh one, with the roll book
     // carried over when bookCarriedOver; or it refuses writes since.
     void databaseStartedAfresh(bool bookCarriedOver);

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "session/OddsLine.h"
+#include "session/OutcomeNames.h"
 
 namespace kelvane {
 namespace {
@@ -116,9 +117,12 @@ void TableSharing::RollKept(const RollRecordPtr& roll, qint64 rollKey) {
     if (pendingRoll_ && pendingRoll_->roll == roll) pendingRoll_->key = rollKey;
 }
 
-void TableSharing::OddsShown(const RollRecordPtr& roll, const Distribution& odds) {
+void TableSharing::OddsShown(const RollRecordPtr& roll, const Distribution& odds,
+                             const OutcomeChances& outcomes) {
     if (!pendingRoll_ || pendingRoll_->roll != roll) return;
-    const QString standing = OddsLine::Standing(odds, roll->total);
+    // A roll with an outcome stands by the outcome's chance, not by its total's.
+    const QString standing = roll->outcome ? OddsLine::OutcomeChance(outcomes, roll->outcome->index)
+                                           : OddsLine::Standing(odds, roll->total);
     const PendingRoll pending = *std::exchange(pendingRoll_, std::nullopt);
     oddsTimer_.stop();
     AddToOutbox(pending, standing);
@@ -135,7 +139,8 @@ void TableSharing::AddToOutbox(const PendingRoll& pending, const QString& standi
     const RollRecord& roll = *pending.roll;
     // No message shows more dice than it has characters.
     const std::string content = sharing::MessageContent(
-        {roll.label, roll.name, ChatDice(roll, sharing::kMostContentCharacters), roll.total,
+        {roll.label, std::string(DiceName(roll)), ChatDice(roll, sharing::kMostContentCharacters),
+         roll.total, roll.outcome ? OutcomeNames::Words(*roll.outcome) : std::string(),
          Utf8(standing)});
     try {
         outbox_.Add(pending.key, content);

@@ -11,6 +11,7 @@
 
 #include "engine/Distribution.h"
 #include "engine/RollRecord.h"
+#include "engine/odds/Outcomes.h"
 #include "platform/TableOutbox.h"
 #include "session/WebhookPoster.h"
 #include "sharing/PostingPolicy.h"
@@ -57,7 +58,8 @@ class TableSharing final : public QObject {
     // The rolls and their odds; a roll goes to the outbox with its standing once its odds
     // come, or without after kOddsWaitMilliseconds or when the next roll comes first.
     void RollShown(const kelvane::RollRecordPtr& roll);
-    void OddsShown(const kelvane::RollRecordPtr& roll, const kelvane::Distribution& odds);
+    void OddsShown(const kelvane::RollRecordPtr& roll, const kelvane::Distribution& odds,
+                   const kelvane::OutcomeChances& outcomes = {});
     // The key that the roll goes to the outbox under, such as its row in the roll log, so
     // that its outcome can be told after a restart too; before or after RollShown. Rolls
     // without one go under key 0.

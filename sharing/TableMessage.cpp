@@ -74,8 +74,13 @@ std::string MessageContent(const SharedRoll& roll, std::size_t mostCharacters) {
     std::string label = escaped(roll.label);
     std::string name = escaped(roll.name);
     std::string dice = escaped(roll.dice);
-    const std::string ending = " = **" + std::to_string(roll.total) + "**" +
-                               (roll.standing.empty() ? "" : " · " + roll.standing);
+    std::string ending = " = **" + std::to_string(roll.total) + "**";
+    if (!roll.outcome.empty()) {
+        ending.append(" · **").append(escaped(roll.outcome)).append("**");
+    }
+    if (!roll.standing.empty()) {
+        ending.append(roll.outcome.empty() ? " · " : " ").append(roll.standing);
+    }
     const auto compose = [&] {
         return (label.empty() ? "" : "**" + label + "** ") + name + ": " + dice + ending;
     };

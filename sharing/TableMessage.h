@@ -11,12 +11,14 @@ namespace kelvane::sharing {
 constexpr std::size_t kMostContentCharacters = 2000;
 
 // What a shared roll says: its label and name as the player wrote them, the dice as on the
-// clipboard line, the total, and its standing from the odds line (empty without odds).
+// clipboard line, the total, any outcome in the player's words, and its standing from the odds
+// line (empty without odds): for a roll with an outcome, the outcome's chance "(45.37 %)".
 struct SharedRoll {
     std::string label;
     std::string name;
     std::string dice;
     std::int64_t total = 0;
+    std::string outcome;
     std::string standing;
 };
 
@@ -31,10 +33,11 @@ struct SharedRoll {
 // The first characters of utf8, as Discord counts them, up to most, cut between characters.
 [[nodiscard]] std::string_view FirstCharacters(std::string_view utf8, std::size_t most);
 
-// The message for a roll, such as "**Longsword** d20+5: [17]+5 = **22** · 22 or more: 15.00 %":
-// the label in bold if there is one, the roll's chat line with the total in bold, then the
-// standing. Within mostCharacters the dice, then the label, are cut with "…"; the total stays.
-// No more than the first mostCharacters of a field can show, so a roll may keep only those.
+// The message for a roll, such as "**Longsword** d20+5: [17]+5 = **22** · 22 or more: 15.00 %"
+// or "**Sneak** bitd 3: [5, 2d, 1d] = **5** · **Partial** (45.37 %)": the label in bold if there
+// is one, the roll's chat line with the total and any outcome in bold, then the standing. Within
+// mostCharacters the dice, then the label, are cut with "…"; the total stays. No more than the
+// first mostCharacters of a field can show, so a roll may keep only those.
 [[nodiscard]] std::string MessageContent(const SharedRoll& roll,
                                          std::size_t mostCharacters = kMostContentCharacters);
 

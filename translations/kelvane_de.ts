@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, what the roll meant in its game system or its bands, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Zeit</translation>
     </message>
     <message>
@@ -36,6 +36,10 @@
         <source>Shared</source>
         <translation>Geteilt</translation>
     </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ausgang</translation>
+    </message>
 </context>
 <context>
     <name>LuckLine</name>
@@ -46,12 +50,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
         <translation>1 Wurf</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n Würfe</numerusform>
             <numerusform>%n Würfe</numerusform>
@@ -59,7 +63,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
+        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
         <translation>Stand im Mittel %1</translation>
     </message>
     <message>
@@ -72,7 +76,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
         <translation>%1 ohne Chancen nicht mitgezählt</translation>
     </message>
 </context>
@@ -91,7 +95,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
         <translation>Die Datei ist kein JSON: Zeile %1, Spalte %2: %3.</translation>
     </message>
     <message>
@@ -99,7 +103,7 @@
         <translation>Die Datei ist kein Kelvane-Wurfbuch.</translation>
     </message>
     <message>
-        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Version %1 der Datei kann Kelvane nicht lesen (es liest Version %2).</translation>
     </message>
@@ -113,18 +117,18 @@
         <translation>Die Datei enthält mehr als %1 Würfe für %2.</translation>
     </message>
     <message>
-        <source>The roll "%1" of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Der Wurf „%1“ von %2 ist nicht lesbar. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>Das Wurfbuch konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
 </context>
@@ -132,7 +136,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Figur</translation>
     </message>
     <message>
@@ -172,7 +176,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
         <translation>&amp;Wurfbuch</translation>
     </message>
     <message>
@@ -190,7 +194,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
@@ -214,6 +218,110 @@
     <message>
         <source>Write the whole roll book to a file</source>
         <translation>Das ganze Wurfbuch in eine Datei schreiben</translation>
+    </message>
+</context>
+<context>
+    <name>RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
+        <translation>Wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter</source>
+        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Figur</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Figur</translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Zeitraum</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Shows the rolls whose label or notation holds this text</source>
+        <translation>Zeigt die Würfe, deren Bezeichnung oder Notation diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>Roll &amp;again</source>
+        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <translation>&amp;Nochmals würfeln</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
+        <translation>&amp;Löschen…</translation>
+    </message>
+    <message>
+        <source>C&amp;lear log…</source>
+        <extracomment>Button: remove every row from the log, after asking.</extracomment>
+        <translation>Protokoll l&amp;eeren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Webhook-URL</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>Webhook-URL</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>Die Webhook-URL aus den Einstellungen des Discord-Kanals, unter Integrationen. Wer sie kennt, kann in den Kanal schreiben; darum bleibt sie verdeckt.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>Anzeige&amp;name</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Jeden Wurf teilen</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>&amp;Testnachricht senden</translation>
     </message>
 </context>
 <context>
@@ -323,7 +431,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
         <translation>Ergebnis</translation>
     </message>
     <message>
@@ -382,7 +490,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
         <translation>Kopieren</translation>
     </message>
     <message>
@@ -422,11 +530,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Tisch…</translation>
     </message>
     <message>
-        <source>Share rolls with the group's Discord channel</source>
+        <source>Share rolls with the group&apos;s Discord channel</source>
         <translation>Würfe mit dem Discord-Kanal der Gruppe teilen</translation>
     </message>
     <message>
@@ -435,8 +543,13 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Protokoll…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night's luck</source>
+        <source>Every roll kept across sessions, with the night&apos;s luck</source>
         <translation>Jeder Wurf über alle Sitzungen, mit dem Glück des Abends</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Screen readers&apos; name of the label that shows what the last roll means in the player&apos;s game system, such as Partial.</extracomment>
+        <translation>Ausgang</translation>
     </message>
 </context>
 <context>
@@ -459,110 +572,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>RollLogWindow</name>
-    <message>
-        <source>Roll log</source>
-        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
-        <translation>Wurfprotokoll</translation>
-    </message>
-    <message>
-        <source>C&amp;haracter</source>
-        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Figur</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>Figur</translation>
-    </message>
-    <message>
-        <source>&amp;Period</source>
-        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Zeitraum</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Zeitraum</translation>
-    </message>
-    <message>
-        <source>&amp;Search</source>
-        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Suchen</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>Shows the rolls whose label or notation holds this text</source>
-        <translation>Zeigt die Würfe, deren Bezeichnung oder Notation diesen Text enthält</translation>
-    </message>
-    <message>
-        <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
-        <translation>&amp;Nochmals würfeln</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
-        <translation>&amp;Kopieren</translation>
-    </message>
-    <message>
-        <source>&amp;Delete…</source>
-        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
-        <translation>&amp;Löschen…</translation>
-    </message>
-    <message>
-        <source>C&amp;lear log…</source>
-        <extracomment>Button: remove every row from the log, after asking.</extracomment>
-        <translation>Protokoll l&amp;eeren…</translation>
-    </message>
-    <message>
-        <source>E&amp;xport…</source>
-        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
-        <translation>E&amp;xportieren…</translation>
-    </message>
-</context>
-<context>
-    <name>TableDialog</name>
-    <message>
-        <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
-        <translation>Tisch</translation>
-    </message>
-    <message>
-        <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Webhook-URL</translation>
-    </message>
-    <message>
-        <source>Webhook URL</source>
-        <translation>Webhook-URL</translation>
-    </message>
-    <message>
-        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation>Die Webhook-URL aus den Einstellungen des Discord-Kanals, unter Integrationen. Wer sie kennt, kann in den Kanal schreiben; darum bleibt sie verdeckt.</translation>
-    </message>
-    <message>
-        <source>Na&amp;me</source>
-        <extracomment>The name the rolls are posted under in the channel.</extracomment>
-        <translation>Anzeige&amp;name</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Anzeigename</translation>
-    </message>
-    <message>
-        <source>&amp;Share every roll</source>
-        <extracomment>Check box: post each roll to the channel.</extracomment>
-        <translation>&amp;Jeden Wurf teilen</translation>
-    </message>
-    <message>
-        <source>Send a &amp;test message</source>
-        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
-        <translation>&amp;Testnachricht senden</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
@@ -574,7 +583,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
         <translation>Stände</translation>
     </message>
     <message>
@@ -591,6 +600,163 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>top</source>
         <extracomment>Below the drawing of standings: its right end, the top of the range.</extracomment>
         <translation>oben</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeChart</name>
+    <message>
+        <source>Outcomes</source>
+        <extracomment>Accessible name of the bar chart of the chances of each outcome of the last roll.</extracomment>
+        <translation>Ausgänge</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeNames</name>
+    <message>
+        <source>%1, 1 raise</source>
+        <extracomment>A Savage Worlds raise with exactly one raise.</extracomment>
+        <translation>%1, 1 Steigerung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n raises</source>
+        <extracomment>A Savage Worlds raise with how many raises, any number but one, such as &quot;Raise, 2 raises&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n Steigerung</numerusform>
+            <numerusform>%1, %n Steigerungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, 1 hit</source>
+        <extracomment>A Shadowrun outcome with exactly one hit, such as &quot;Glitch, 1 hit&quot;.</extracomment>
+        <translation>%1, 1 Erfolg</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n hits</source>
+        <extracomment>A Shadowrun outcome with its hits, any number but one, such as &quot;Success, 3 hits&quot; or &quot;Failure, 0 hits&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n Erfolg</numerusform>
+            <numerusform>%1, %n Erfolge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Strong hit</source>
+        <translation>Voller Erfolg</translation>
+    </message>
+    <message>
+        <source>Weak hit</source>
+        <translation>Teilerfolg</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Fehlschlag</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Kritischer Erfolg</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Teilerfolg</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Misserfolg</translation>
+    </message>
+    <message>
+        <source>Critical failure</source>
+        <translation>Kritischer Fehlschlag</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Steigerung</translation>
+    </message>
+    <message>
+        <source>Fumble</source>
+        <translation>Patzer</translation>
+    </message>
+    <message>
+        <source>Extreme success</source>
+        <translation>Extremer Erfolg</translation>
+    </message>
+    <message>
+        <source>Hard success</source>
+        <translation>Schwieriger Erfolg</translation>
+    </message>
+    <message>
+        <source>Regular success</source>
+        <translation>Normaler Erfolg</translation>
+    </message>
+    <message>
+        <source>Exceptional success</source>
+        <translation>Außergewöhnlicher Erfolg</translation>
+    </message>
+    <message>
+        <source>Dramatic failure</source>
+        <translation>Dramatischer Fehlschlag</translation>
+    </message>
+    <message>
+        <source>Glitch</source>
+        <translation>Patzer</translation>
+    </message>
+    <message>
+        <source>Critical glitch</source>
+        <translation>Kritischer Patzer</translation>
+    </message>
+    <message>
+        <source>Legendary</source>
+        <translation>Legendär</translation>
+    </message>
+    <message>
+        <source>Epic</source>
+        <translation>Episch</translation>
+    </message>
+    <message>
+        <source>Fantastic</source>
+        <translation>Fantastisch</translation>
+    </message>
+    <message>
+        <source>Superb</source>
+        <translation>Hervorragend</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation>Großartig</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Gut</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Ordentlich</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Durchschnittlich</translation>
+    </message>
+    <message>
+        <source>Mediocre</source>
+        <translation>Mäßig</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Schwach</translation>
+    </message>
+    <message>
+        <source>Terrible</source>
+        <translation>Furchtbar</translation>
+    </message>
+    <message>
+        <source>Critical hit</source>
+        <translation>Kritischer Treffer</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Treffer</translation>
     </message>
 </context>
 <context>
@@ -673,7 +839,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
         <translation>%1 samt ihren gespeicherten Würfen (%2) löschen?</translation>
     </message>
     <message>
@@ -686,7 +852,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>oberste %1 %</translation>
     </message>
     <message>
@@ -701,22 +867,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
         <translation>Figur</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
         <translation>Wurf</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
         <translation>Würfel</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll's total.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
         <translation>Summe</translation>
     </message>
     <message>
@@ -726,36 +892,123 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>yes</source>
-        <extracomment>The roll log's Shared column: the roll reached the table's Discord channel.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>ja</translation>
     </message>
     <message>
         <source>waiting</source>
-        <extracomment>The roll log's Shared column: the roll waits in the outbox to be posted.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll waits in the outbox to be posted.</extracomment>
         <translation>wartet</translation>
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>Column of the roll log: whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Column of the roll log: whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Column of the roll log: what the roll meant in its game system or its bands, such as &quot;Partial&quot; or &quot;Strong hit&quot;.</extracomment>
+        <translation>Ausgang</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogWindow</name>
+    <message>
+        <source>This session</source>
+        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
+        <translation>Diese Sitzung</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Period of the roll log: every roll kept.</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
+        <translation>Alle Figuren</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
+        <translation>Ohne Figur</translation>
+    </message>
+    <message>
+        <source>Remove every roll from the log? The roll book stays as it is.</source>
+        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
+        <translation>Alle Würfe aus dem Protokoll entfernen? Das Wurfbuch bleibt, wie es ist.</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Markdown-Tabelle (*.md)</translation>
+    </message>
+    <message>
+        <source>Export the roll log</source>
+        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <translation>Wurfprotokoll exportieren</translation>
+    </message>
+    <message>
+        <source>roll-log</source>
+        <translation>wurfprotokoll</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <translation>%1 ließ sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Remove this roll from the log?</source>
+        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
+        <translation>Diesen Wurf aus dem Protokoll entfernen?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n rolls from the log?</source>
+        <translation>
+            <numerusform>%n Wurf aus dem Protokoll entfernen?</numerusform>
+            <numerusform>%n Würfe aus dem Protokoll entfernen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
+        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
         <translation>Würfe werden nicht aufbewahrt: das Wurfprotokoll lässt sich nicht schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableDialog</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Wird gesendet…</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table's settings cannot be saved</source>
+        <source>The table&apos;s settings cannot be saved</source>
         <translation>Die Einstellungen für den Tisch können nicht gespeichert werden</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
         <translation>Fügen Sie die Webhook-URL aus den Einstellungen des Kanals ein, unter Integrationen.</translation>
     </message>
@@ -777,31 +1030,31 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord nimmt Namen mit höchstens 80 Zeichen.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain "discord" or "clyde".</source>
-        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord lehnt Namen ab, die „discord“ oder „clyde“ enthalten.</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord hat einen Wurf abgelehnt: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord's own reason, in English.</extracomment>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord lehnt den Anzeigenamen ab: %1</translation>
     </message>
     <message>
-        <source>The table's webhook is gone: paste a new one</source>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
         <translation>Der Webhook des Tischs ist weg: fügen Sie einen neuen ein</translation>
     </message>
     <message>
-        <source>Not shared: the table's server could not prove it is Discord</source>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
         <translation>Nicht geteilt: der Server konnte nicht nachweisen, dass er Discord ist</translation>
     </message>
     <message>
-        <source>Not shared: the table's server answered %1</source>
-        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <source>Not shared: the table&apos;s server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord&apos;s own words, such as &quot;HTTP 403: Missing Access&quot;.</extracomment>
         <translation>Nicht geteilt: der Server antwortete mit %1</translation>
     </message>
     <message>
@@ -814,7 +1067,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
         <translation>Geteilt</translation>
     </message>
     <message>
@@ -823,7 +1076,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by "Send a test message".</extracomment>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
         <translation>Kelvane teilt Würfe hier.</translation>
     </message>
     <message>
@@ -840,12 +1093,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
         <translation>1 Wurf wartet darauf, geteilt zu werden</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n Wurf wartet darauf, geteilt zu werden</numerusform>
             <numerusform>%n Würfe warten darauf, geteilt zu werden</numerusform>
@@ -856,32 +1109,34 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::formKelvane</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.
+----------
+An outcome and the share of rolls that have it, such as &quot;Partial: 45.37 %&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
         <translation>verworfen</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>explodiert</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>neu gewürfelt</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
         <translation>Erfolg</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>Fehlschlag</translation>
     </message>
     <message>
@@ -891,17 +1146,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
         <translation>%1 oder mehr: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
         <translation>%1 oder weniger: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
         <translation>Mittel %1</translation>
     </message>
     <message>
@@ -924,7 +1179,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>too many dice: %1</source>
-        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as &quot;too many dice: 0.02 %&quot;.</extracomment>
         <translation>zu viele Würfel: %1</translation>
     </message>
     <message>
@@ -1062,7 +1317,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Ergebnis: %1</translation>
     </message>
     <message>
@@ -1070,99 +1325,53 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
         <translation>Die Datei des Wurfbuchs war beschädigt; sie wurde nach %1 kopiert, und das Buch wurde in eine neue Datei übernommen.</translation>
     </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>Spoken after a roll with an outcome: the roll, its total and what it means, such as &quot;bitd 3: 5, Partial&quot;.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Column %1: a } should close the group.</source>
+        <translation>Spalte %1: Eine } sollte die Gruppe schließen.</translation>
+    </message>
+    <message>
+        <source>Column %1: this } has no { before it.</source>
+        <translation>Spalte %1: Vor dieser } steht keine {.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group cannot hold another group.</source>
+        <translation>Spalte %1: Eine Gruppe kann keine weitere Gruppe enthalten.</translation>
+    </message>
+    <message>
+        <source>Column %1: only keep, drop or a target such as kh1 or &gt;=10 may follow a group.</source>
+        <extracomment>Keep the examples as they are: they are what the player types.</extracomment>
+        <translation>Spalte %1: Nach einer Gruppe dürfen nur Behalten, Weglassen oder ein Ziel wie kh1 oder &gt;=10 stehen.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group of one roll adds dice only, such as {4d6+2d8}.</source>
+        <extracomment>Keep the example as it is: it is what the player types.</extracomment>
+        <translation>Spalte %1: Eine Gruppe aus einem Wurf addiert nur Würfel, etwa {4d6+2d8}.</translation>
+    </message>
+    <message>
+        <source>Column %1: in a group of one roll, keep, drop and targets go after the }.</source>
+        <translation>Spalte %1: In einer Gruppe aus einem Wurf stehen Behalten, Weglassen und Ziele nach der }.</translation>
+    </message>
+    <message>
+        <source>no outcome: %1</source>
+        <extracomment>The share of rolls whose result falls in none of the roll&apos;s bands.</extracomment>
+        <translation>kein Ausgang: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
         <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Version %1.%2.%3</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::RollLogWindow</name>
-    <message>
-        <source>This session</source>
-        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
-        <translation>Diese Sitzung</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
-        <translation>Heute</translation>
-    </message>
-    <message>
-        <source>Last 7 days</source>
-        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
-        <translation>Letzte 7 Tage</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <extracomment>Period of the roll log: every roll kept.</extracomment>
-        <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Everyone</source>
-        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
-        <translation>Alle Figuren</translation>
-    </message>
-    <message>
-        <source>No character</source>
-        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
-        <translation>Ohne Figur</translation>
-    </message>
-    <message>
-        <source>Remove every roll from the log? The roll book stays as it is.</source>
-        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
-        <translation>Alle Würfe aus dem Protokoll entfernen? Das Wurfbuch bleibt, wie es ist.</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>CSV-Tabelle (*.csv)</translation>
-    </message>
-    <message>
-        <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>Markdown-Tabelle (*.md)</translation>
-    </message>
-    <message>
-        <source>Export the roll log</source>
-        <extracomment>Title of the export's save dialog.</extracomment>
-        <translation>Wurfprotokoll exportieren</translation>
-    </message>
-    <message>
-        <source>roll-log</source>
-        <translation>wurfprotokoll</translation>
-    </message>
-    <message>
-        <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
-        <translation>%1 ließ sich nicht schreiben.</translation>
-    </message>
-    <message>
-        <source>Remove this roll from the log?</source>
-        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
-        <translation>Diesen Wurf aus dem Protokoll entfernen?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Remove %n rolls from the log?</source>
-        <translation>
-            <numerusform>%n Wurf aus dem Protokoll entfernen?</numerusform>
-            <numerusform>%n Würfe aus dem Protokoll entfernen?</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::TableDialog</name>
-    <message>
-        <source>Sending…</source>
-        <extracomment>While the test message is on its way.</extracomment>
-        <translation>Wird gesendet…</translation>
     </message>
 </context>
 </TS>

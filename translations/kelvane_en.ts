@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, what the roll meant in its game system or its bands, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -34,6 +34,10 @@
     </message>
     <message>
         <source>Shared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -213,6 +217,110 @@
     </message>
     <message>
         <source>Write the whole roll book to a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;haracter</source>
+        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the rolls whose label or notation holds this text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roll &amp;again</source>
+        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lear log…</source>
+        <extracomment>Button: remove every row from the log, after asking.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -438,6 +546,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>Every roll kept across sessions, with the night&apos;s luck</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Screen readers&apos; name of the label that shows what the last roll means in the player&apos;s game system, such as Partial.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -455,110 +568,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>RollLogWindow</name>
-    <message>
-        <source>Roll log</source>
-        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;haracter</source>
-        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Period</source>
-        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Search</source>
-        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shows the rolls whose label or notation holds this text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Delete…</source>
-        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;lear log…</source>
-        <extracomment>Button: remove every row from the log, after asking.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>E&amp;xport…</source>
-        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TableDialog</name>
-    <message>
-        <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Webhook URL</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Na&amp;me</source>
-        <extracomment>The name the rolls are posted under in the channel.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Share every roll</source>
-        <extracomment>Check box: post each roll to the channel.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Send a &amp;test message</source>
-        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -590,6 +599,163 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>top</source>
         <extracomment>Below the drawing of standings: its right end, the top of the range.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeChart</name>
+    <message>
+        <source>Outcomes</source>
+        <extracomment>Accessible name of the bar chart of the chances of each outcome of the last roll.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeNames</name>
+    <message>
+        <source>%1, 1 raise</source>
+        <extracomment>A Savage Worlds raise with exactly one raise.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n raises</source>
+        <extracomment>A Savage Worlds raise with how many raises, any number but one, such as &quot;Raise, 2 raises&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, 1 hit</source>
+        <extracomment>A Shadowrun outcome with exactly one hit, such as &quot;Glitch, 1 hit&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n hits</source>
+        <extracomment>A Shadowrun outcome with its hits, any number but one, such as &quot;Success, 3 hits&quot; or &quot;Failure, 0 hits&quot;.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Strong hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weak hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fumble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extreme success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regular success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exceptional success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dramatic failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Glitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical glitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legendary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Epic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fantastic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Superb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mediocre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terrible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Critical hit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hit</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -726,17 +892,96 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>yes</source>
-        <extracomment>The roll log's Shared column: the roll reached the table's Discord channel.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll reached the table&apos;s Discord channel.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>waiting</source>
-        <extracomment>The roll log's Shared column: the roll waits in the outbox to be posted.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll waits in the outbox to be posted.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>Column of the roll log: whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Column of the roll log: whether the roll reached the table&apos;s Discord channel.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Column of the roll log: what the roll meant in its game system or its bands, such as &quot;Partial&quot; or &quot;Strong hit&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogWindow</name>
+    <message>
+        <source>This session</source>
+        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Period of the roll log: every roll kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove this roll from the log?</source>
+        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n rolls from the log?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove every roll from the log? The roll book stays as it is.</source>
+        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the roll log</source>
+        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>roll-log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -745,6 +990,14 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
         <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableDialog</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -856,7 +1109,9 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::formKelvane</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.
+----------
+An outcome and the share of rolls that have it, such as &quot;Partial: 45.37 %&quot;.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1070,6 +1325,42 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>Spoken after a roll with an outcome: the roll, its total and what it means, such as &quot;bitd 3: 5, Partial&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: a } should close the group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: this } has no { before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: a group cannot hold another group.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: only keep, drop or a target such as kh1 or &gt;=10 may follow a group.</source>
+        <extracomment>Keep the examples as they are: they are what the player types.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: a group of one roll adds dice only, such as {4d6+2d8}.</source>
+        <extracomment>Keep the example as it is: it is what the player types.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1: in a group of one roll, keep, drop and targets go after the }.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no outcome: %1</source>
+        <extracomment>The share of rolls whose result falls in none of the roll&apos;s bands.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>
@@ -1080,88 +1371,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::RollLogWindow</name>
-    <message>
-        <source>This session</source>
-        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last 7 days</source>
-        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>All</source>
-        <extracomment>Period of the roll log: every roll kept.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Everyone</source>
-        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No character</source>
-        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Remove this roll from the log?</source>
-        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Remove %n rolls from the log?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Remove every roll from the log? The roll book stays as it is.</source>
-        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export&apos;s save dialog.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export the roll log</source>
-        <extracomment>Title of the export&apos;s save dialog.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>roll-log</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::TableDialog</name>
-    <message>
-        <source>Sending…</source>
-        <extracomment>While the test message is on its way.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

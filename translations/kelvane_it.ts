@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, what the roll meant in its game system or its bands, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Ora</translation>
     </message>
     <message>
@@ -36,6 +36,10 @@
         <source>Shared</source>
         <translation>Condiviso</translation>
     </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
 </context>
 <context>
     <name>LuckLine</name>
@@ -46,12 +50,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
         <translation>1 tiro</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n tiro</numerusform>
             <numerusform>%n tiri</numerusform>
@@ -59,7 +63,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
+        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
         <translation>posizione media %1</translation>
     </message>
     <message>
@@ -72,7 +76,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
         <translation>%1 senza probabilità non contati</translation>
     </message>
 </context>
@@ -91,7 +95,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
         <translation>Il file non è JSON: riga %1, colonna %2: %3.</translation>
     </message>
     <message>
@@ -99,7 +103,7 @@
         <translation>Il file non è un libro dei tiri di Kelvane.</translation>
     </message>
     <message>
-        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Kelvane non legge la versione %1 del file (legge la versione %2).</translation>
     </message>
@@ -113,18 +117,18 @@
         <translation>Il file contiene più di %1 tiri per %2.</translation>
     </message>
     <message>
-        <source>The roll "%1" of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Il tiro «%1» di %2 non è leggibile. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>Impossibile scrivere il libro dei tiri in %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>Impossibile leggere %1: %2</translation>
     </message>
 </context>
@@ -132,7 +136,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Personaggio</translation>
     </message>
     <message>
@@ -172,7 +176,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
         <translation>&amp;Libro dei tiri</translation>
     </message>
     <message>
@@ -190,7 +194,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
         <translation>&amp;Salva</translation>
     </message>
     <message>
@@ -214,6 +218,110 @@
     <message>
         <source>Write the whole roll book to a file</source>
         <translation>Scrivi tutto il libro dei tiri in un file</translation>
+    </message>
+</context>
+<context>
+    <name>RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
+        <translation>Registro dei tiri</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter</source>
+        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Personaggio</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Personaggio</translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>Perio&amp;do</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
+        <translation>Ce&amp;rca</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Shows the rolls whose label or notation holds this text</source>
+        <translation>Mostra i tiri la cui etichetta o notazione contiene questo testo</translation>
+    </message>
+    <message>
+        <source>Roll &amp;again</source>
+        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <translation>&amp;Tira di nuovo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
+        <translation>&amp;Elimina…</translation>
+    </message>
+    <message>
+        <source>C&amp;lear log…</source>
+        <extracomment>Button: remove every row from the log, after asking.</extracomment>
+        <translation>S&amp;vuota registro…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
+        <translation>Esp&amp;orta…</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>URL del &amp;webhook</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>URL del webhook</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>L&apos;URL del webhook, nelle impostazioni del canale Discord, sotto Integrazioni. Chi la possiede può pubblicare nel canale, perciò resta nascosta.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nome</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Condividi ogni tiro</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Invia un messaggio di &amp;prova</translation>
     </message>
 </context>
 <context>
@@ -323,7 +431,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
         <translation>Risultato</translation>
     </message>
     <message>
@@ -382,7 +490,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
         <translation>Appunti</translation>
     </message>
     <message>
@@ -396,7 +504,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clear the contents of the rolls list</source>
-        <translation>Svuota l'elenco dei lanci</translation>
+        <translation>Svuota l&apos;elenco dei lanci</translation>
     </message>
     <message>
         <source>Displays individual roll results</source>
@@ -422,11 +530,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Tavolo…</translation>
     </message>
     <message>
-        <source>Share rolls with the group's Discord channel</source>
+        <source>Share rolls with the group&apos;s Discord channel</source>
         <translation>Condividi i tiri con il canale Discord del gruppo</translation>
     </message>
     <message>
@@ -435,15 +543,20 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Registro…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night's luck</source>
+        <source>Every roll kept across sessions, with the night&apos;s luck</source>
         <translation>Ogni tiro conservato tra le sessioni, con la fortuna della serata</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Screen readers&apos; name of the label that shows what the last roll means in the player&apos;s game system, such as Partial.</extracomment>
+        <translation>Esito</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Kelvane provides the fantasy roll player and game master with all the rolling excitement they can handle.</source>
-        <translation>Kelvane offre ai giocatori di ruolo fantasy e ai master tutta l'emozione dei dadi che riescono a reggere.</translation>
+        <translation>Kelvane offre ai giocatori di ruolo fantasy e ai master tutta l&apos;emozione dei dadi che riescono a reggere.</translation>
     </message>
     <message>
         <source>Pause your mouse over each item on the screen to get pop-up tool-tips on how to use the program...trust me its pretty simple.</source>
@@ -459,110 +572,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>RollLogWindow</name>
-    <message>
-        <source>Roll log</source>
-        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
-        <translation>Registro dei tiri</translation>
-    </message>
-    <message>
-        <source>C&amp;haracter</source>
-        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Personaggio</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>Personaggio</translation>
-    </message>
-    <message>
-        <source>&amp;Period</source>
-        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>Perio&amp;do</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Periodo</translation>
-    </message>
-    <message>
-        <source>&amp;Search</source>
-        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
-        <translation>Ce&amp;rca</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Cerca</translation>
-    </message>
-    <message>
-        <source>Shows the rolls whose label or notation holds this text</source>
-        <translation>Mostra i tiri la cui etichetta o notazione contiene questo testo</translation>
-    </message>
-    <message>
-        <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
-        <translation>&amp;Tira di nuovo</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
-        <translation>&amp;Copia</translation>
-    </message>
-    <message>
-        <source>&amp;Delete…</source>
-        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
-        <translation>&amp;Elimina…</translation>
-    </message>
-    <message>
-        <source>C&amp;lear log…</source>
-        <extracomment>Button: remove every row from the log, after asking.</extracomment>
-        <translation>S&amp;vuota registro…</translation>
-    </message>
-    <message>
-        <source>E&amp;xport…</source>
-        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
-        <translation>Esp&amp;orta…</translation>
-    </message>
-</context>
-<context>
-    <name>TableDialog</name>
-    <message>
-        <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
-        <translation>Tavolo</translation>
-    </message>
-    <message>
-        <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
-        <translation>URL del &amp;webhook</translation>
-    </message>
-    <message>
-        <source>Webhook URL</source>
-        <translation>URL del webhook</translation>
-    </message>
-    <message>
-        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation>L'URL del webhook, nelle impostazioni del canale Discord, sotto Integrazioni. Chi la possiede può pubblicare nel canale, perciò resta nascosta.</translation>
-    </message>
-    <message>
-        <source>Na&amp;me</source>
-        <extracomment>The name the rolls are posted under in the channel.</extracomment>
-        <translation>&amp;Nome</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>&amp;Share every roll</source>
-        <extracomment>Check box: post each roll to the channel.</extracomment>
-        <translation>&amp;Condividi ogni tiro</translation>
-    </message>
-    <message>
-        <source>Send a &amp;test message</source>
-        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
-        <translation>Invia un messaggio di &amp;prova</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
@@ -574,7 +583,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
         <translation>Posizioni</translation>
     </message>
     <message>
@@ -591,6 +600,163 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>top</source>
         <extracomment>Below the drawing of standings: its right end, the top of the range.</extracomment>
         <translation>alto</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeChart</name>
+    <message>
+        <source>Outcomes</source>
+        <extracomment>Accessible name of the bar chart of the chances of each outcome of the last roll.</extracomment>
+        <translation>Esiti</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeNames</name>
+    <message>
+        <source>%1, 1 raise</source>
+        <extracomment>A Savage Worlds raise with exactly one raise.</extracomment>
+        <translation>%1, 1 incremento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n raises</source>
+        <extracomment>A Savage Worlds raise with how many raises, any number but one, such as &quot;Raise, 2 raises&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n incremento</numerusform>
+            <numerusform>%1, %n incrementi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, 1 hit</source>
+        <extracomment>A Shadowrun outcome with exactly one hit, such as &quot;Glitch, 1 hit&quot;.</extracomment>
+        <translation>%1, 1 successo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n hits</source>
+        <extracomment>A Shadowrun outcome with its hits, any number but one, such as &quot;Success, 3 hits&quot; or &quot;Failure, 0 hits&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n successo</numerusform>
+            <numerusform>%1, %n successi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Strong hit</source>
+        <translation>Successo pieno</translation>
+    </message>
+    <message>
+        <source>Weak hit</source>
+        <translation>Successo parziale</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Mancato</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critico</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Successo</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Successo parziale</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Fallimento</translation>
+    </message>
+    <message>
+        <source>Critical failure</source>
+        <translation>Fallimento critico</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Incremento</translation>
+    </message>
+    <message>
+        <source>Fumble</source>
+        <translation>Disastro</translation>
+    </message>
+    <message>
+        <source>Extreme success</source>
+        <translation>Successo estremo</translation>
+    </message>
+    <message>
+        <source>Hard success</source>
+        <translation>Successo difficile</translation>
+    </message>
+    <message>
+        <source>Regular success</source>
+        <translation>Successo normale</translation>
+    </message>
+    <message>
+        <source>Exceptional success</source>
+        <translation>Successo eccezionale</translation>
+    </message>
+    <message>
+        <source>Dramatic failure</source>
+        <translation>Fallimento drammatico</translation>
+    </message>
+    <message>
+        <source>Glitch</source>
+        <translation>Complicazione</translation>
+    </message>
+    <message>
+        <source>Critical glitch</source>
+        <translation>Complicazione critica</translation>
+    </message>
+    <message>
+        <source>Legendary</source>
+        <translation>Leggendario</translation>
+    </message>
+    <message>
+        <source>Epic</source>
+        <translation>Epico</translation>
+    </message>
+    <message>
+        <source>Fantastic</source>
+        <translation>Fantastico</translation>
+    </message>
+    <message>
+        <source>Superb</source>
+        <translation>Eccezionale</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation>Ottimo</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Buono</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Discreto</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Mediocre</source>
+        <translation>Mediocre</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Scarso</translation>
+    </message>
+    <message>
+        <source>Terrible</source>
+        <translation>Terribile</translation>
+    </message>
+    <message>
+        <source>Critical hit</source>
+        <translation>Colpo critico</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Colpito</translation>
     </message>
 </context>
 <context>
@@ -661,7 +827,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>The book cannot be saved: a newer Kelvane wrote it. Rolling goes on.</source>
-        <translation>Il libro non può essere salvato: l'ha scritto un Kelvane più recente. Si continua a tirare.</translation>
+        <translation>Il libro non può essere salvato: l&apos;ha scritto un Kelvane più recente. Si continua a tirare.</translation>
     </message>
     <message>
         <source>The book cannot be saved: its folder cannot be written. Rolling goes on.</source>
@@ -673,7 +839,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
         <translation>Eliminare %1 insieme ai suoi tiri salvati (%2)?</translation>
     </message>
     <message>
@@ -686,7 +852,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>primo %1 %</translation>
     </message>
     <message>
@@ -701,22 +867,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
         <translation>Personaggio</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
         <translation>Tiro</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
         <translation>Dadi</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll's total.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
         <translation>Totale</translation>
     </message>
     <message>
@@ -726,46 +892,133 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>yes</source>
-        <extracomment>The roll log's Shared column: the roll reached the table's Discord channel.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>sì</translation>
     </message>
     <message>
         <source>waiting</source>
-        <extracomment>The roll log's Shared column: the roll waits in the outbox to be posted.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll waits in the outbox to be posted.</extracomment>
         <translation>in attesa</translation>
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>Column of the roll log: whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Column of the roll log: whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Condiviso</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Column of the roll log: what the roll meant in its game system or its bands, such as &quot;Partial&quot; or &quot;Strong hit&quot;.</extracomment>
+        <translation>Esito</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogWindow</name>
+    <message>
+        <source>This session</source>
+        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
+        <translation>Questa sessione</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
+        <translation>Oggi</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
+        <translation>Ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Period of the roll log: every roll kept.</extracomment>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
+        <translation>Tutti i personaggi</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
+        <translation>Nessun personaggio</translation>
+    </message>
+    <message>
+        <source>Remove every roll from the log? The roll book stays as it is.</source>
+        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
+        <translation>Togliere tutti i tiri dal registro? Il libro dei tiri resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabella CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabella Markdown (*.md)</translation>
+    </message>
+    <message>
+        <source>Export the roll log</source>
+        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <translation>Esporta il registro dei tiri</translation>
+    </message>
+    <message>
+        <source>roll-log</source>
+        <translation>registro-tiri</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Remove this roll from the log?</source>
+        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
+        <translation>Togliere questo tiro dal registro?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n rolls from the log?</source>
+        <translation>
+            <numerusform>Togliere %n tiro dal registro?</numerusform>
+            <numerusform>Togliere %n tiri dal registro?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
+        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
         <translation>I tiri non vengono conservati: il registro non si può scrivere.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableDialog</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Invio…</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table's settings cannot be saved</source>
+        <source>The table&apos;s settings cannot be saved</source>
         <translation>Le impostazioni del tavolo non possono essere salvate</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
-        <translation>Incolla l'URL del webhook dalle impostazioni del canale, sotto Integrazioni.</translation>
+        <translation>Incolla l&apos;URL del webhook dalle impostazioni del canale, sotto Integrazioni.</translation>
     </message>
     <message>
         <source>The webhook URL must start with https://.</source>
-        <translation>L'URL del webhook deve iniziare con https://.</translation>
+        <translation>L&apos;URL del webhook deve iniziare con https://.</translation>
     </message>
     <message>
         <source>The webhook URL must be on discord.com.</source>
-        <translation>L'URL del webhook deve essere su discord.com.</translation>
+        <translation>L&apos;URL del webhook deve essere su discord.com.</translation>
     </message>
     <message>
         <source>This is not a webhook URL: it looks like https://discord.com/api/webhooks/&lt;number&gt;/&lt;token&gt;.</source>
@@ -777,31 +1030,31 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord accetta nomi di al massimo 80 caratteri.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain "discord" or "clyde".</source>
-        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord rifiuta i nomi che contengono «discord» o «clyde».</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord ha rifiutato un tiro: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord's own reason, in English.</extracomment>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord rifiuta il nome con cui pubblicare: %1</translation>
     </message>
     <message>
-        <source>The table's webhook is gone: paste a new one</source>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
         <translation>Il webhook del tavolo non esiste più: incollane uno nuovo</translation>
     </message>
     <message>
-        <source>Not shared: the table's server could not prove it is Discord</source>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
         <translation>Non condiviso: il server non ha potuto dimostrare di essere Discord</translation>
     </message>
     <message>
-        <source>Not shared: the table's server answered %1</source>
-        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <source>Not shared: the table&apos;s server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord&apos;s own words, such as &quot;HTTP 403: Missing Access&quot;.</extracomment>
         <translation>Non condiviso: il server ha risposto %1</translation>
     </message>
     <message>
@@ -814,7 +1067,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
         <translation>Condiviso</translation>
     </message>
     <message>
@@ -823,7 +1076,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by "Send a test message".</extracomment>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
         <translation>Kelvane condividerà i tiri qui.</translation>
     </message>
     <message>
@@ -840,12 +1093,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
         <translation>1 tiro in attesa di essere condiviso</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n tiro in attesa di essere condiviso</numerusform>
             <numerusform>%n tiri in attesa di essere condivisi</numerusform>
@@ -856,32 +1109,34 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::formKelvane</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.
+----------
+An outcome and the share of rolls that have it, such as &quot;Partial: 45.37 %&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
         <translation>scartato</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>esploso</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>rilanciato</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
         <translation>successo</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>fallimento</translation>
     </message>
     <message>
@@ -891,17 +1146,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
         <translation>%1 o più: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
         <translation>%1 o meno: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
         <translation>media %1</translation>
     </message>
     <message>
@@ -924,7 +1179,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>too many dice: %1</source>
-        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as &quot;too many dice: 0.02 %&quot;.</extracomment>
         <translation>troppi dadi: %1</translation>
     </message>
     <message>
@@ -1062,7 +1317,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Risultato: %1</translation>
     </message>
     <message>
@@ -1070,99 +1325,53 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
         <translation>Il file del libro dei tiri era danneggiato; è stato copiato in %1 e il libro è stato trasferito in un file nuovo.</translation>
     </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>Spoken after a roll with an outcome: the roll, its total and what it means, such as &quot;bitd 3: 5, Partial&quot;.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Column %1: a } should close the group.</source>
+        <translation>Colonna %1: manca una } che chiuda il gruppo.</translation>
+    </message>
+    <message>
+        <source>Column %1: this } has no { before it.</source>
+        <translation>Colonna %1: questa } non ha una { prima.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group cannot hold another group.</source>
+        <translation>Colonna %1: un gruppo non può contenere un altro gruppo.</translation>
+    </message>
+    <message>
+        <source>Column %1: only keep, drop or a target such as kh1 or &gt;=10 may follow a group.</source>
+        <extracomment>Keep the examples as they are: they are what the player types.</extracomment>
+        <translation>Colonna %1: dopo un gruppo possono venire solo tenere, scartare o un obiettivo come kh1 o &gt;=10.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group of one roll adds dice only, such as {4d6+2d8}.</source>
+        <extracomment>Keep the example as it is: it is what the player types.</extracomment>
+        <translation>Colonna %1: un gruppo di un solo tiro somma solo dadi, come {4d6+2d8}.</translation>
+    </message>
+    <message>
+        <source>Column %1: in a group of one roll, keep, drop and targets go after the }.</source>
+        <translation>Colonna %1: in un gruppo di un solo tiro, tenere, scartare e gli obiettivi vanno dopo la }.</translation>
+    </message>
+    <message>
+        <source>no outcome: %1</source>
+        <extracomment>The share of rolls whose result falls in none of the roll&apos;s bands.</extracomment>
+        <translation>nessun esito: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
         <translation>Informazioni su %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Versione %1.%2.%3</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::RollLogWindow</name>
-    <message>
-        <source>This session</source>
-        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
-        <translation>Questa sessione</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
-        <translation>Oggi</translation>
-    </message>
-    <message>
-        <source>Last 7 days</source>
-        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
-        <translation>Ultimi 7 giorni</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <extracomment>Period of the roll log: every roll kept.</extracomment>
-        <translation>Tutti</translation>
-    </message>
-    <message>
-        <source>Everyone</source>
-        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
-        <translation>Tutti i personaggi</translation>
-    </message>
-    <message>
-        <source>No character</source>
-        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
-        <translation>Nessun personaggio</translation>
-    </message>
-    <message>
-        <source>Remove every roll from the log? The roll book stays as it is.</source>
-        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
-        <translation>Togliere tutti i tiri dal registro? Il libro dei tiri resta com'è.</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>Tabella CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>Tabella Markdown (*.md)</translation>
-    </message>
-    <message>
-        <source>Export the roll log</source>
-        <extracomment>Title of the export's save dialog.</extracomment>
-        <translation>Esporta il registro dei tiri</translation>
-    </message>
-    <message>
-        <source>roll-log</source>
-        <translation>registro-tiri</translation>
-    </message>
-    <message>
-        <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
-        <translation>Impossibile scrivere %1.</translation>
-    </message>
-    <message>
-        <source>Remove this roll from the log?</source>
-        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
-        <translation>Togliere questo tiro dal registro?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Remove %n rolls from the log?</source>
-        <translation>
-            <numerusform>Togliere %n tiro dal registro?</numerusform>
-            <numerusform>Togliere %n tiri dal registro?</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::TableDialog</name>
-    <message>
-        <source>Sending…</source>
-        <extracomment>While the test message is on its way.</extracomment>
-        <translation>Invio…</translation>
     </message>
 </context>
 </TS>

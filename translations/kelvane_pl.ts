@@ -5,7 +5,7 @@
     <name>LogExport</name>
     <message>
         <source>Time</source>
-        <extracomment>Export's column headers: when, who, the label, the notation, the dice, the total, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Export&apos;s column headers: when, who, the label, the notation, the dice, the total, what the roll meant in its game system or its bands, the standing in percent (0 is the bottom, 100 the top), and whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Czas</translation>
     </message>
     <message>
@@ -36,6 +36,10 @@
         <source>Shared</source>
         <translation>Udostępniono</translation>
     </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Rezultat</translation>
+    </message>
 </context>
 <context>
     <name>LuckLine</name>
@@ -46,12 +50,12 @@
     </message>
     <message>
         <source>1 roll</source>
-        <extracomment>The luck line's count of rolls, for exactly one.</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for exactly one.</extracomment>
         <translation>1 rzut</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls</source>
-        <extracomment>The luck line's count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
+        <extracomment>The luck line&apos;s count of rolls, for any number but one (0, 2, 57, 1000000).</extracomment>
         <translation>
             <numerusform>%n rzut</numerusform>
             <numerusform>%n rzuty</numerusform>
@@ -60,7 +64,7 @@
     </message>
     <message>
         <source>average standing %1</source>
-        <extracomment>The mean of the rolls' standings, such as "average standing 41 %".</extracomment>
+        <extracomment>The mean of the rolls&apos; standings, such as &quot;average standing 41 %&quot;.</extracomment>
         <translation>średnia pozycja %1</translation>
     </message>
     <message>
@@ -73,7 +77,7 @@
     </message>
     <message>
         <source>%1 without odds left out</source>
-        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as "3 rolls".</extracomment>
+        <extracomment>Rolls whose odds were never worked out, and so are not weighed: %1 is a number of rolls, such as &quot;3 rolls&quot;.</extracomment>
         <translation>pominięte bez szans: %1</translation>
     </message>
 </context>
@@ -92,7 +96,7 @@
     </message>
     <message>
         <source>The file is not JSON: line %1, column %2: %3.</source>
-        <extracomment>%1 and %2 are numbers; %3 is Qt's own description of the error.</extracomment>
+        <extracomment>%1 and %2 are numbers; %3 is Qt&apos;s own description of the error.</extracomment>
         <translation>Plik nie jest w formacie JSON: wiersz %1, kolumna %2: %3.</translation>
     </message>
     <message>
@@ -100,7 +104,7 @@
         <translation>Plik nie jest księgą rzutów Kelvane.</translation>
     </message>
     <message>
-        <source>The file's version %1 is not one Kelvane reads (it reads version %2).</source>
+        <source>The file&apos;s version %1 is not one Kelvane reads (it reads version %2).</source>
         <extracomment>%1 is the version the file names; %2 the one this program reads.</extracomment>
         <translation>Kelvane nie czyta wersji %1 pliku (czyta wersję %2).</translation>
     </message>
@@ -114,18 +118,18 @@
         <translation>Plik zawiera ponad %1 rzutów postaci %2.</translation>
     </message>
     <message>
-        <source>The roll "%1" of %2 cannot be read. %3</source>
-        <extracomment>%1 is the roll's notation, %2 its character, %3 why it cannot be read.</extracomment>
+        <source>The roll &quot;%1&quot; of %2 cannot be read. %3</source>
+        <extracomment>%1 is the roll&apos;s notation, %2 its character, %3 why it cannot be read.</extracomment>
         <translation>Rzutu „%1” postaci %2 nie da się odczytać. %3</translation>
     </message>
     <message>
         <source>The roll book could not be written to %1: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>Nie udało się zapisać księgi rzutów do %1: %2</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <extracomment>%1 is the file's name; %2 the system's reason.</extracomment>
+        <extracomment>%1 is the file&apos;s name; %2 the system&apos;s reason.</extracomment>
         <translation>Nie udało się odczytać %1: %2</translation>
     </message>
 </context>
@@ -133,7 +137,7 @@
     <name>RollBookPanel</name>
     <message>
         <source>&amp;Character</source>
-        <extracomment>Label of the choice of character (a player's or a monster's) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Label of the choice of character (a player&apos;s or a monster&apos;s) whose saved rolls the book shows. The letter after &amp; is the Alt key.</extracomment>
         <translation>&amp;Postać</translation>
     </message>
     <message>
@@ -173,7 +177,7 @@
     </message>
     <message>
         <source>Roll &amp;book</source>
-        <extracomment>Label of the list of the character's saved, named rolls.</extracomment>
+        <extracomment>Label of the list of the character&apos;s saved, named rolls.</extracomment>
         <translation>&amp;Księga rzutów</translation>
     </message>
     <message>
@@ -191,7 +195,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
-        <extracomment>Button: keep the notation box's text in the roll book.</extracomment>
+        <extracomment>Button: keep the notation box&apos;s text in the roll book.</extracomment>
         <translation>Zapi&amp;sz</translation>
     </message>
     <message>
@@ -215,6 +219,110 @@
     <message>
         <source>Write the whole roll book to a file</source>
         <translation>Zapisz całą księgę rzutów do pliku</translation>
+    </message>
+</context>
+<context>
+    <name>RollLogWindow</name>
+    <message>
+        <source>Roll log</source>
+        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
+        <translation>Dziennik rzutów</translation>
+    </message>
+    <message>
+        <source>C&amp;haracter</source>
+        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Postać</translation>
+    </message>
+    <message>
+        <source>Character</source>
+        <translation>Postać</translation>
+    </message>
+    <message>
+        <source>&amp;Period</source>
+        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Okres</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
+        <translation>&amp;Szukaj</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Szukaj</translation>
+    </message>
+    <message>
+        <source>Shows the rolls whose label or notation holds this text</source>
+        <translation>Pokazuje rzuty, których etykieta lub notacja zawiera ten tekst</translation>
+    </message>
+    <message>
+        <source>Roll &amp;again</source>
+        <extracomment>Button: roll the selected row&apos;s notation again in the main window (Ctrl+R).</extracomment>
+        <translation>&amp;Rzuć ponownie</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>Button: copy the selected rows&apos; lines to the clipboard (Ctrl+C).</extracomment>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Delete…</source>
+        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
+        <translation>&amp;Usuń…</translation>
+    </message>
+    <message>
+        <source>C&amp;lear log…</source>
+        <extracomment>Button: remove every row from the log, after asking.</extracomment>
+        <translation>&amp;Wyczyść dziennik…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport…</source>
+        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
+        <translation>&amp;Eksportuj…</translation>
+    </message>
+</context>
+<context>
+    <name>TableDialog</name>
+    <message>
+        <source>Table</source>
+        <extracomment>Title of the dialog that sets up sharing rolls with the group&apos;s Discord channel.</extracomment>
+        <translation>Stół</translation>
+    </message>
+    <message>
+        <source>&amp;Webhook URL</source>
+        <extracomment>The address of the Discord channel&apos;s webhook. The letter after &amp; is the Alt key.</extracomment>
+        <translation>Adres &amp;webhooka</translation>
+    </message>
+    <message>
+        <source>Webhook URL</source>
+        <translation>Adres webhooka</translation>
+    </message>
+    <message>
+        <source>The webhook URL from the Discord channel&apos;s settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
+        <translation>Adres webhooka z ustawień kanału Discord, w sekcji Integracje. Każdy, kto go zna, może pisać na kanale, dlatego pozostaje ukryty.</translation>
+    </message>
+    <message>
+        <source>Na&amp;me</source>
+        <extracomment>The name the rolls are posted under in the channel.</extracomment>
+        <translation>&amp;Nazwa</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>&amp;Share every roll</source>
+        <extracomment>Check box: post each roll to the channel.</extracomment>
+        <translation>&amp;Udostępniaj każdy rzut</translation>
+    </message>
+    <message>
+        <source>Send a &amp;test message</source>
+        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
+        <translation>Wyślij wiadomość &amp;testową</translation>
     </message>
 </context>
 <context>
@@ -324,7 +432,7 @@
     </message>
     <message>
         <source>Result</source>
-        <extracomment>Frame around the total. After a roll it reads this word, ": " and the roll, such as "Result: 3d6".</extracomment>
+        <extracomment>Frame around the total. After a roll it reads this word, &quot;: &quot; and the roll, such as &quot;Result: 3d6&quot;.</extracomment>
         <translation>Wynik</translation>
     </message>
     <message>
@@ -383,7 +491,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Clipboard</source>
-        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as "Copy" may stand in, as the check box's tool tip explains.</extracomment>
+        <extracomment>Names the check box beside it that copies each roll to the clipboard. Only 49 pixels wide: a short word such as &quot;Copy&quot; may stand in, as the check box&apos;s tool tip explains.</extracomment>
         <translation>Schowek</translation>
     </message>
     <message>
@@ -423,11 +531,11 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>&amp;Table…</source>
-        <extracomment>Button: opens the dialog that shares rolls with the group's Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
+        <extracomment>Button: opens the dialog that shares rolls with the group&apos;s Discord channel (the table). The letter after &amp; is the Alt key.</extracomment>
         <translation>S&amp;tół…</translation>
     </message>
     <message>
-        <source>Share rolls with the group's Discord channel</source>
+        <source>Share rolls with the group&apos;s Discord channel</source>
         <translation>Udostępniaj rzuty na kanale Discord drużyny</translation>
     </message>
     <message>
@@ -436,8 +544,13 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>&amp;Dziennik…</translation>
     </message>
     <message>
-        <source>Every roll kept across sessions, with the night's luck</source>
+        <source>Every roll kept across sessions, with the night&apos;s luck</source>
         <translation>Każdy rzut zachowany między sesjami, ze szczęściem wieczoru</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Screen readers&apos; name of the label that shows what the last roll means in the player&apos;s game system, such as Partial.</extracomment>
+        <translation>Rezultat</translation>
     </message>
 </context>
 <context>
@@ -460,110 +573,6 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
 </context>
 <context>
-    <name>RollLogWindow</name>
-    <message>
-        <source>Roll log</source>
-        <extracomment>Title of the window that lists every roll kept across sessions.</extracomment>
-        <translation>Dziennik rzutów</translation>
-    </message>
-    <message>
-        <source>C&amp;haracter</source>
-        <extracomment>Label of the choice of whose rolls the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Postać</translation>
-    </message>
-    <message>
-        <source>Character</source>
-        <translation>Postać</translation>
-    </message>
-    <message>
-        <source>&amp;Period</source>
-        <extracomment>Label of the choice of the time span the log shows. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Okres</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Okres</translation>
-    </message>
-    <message>
-        <source>&amp;Search</source>
-        <extracomment>Label of the box that finds rolls by label or notation. The letter after &amp; is the Alt key.</extracomment>
-        <translation>&amp;Szukaj</translation>
-    </message>
-    <message>
-        <source>Search</source>
-        <translation>Szukaj</translation>
-    </message>
-    <message>
-        <source>Shows the rolls whose label or notation holds this text</source>
-        <translation>Pokazuje rzuty, których etykieta lub notacja zawiera ten tekst</translation>
-    </message>
-    <message>
-        <source>Roll &amp;again</source>
-        <extracomment>Button: roll the selected row's notation again in the main window (Ctrl+R).</extracomment>
-        <translation>&amp;Rzuć ponownie</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <extracomment>Button: copy the selected rows' lines to the clipboard (Ctrl+C).</extracomment>
-        <translation>&amp;Kopiuj</translation>
-    </message>
-    <message>
-        <source>&amp;Delete…</source>
-        <extracomment>Button: remove the selected rows from the log, after asking.</extracomment>
-        <translation>&amp;Usuń…</translation>
-    </message>
-    <message>
-        <source>C&amp;lear log…</source>
-        <extracomment>Button: remove every row from the log, after asking.</extracomment>
-        <translation>&amp;Wyczyść dziennik…</translation>
-    </message>
-    <message>
-        <source>E&amp;xport…</source>
-        <extracomment>Button: save the rows shown as CSV or Markdown, through a save dialog.</extracomment>
-        <translation>&amp;Eksportuj…</translation>
-    </message>
-</context>
-<context>
-    <name>TableDialog</name>
-    <message>
-        <source>Table</source>
-        <extracomment>Title of the dialog that sets up sharing rolls with the group's Discord channel.</extracomment>
-        <translation>Stół</translation>
-    </message>
-    <message>
-        <source>&amp;Webhook URL</source>
-        <extracomment>The address of the Discord channel's webhook. The letter after &amp; is the Alt key.</extracomment>
-        <translation>Adres &amp;webhooka</translation>
-    </message>
-    <message>
-        <source>Webhook URL</source>
-        <translation>Adres webhooka</translation>
-    </message>
-    <message>
-        <source>The webhook URL from the Discord channel's settings, under Integrations. Anyone holding it can post to the channel, so it stays masked.</source>
-        <translation>Adres webhooka z ustawień kanału Discord, w sekcji Integracje. Każdy, kto go zna, może pisać na kanale, dlatego pozostaje ukryty.</translation>
-    </message>
-    <message>
-        <source>Na&amp;me</source>
-        <extracomment>The name the rolls are posted under in the channel.</extracomment>
-        <translation>&amp;Nazwa</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nazwa</translation>
-    </message>
-    <message>
-        <source>&amp;Share every roll</source>
-        <extracomment>Check box: post each roll to the channel.</extracomment>
-        <translation>&amp;Udostępniaj każdy rzut</translation>
-    </message>
-    <message>
-        <source>Send a &amp;test message</source>
-        <extracomment>Button: post one message to the channel to see that the webhook works.</extracomment>
-        <translation>Wyślij wiadomość &amp;testową</translation>
-    </message>
-</context>
-<context>
     <name>kelvane::DistributionChart</name>
     <message>
         <source>Distribution</source>
@@ -575,7 +584,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::LuckChart</name>
     <message>
         <source>Standings</source>
-        <extracomment>Accessible name of the roll log's drawing of standings.</extracomment>
+        <extracomment>Accessible name of the roll log&apos;s drawing of standings.</extracomment>
         <translation>Pozycje</translation>
     </message>
     <message>
@@ -592,6 +601,165 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <source>top</source>
         <extracomment>Below the drawing of standings: its right end, the top of the range.</extracomment>
         <translation>góra</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeChart</name>
+    <message>
+        <source>Outcomes</source>
+        <extracomment>Accessible name of the bar chart of the chances of each outcome of the last roll.</extracomment>
+        <translation>Rezultaty</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::OutcomeNames</name>
+    <message>
+        <source>%1, 1 raise</source>
+        <extracomment>A Savage Worlds raise with exactly one raise.</extracomment>
+        <translation>%1, 1 przebicie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n raises</source>
+        <extracomment>A Savage Worlds raise with how many raises, any number but one, such as &quot;Raise, 2 raises&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n przebicie</numerusform>
+            <numerusform>%1, %n przebicia</numerusform>
+            <numerusform>%1, %n przebić</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, 1 hit</source>
+        <extracomment>A Shadowrun outcome with exactly one hit, such as &quot;Glitch, 1 hit&quot;.</extracomment>
+        <translation>%1, 1 sukces</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n hits</source>
+        <extracomment>A Shadowrun outcome with its hits, any number but one, such as &quot;Success, 3 hits&quot; or &quot;Failure, 0 hits&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, %n sukces</numerusform>
+            <numerusform>%1, %n sukcesy</numerusform>
+            <numerusform>%1, %n sukcesów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Strong hit</source>
+        <translation>Pełny sukces</translation>
+    </message>
+    <message>
+        <source>Weak hit</source>
+        <translation>Częściowy sukces</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Pudło</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Krytyczny sukces</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Sukces</translation>
+    </message>
+    <message>
+        <source>Partial</source>
+        <translation>Częściowy sukces</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Porażka</translation>
+    </message>
+    <message>
+        <source>Critical failure</source>
+        <translation>Krytyczna porażka</translation>
+    </message>
+    <message>
+        <source>Raise</source>
+        <translation>Przebicie</translation>
+    </message>
+    <message>
+        <source>Fumble</source>
+        <translation>Pech</translation>
+    </message>
+    <message>
+        <source>Extreme success</source>
+        <translation>Ekstremalny sukces</translation>
+    </message>
+    <message>
+        <source>Hard success</source>
+        <translation>Trudny sukces</translation>
+    </message>
+    <message>
+        <source>Regular success</source>
+        <translation>Zwykły sukces</translation>
+    </message>
+    <message>
+        <source>Exceptional success</source>
+        <translation>Wyjątkowy sukces</translation>
+    </message>
+    <message>
+        <source>Dramatic failure</source>
+        <translation>Dramatyczna porażka</translation>
+    </message>
+    <message>
+        <source>Glitch</source>
+        <translation>Komplikacja</translation>
+    </message>
+    <message>
+        <source>Critical glitch</source>
+        <translation>Krytyczna komplikacja</translation>
+    </message>
+    <message>
+        <source>Legendary</source>
+        <translation>Legendarny</translation>
+    </message>
+    <message>
+        <source>Epic</source>
+        <translation>Epicki</translation>
+    </message>
+    <message>
+        <source>Fantastic</source>
+        <translation>Fantastyczny</translation>
+    </message>
+    <message>
+        <source>Superb</source>
+        <translation>Wspaniały</translation>
+    </message>
+    <message>
+        <source>Great</source>
+        <translation>Świetny</translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation>Dobry</translation>
+    </message>
+    <message>
+        <source>Fair</source>
+        <translation>Niezły</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Przeciętny</translation>
+    </message>
+    <message>
+        <source>Mediocre</source>
+        <translation>Mierny</translation>
+    </message>
+    <message>
+        <source>Poor</source>
+        <translation>Słaby</translation>
+    </message>
+    <message>
+        <source>Terrible</source>
+        <translation>Fatalny</translation>
+    </message>
+    <message>
+        <source>Critical hit</source>
+        <translation>Trafienie krytyczne</translation>
+    </message>
+    <message>
+        <source>Hit</source>
+        <translation>Trafienie</translation>
     </message>
 </context>
 <context>
@@ -674,7 +842,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Delete %1 together with its saved rolls (%2)?</source>
-        <extracomment>%1 is the character's name; %2 the number of its saved rolls.</extracomment>
+        <extracomment>%1 is the character&apos;s name; %2 the number of its saved rolls.</extracomment>
         <translation>Usunąć %1 razem z jej zapisanymi rzutami (%2)?</translation>
     </message>
     <message>
@@ -687,7 +855,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::RollLogModel</name>
     <message>
         <source>top %1 %</source>
-        <extracomment>A rolled total's standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
+        <extracomment>A rolled total&apos;s standing among the totals its roll can show: only 12 % of rolls go higher. %1 is the number.</extracomment>
         <translation>górne %1 %</translation>
     </message>
     <message>
@@ -702,22 +870,22 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Character</source>
-        <extracomment>Column of the roll log: the roll book's character who rolled.</extracomment>
+        <extracomment>Column of the roll log: the roll book&apos;s character who rolled.</extracomment>
         <translation>Postać</translation>
     </message>
     <message>
         <source>Roll</source>
-        <extracomment>Column of the roll log: the roll's label, or its dice notation.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s label, or its dice notation.</extracomment>
         <translation>Rzut</translation>
     </message>
     <message>
         <source>Dice</source>
-        <extracomment>Column of the roll log: each die's value, as on the clipboard.</extracomment>
+        <extracomment>Column of the roll log: each die&apos;s value, as on the clipboard.</extracomment>
         <translation>Kości</translation>
     </message>
     <message>
         <source>Total</source>
-        <extracomment>Column of the roll log: the roll's total.</extracomment>
+        <extracomment>Column of the roll log: the roll&apos;s total.</extracomment>
         <translation>Suma</translation>
     </message>
     <message>
@@ -727,36 +895,124 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>yes</source>
-        <extracomment>The roll log's Shared column: the roll reached the table's Discord channel.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>tak</translation>
     </message>
     <message>
         <source>waiting</source>
-        <extracomment>The roll log's Shared column: the roll waits in the outbox to be posted.</extracomment>
+        <extracomment>The roll log&apos;s Shared column: the roll waits in the outbox to be posted.</extracomment>
         <translation>oczekuje</translation>
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>Column of the roll log: whether the roll reached the table's Discord channel.</extracomment>
+        <extracomment>Column of the roll log: whether the roll reached the table&apos;s Discord channel.</extracomment>
         <translation>Udostępniono</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <extracomment>Column of the roll log: what the roll meant in its game system or its bands, such as &quot;Partial&quot; or &quot;Strong hit&quot;.</extracomment>
+        <translation>Rezultat</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::RollLogWindow</name>
+    <message>
+        <source>This session</source>
+        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
+        <translation>Ta sesja</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
+        <translation>Dziś</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
+        <translation>Ostatnie 7 dni</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Period of the roll log: every roll kept.</extracomment>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>Everyone</source>
+        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
+        <translation>Wszyscy</translation>
+    </message>
+    <message>
+        <source>No character</source>
+        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
+        <translation>Bez postaci</translation>
+    </message>
+    <message>
+        <source>Remove every roll from the log? The roll book stays as it is.</source>
+        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
+        <translation>Usunąć wszystkie rzuty z dziennika? Księga rzutów zostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Markdown table (*.md)</source>
+        <extracomment>File type in the export&apos;s save dialog.</extracomment>
+        <translation>Tabela Markdown (*.md)</translation>
+    </message>
+    <message>
+        <source>Export the roll log</source>
+        <extracomment>Title of the export&apos;s save dialog.</extracomment>
+        <translation>Eksportuj dziennik rzutów</translation>
+    </message>
+    <message>
+        <source>roll-log</source>
+        <translation>dziennik-rzutow</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <extracomment>The export could not be written; %1 is the file&apos;s name.</extracomment>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>Remove this roll from the log?</source>
+        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
+        <translation>Usunąć ten rzut z dziennika?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %n rolls from the log?</source>
+        <translation>
+            <numerusform>Usunąć %n rzut z dziennika?</numerusform>
+            <numerusform>Usunąć %n rzuty z dziennika?</numerusform>
+            <numerusform>Usunąć %n rzutów z dziennika?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>kelvane::RollLogger</name>
     <message>
         <source>Rolls are not being kept: the roll log cannot be written.</source>
-        <extracomment>In the main window's band when the roll log's file cannot be written.</extracomment>
+        <extracomment>In the main window&apos;s band when the roll log&apos;s file cannot be written.</extracomment>
         <translation>Rzuty nie są zachowywane: nie można zapisać dziennika rzutów.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TableDialog</name>
+    <message>
+        <source>Sending…</source>
+        <extracomment>While the test message is on its way.</extracomment>
+        <translation>Wysyłanie…</translation>
     </message>
 </context>
 <context>
     <name>kelvane::TableSharing</name>
     <message>
-        <source>The table's settings cannot be saved</source>
+        <source>The table&apos;s settings cannot be saved</source>
         <translation>Nie można zapisać ustawień stołu</translation>
     </message>
     <message>
-        <source>Paste the webhook URL from the channel's settings, under Integrations.</source>
+        <source>Paste the webhook URL from the channel&apos;s settings, under Integrations.</source>
         <extracomment>The Table dialog, when no webhook URL is pasted yet.</extracomment>
         <translation>Wklej adres webhooka z ustawień kanału, z sekcji Integracje.</translation>
     </message>
@@ -778,31 +1034,31 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <translation>Discord przyjmuje nazwy o długości najwyżej 80 znaków.</translation>
     </message>
     <message>
-        <source>Discord refuses names that contain "discord" or "clyde".</source>
-        <extracomment>Keep "discord" and "clyde" as they are: Discord refuses names that hold them.</extracomment>
+        <source>Discord refuses names that contain &quot;discord&quot; or &quot;clyde&quot;.</source>
+        <extracomment>Keep &quot;discord&quot; and &quot;clyde&quot; as they are: Discord refuses names that hold them.</extracomment>
         <translation>Discord odrzuca nazwy zawierające „discord” lub „clyde”.</translation>
     </message>
     <message>
         <source>Discord refused a roll: %1</source>
-        <extracomment>A roll Discord would not take; %1 is Discord's own reason, in English.</extracomment>
+        <extracomment>A roll Discord would not take; %1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord odrzucił rzut: %1</translation>
     </message>
     <message>
         <source>Discord refuses the name to post under: %1</source>
-        <extracomment>%1 is Discord's own reason, in English.</extracomment>
+        <extracomment>%1 is Discord&apos;s own reason, in English.</extracomment>
         <translation>Discord odrzuca nazwę, pod którą publikujesz: %1</translation>
     </message>
     <message>
-        <source>The table's webhook is gone: paste a new one</source>
+        <source>The table&apos;s webhook is gone: paste a new one</source>
         <translation>Webhook stołu zniknął: wklej nowy</translation>
     </message>
     <message>
-        <source>Not shared: the table's server could not prove it is Discord</source>
+        <source>Not shared: the table&apos;s server could not prove it is Discord</source>
         <translation>Nie udostępniono: serwer nie zdołał dowieść, że jest Discordem</translation>
     </message>
     <message>
-        <source>Not shared: the table's server answered %1</source>
-        <extracomment>%1 is the HTTP status and Discord's own words, such as "HTTP 403: Missing Access".</extracomment>
+        <source>Not shared: the table&apos;s server answered %1</source>
+        <extracomment>%1 is the HTTP status and Discord&apos;s own words, such as &quot;HTTP 403: Missing Access&quot;.</extracomment>
         <translation>Nie udostępniono: serwer odpowiedział %1</translation>
     </message>
     <message>
@@ -815,7 +1071,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Shared</source>
-        <extracomment>The band's status line once every roll has reached the channel.</extracomment>
+        <extracomment>The band&apos;s status line once every roll has reached the channel.</extracomment>
         <translation>Udostępniono</translation>
     </message>
     <message>
@@ -824,7 +1080,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Kelvane will share rolls here.</source>
-        <extracomment>Posted to the channel by "Send a test message".</extracomment>
+        <extracomment>Posted to the channel by &quot;Send a test message&quot;.</extracomment>
         <translation>Kelvane będzie tu udostępniać rzuty.</translation>
     </message>
     <message>
@@ -841,12 +1097,12 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>1 roll waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox.</extracomment>
         <translation>1 rzut czeka na udostępnienie</translation>
     </message>
     <message numerus="yes">
         <source>%n rolls waiting to be shared</source>
-        <extracomment>The band's status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
+        <extracomment>The band&apos;s status line while rolls wait in the outbox; %n is 2 or more.</extracomment>
         <translation>
             <numerusform>%n rzut czeka na udostępnienie</numerusform>
             <numerusform>%n rzuty czekają na udostępnienie</numerusform>
@@ -858,32 +1114,34 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     <name>kelvane::formKelvane</name>
     <message>
         <source>%1: %2</source>
-        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.</extracomment>
+        <extracomment>Spoken after a roll: the roll, such as 3d6, then its total.
+----------
+An outcome and the share of rolls that have it, such as &quot;Partial: 45.37 %&quot;.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>dropped</source>
-        <extracomment>After a die's value in the list: the die does not count toward the total.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die does not count toward the total.</extracomment>
         <translation>odrzucona</translation>
     </message>
     <message>
         <source>exploded</source>
-        <extracomment>After a die's value in the list: the die showed a face that throws one more die.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die showed a face that throws one more die.</extracomment>
         <translation>eksplodowała</translation>
     </message>
     <message>
         <source>rerolled</source>
-        <extracomment>After a die's value in the list: the die was thrown again and this value does not count.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die was thrown again and this value does not count.</extracomment>
         <translation>przerzucona</translation>
     </message>
     <message>
         <source>success</source>
-        <extracomment>After a die's value in the list: the die meets the roll's target and counts as one.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die meets the roll&apos;s target and counts as one.</extracomment>
         <translation>sukces</translation>
     </message>
     <message>
         <source>failure</source>
-        <extracomment>After a die's value in the list: the die counts as a failure and takes one away.</extracomment>
+        <extracomment>After a die&apos;s value in the list: the die counts as a failure and takes one away.</extracomment>
         <translation>porażka</translation>
     </message>
     <message>
@@ -893,17 +1151,17 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>%1 or more: %2</source>
-        <extracomment>The share of rolls that reach the rolled total, such as "15 or more: 42.13 %".</extracomment>
+        <extracomment>The share of rolls that reach the rolled total, such as &quot;15 or more: 42.13 %&quot;.</extracomment>
         <translation>%1 lub więcej: %2</translation>
     </message>
     <message>
         <source>%1 or less: %2</source>
-        <extracomment>The share of rolls that stay at the rolled total, such as "15 or less: 65.33 %".</extracomment>
+        <extracomment>The share of rolls that stay at the rolled total, such as &quot;15 or less: 65.33 %&quot;.</extracomment>
         <translation>%1 lub mniej: %2</translation>
     </message>
     <message>
         <source>average %1</source>
-        <extracomment>The roll's mean total, such as "average 12.24".</extracomment>
+        <extracomment>The roll&apos;s mean total, such as &quot;average 12.24&quot;.</extracomment>
         <translation>średnio %1</translation>
     </message>
     <message>
@@ -926,7 +1184,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>too many dice: %1</source>
-        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as "too many dice: 0.02 %".</extracomment>
+        <extracomment>The share of rolls that would throw more dice than one roll may, and so end without a total, such as &quot;too many dice: 0.02 %&quot;.</extracomment>
         <translation>za dużo kości: %1</translation>
     </message>
     <message>
@@ -1064,7 +1322,7 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
     </message>
     <message>
         <source>Result: %1</source>
-        <extracomment>The result frame's caption after a roll: %1 is the roll, such as 3d6.</extracomment>
+        <extracomment>The result frame&apos;s caption after a roll: %1 is the roll, such as 3d6.</extracomment>
         <translation>Wynik: %1</translation>
     </message>
     <message>
@@ -1072,100 +1330,53 @@ Button: roll the dice notation in the box now (a verb, as at the table).</extrac
         <extracomment>%1 is the full name of the damaged file, kept for recovery.</extracomment>
         <translation>Plik księgi rzutów był uszkodzony; skopiowano go do %1, a księgę przeniesiono do nowego pliku.</translation>
     </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>Spoken after a roll with an outcome: the roll, its total and what it means, such as &quot;bitd 3: 5, Partial&quot;.</extracomment>
+        <translation>%1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Column %1: a } should close the group.</source>
+        <translation>Kolumna %1: brakuje } zamykającego grupę.</translation>
+    </message>
+    <message>
+        <source>Column %1: this } has no { before it.</source>
+        <translation>Kolumna %1: przed tym } nie ma {.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group cannot hold another group.</source>
+        <translation>Kolumna %1: grupa nie może zawierać innej grupy.</translation>
+    </message>
+    <message>
+        <source>Column %1: only keep, drop or a target such as kh1 or &gt;=10 may follow a group.</source>
+        <extracomment>Keep the examples as they are: they are what the player types.</extracomment>
+        <translation>Kolumna %1: po grupie może stać tylko zachowanie, odrzucenie lub cel, np. kh1 albo &gt;=10.</translation>
+    </message>
+    <message>
+        <source>Column %1: a group of one roll adds dice only, such as {4d6+2d8}.</source>
+        <extracomment>Keep the example as it is: it is what the player types.</extracomment>
+        <translation>Kolumna %1: grupa z jednego rzutu tylko dodaje kości, np. {4d6+2d8}.</translation>
+    </message>
+    <message>
+        <source>Column %1: in a group of one roll, keep, drop and targets go after the }.</source>
+        <translation>Kolumna %1: w grupie z jednego rzutu zachowanie, odrzucenie i cele stoją po }.</translation>
+    </message>
+    <message>
+        <source>no outcome: %1</source>
+        <extracomment>The share of rolls whose result falls in none of the roll&apos;s bands.</extracomment>
+        <translation>brak rezultatu: %1</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <extracomment>Caption of this dialog; %1 is the program's name, Kelvane.</extracomment>
+        <extracomment>Caption of this dialog; %1 is the program&apos;s name, Kelvane.</extracomment>
         <translation>O programie %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
         <translation>Wersja %1.%2.%3</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::RollLogWindow</name>
-    <message>
-        <source>This session</source>
-        <extracomment>Period of the roll log: the rolls since Kelvane started.</extracomment>
-        <translation>Ta sesja</translation>
-    </message>
-    <message>
-        <source>Today</source>
-        <extracomment>Period of the roll log: the rolls since midnight.</extracomment>
-        <translation>Dziś</translation>
-    </message>
-    <message>
-        <source>Last 7 days</source>
-        <extracomment>Period of the roll log: today and the six days before it.</extracomment>
-        <translation>Ostatnie 7 dni</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <extracomment>Period of the roll log: every roll kept.</extracomment>
-        <translation>Wszystko</translation>
-    </message>
-    <message>
-        <source>Everyone</source>
-        <extracomment>Character filter of the roll log: rolls of every character.</extracomment>
-        <translation>Wszyscy</translation>
-    </message>
-    <message>
-        <source>No character</source>
-        <extracomment>Character filter: rolls made with no character chosen.</extracomment>
-        <translation>Bez postaci</translation>
-    </message>
-    <message>
-        <source>Remove every roll from the log? The roll book stays as it is.</source>
-        <extracomment>Asked before the whole roll log is emptied; the roll book keeps its saved rolls.</extracomment>
-        <translation>Usunąć wszystkie rzuty z dziennika? Księga rzutów zostaje bez zmian.</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>Tabela CSV (*.csv)</translation>
-    </message>
-    <message>
-        <source>Markdown table (*.md)</source>
-        <extracomment>File type in the export's save dialog.</extracomment>
-        <translation>Tabela Markdown (*.md)</translation>
-    </message>
-    <message>
-        <source>Export the roll log</source>
-        <extracomment>Title of the export's save dialog.</extracomment>
-        <translation>Eksportuj dziennik rzutów</translation>
-    </message>
-    <message>
-        <source>roll-log</source>
-        <translation>dziennik-rzutow</translation>
-    </message>
-    <message>
-        <source>Could not write %1.</source>
-        <extracomment>The export could not be written; %1 is the file's name.</extracomment>
-        <translation>Nie można zapisać %1.</translation>
-    </message>
-    <message>
-        <source>Remove this roll from the log?</source>
-        <extracomment>Asked before a row leaves the roll log; the roll book keeps its saved rolls.</extracomment>
-        <translation>Usunąć ten rzut z dziennika?</translation>
-    </message>
-    <message numerus="yes">
-        <source>Remove %n rolls from the log?</source>
-        <translation>
-            <numerusform>Usunąć %n rzut z dziennika?</numerusform>
-            <numerusform>Usunąć %n rzuty z dziennika?</numerusform>
-            <numerusform>Usunąć %n rzutów z dziennika?</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::TableDialog</name>
-    <message>
-        <source>Sending…</source>
-        <extracomment>While the test message is on its way.</extracomment>
-        <translation>Wysyłanie…</translation>
     </message>
 </context>
 </TS>

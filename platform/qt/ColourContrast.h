@@ -44,4 +44,18 @@ namespace kelvane {
                                                                       : QColor(Qt::white);
 }
 
+// The rolled bar's colour: the highlight, made lighter on a dark ground or darker on a light one
+// only as far as it needs to stand 3:1 from the ground, as a dark theme's deep highlight may not.
+[[nodiscard]] inline QColor RolledBarColour(const QPalette& palette) {
+    constexpr double kBarContrast = 3.0;
+    const QColor ground = palette.color(QPalette::Window);
+    QColor rolled = palette.color(QPalette::Highlight);
+    const bool darkGround = Luminance(ground) < Luminance(palette.color(QPalette::WindowText));
+    constexpr int kSteps = 20;
+    for (int step = 0; step < kSteps && Contrast(rolled, ground) < kBarContrast; ++step) {
+        rolled = darkGround ? rolled.lighter(110) : rolled.darker(110);
+    }
+    return rolled;
+}
+
 }  // namespace kelvane

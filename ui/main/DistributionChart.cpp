@@ -34,20 +34,6 @@ constexpr int kGapFromPitch = 4;    // narrower bars go without a gap
 // The share of rolls left off the axis at either end.
 constexpr double kAxisTail = 0.0001;
 constexpr int kRolledLeastHeight = 2;
-constexpr double kBarContrast = 3.0;
-
-// The highlight, made lighter on a dark ground or darker on a light one only as far as it
-// needs to stand 3:1 from the ground, as a dark theme's deep highlight may not.
-QColor RolledColour(const QPalette& palette) {
-    const QColor ground = palette.color(QPalette::Window);
-    QColor rolled = palette.color(QPalette::Highlight);
-    const bool darkGround = Luminance(ground) < Luminance(palette.color(QPalette::WindowText));
-    constexpr int kSteps = 20;
-    for (int step = 0; step < kSteps && Contrast(rolled, ground) < kBarContrast; ++step) {
-        rolled = darkGround ? rolled.lighter(110) : rolled.darker(110);
-    }
-    return rolled;
-}
 
 // Bar b of `bars` over `totals` consecutive totals takes the totals from offset
 // ceil(b * totals / bars) on. A range too wide for a double is only ever approximate, where an
@@ -137,7 +123,7 @@ void PaintBars(QPainter& painter, const QRect& barArea, const Distribution& dist
     const int rolledBar = rolledShows ? binning.BarOf(Offset(rolledTotal, axis.low)) : -1;
 
     const QColor barColour = BarColour(palette);
-    const QColor rolledColour = RolledColour(palette);
+    const QColor rolledColour = RolledBarColour(palette);
     const double pitch = static_cast<double>(width) / bars;
     const int gap = pitch >= device(kGapFromPitch) ? std::max(1, static_cast<int>(scale)) : 0;
     painter.save();

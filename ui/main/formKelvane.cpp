@@ -28,6 +28,7 @@
 #include "platform/qt/UntrappedErrorHandler.h"
 #include "platform/qt/WholeLineToolTips.h"
 #include "session/OddsLine.h"
+#include "session/OutcomeNames.h"
 #include "ui/about/frmAbout.h"
 #include "ui/main/RollBookPanel.h"
 #include "ui_formKelvane.h"
@@ -40,6 +41,8 @@ constexpr qreal kCountBoxPointSize = 13.5;
 constexpr qreal kDieButtonPointSize = 14.25;
 // Many times the rows the list shows, yet laid out within a small part of a frame.
 constexpr int kRollListBatch = 256;
+// The outcome beside the odds line, against the window's font.
+constexpr qreal kOutcomeFontScale = 1.6;
 
 void SetPointSize(std::initializer_list<QWidget*> controls, qreal pointSize) {
     for (QWidget* control : controls) {
@@ -120,6 +123,13 @@ formKelvane::formKelvane(RollSession& session, RandomSource& random, QWidget* pa
     //: After a die's value in the list: the die counts as a failure and takes one away.
     words.failure = tr("failure").toStdString();
     engine_.SetMarkWords(std::move(words));
+    engine_.SetOutcomeWording(&OutcomeNames::Words);
+    // The outcome is what the player looks for first: large enough to read at a glance.
+    QFont outcomeFont = ui->lblOutcome->font();
+    outcomeFont.setPointSizeF(outcomeFont.pointSizeF() * kOutcomeFontScale);
+    ui->lblOutcome->setFont(outcomeFont);
+    ui->lblOutcome->hide();
+    ui->chartOutcomes->hide();
 
     connect(ui->d4, &QPushButton::clicked, this, &formKelvane::d4_Click);
     connect(ui->d6, &QPushButton::clicked, this, &formKelvane::d6_Click);
@@ -245,6 +255,7 @@ void formKelvane::ShowRoll(RollRecord&& rolled) {
     rolledSinceListFocus_ = true;
     session_.Take(roll);
     FitResultCaption(CaptionOf(roll->name));
+    ShowOutcome(*roll);
     AnnounceResult(*roll);
 }
 
@@ -305,9 +316,17 @@ void formKelvane::FitResultCaption(const QString& caption) {
 }
 
 void formKelvane::AnnounceResult(const RollRecord& roll) {
+    const QString name = ToQString(DiceName(roll));
+    if (roll.outcome) {
+        //: Spoken after a roll with an outcome: the roll, its total and what it means, such
+        //: as "bitd 3: 5, Partial".
+        announcer_.Announce(
+            tr("%1: %2, %3")
+                .arg(name, QString::number(roll.total), OutcomeNames::Text(*roll.outcome)));
+        return;
+    }
     //: Spoken after a roll: the roll, such as 3d6, then its total.
-    announcer_.Announce(
-        tr("%1: %2").arg(QString::fromStdString(roll.name), QString::number(roll.total)));
+    announcer_.Announce(tr("%1: %2").arg(name, QString::number(roll.total)));
 }
 
 bool formKelvane::eventFilter(QObject* watched, QEvent* event) {

@@ -106,8 +106,12 @@ class formKelvane : public QWidget {
     [[nodiscard]] static QString CaptionOf(std::string_view rollName);
     // Shows the result frame's caption whole, or cut with "..." and whole in its tool tip.
     void FitResultCaption(const QString& caption);
-    // Shows the odds of the roll last shown: their line and their chart.
-    void ShowOdds(const RollRecordPtr& roll, const Distribution& odds);
+    // Shows what the roll means in the player's game system, or nothing for a roll without.
+    void ShowOutcome(const RollRecord& roll);
+    // Shows the odds of the roll last shown: their line and their chart, or for a roll with
+    // outcomes the chance of each.
+    void ShowOdds(const RollRecordPtr& roll, const Distribution& odds,
+                  const OutcomeChances& outcomes);
     // Says beside the notation box, and to a screen reader as an alert, what stopped a roll.
     void ShowNotationMessage(const QString& sentence);
     // Up and Down in the notation box walk through the session's notations.

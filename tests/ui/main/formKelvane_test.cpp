@@ -839,6 +839,54 @@ private slots:
         QCOMPARE(shown, text);
     }
 
+    // A roll with outcomes shows the rolled one large and says it; its odds line and chart give
+    // each outcome's chance. The script throws d6s of 4, 1 and 6.
+    void outcomesAreShown_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QString>("spoken");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("odds");
+        const auto row = [](const char* text, const char* outcome, const char* spoken,
+                            const char* clipboard, const char* odds) {
+            QTest::newRow(text) << text << outcome << spoken << clipboard << odds;
+        };
+        row("bitd 3 # Sneak", "Success", "bitd 3: 6, Success",
+            "bitd 3: [4d, 1d, 6] = 6 · Success # Sneak",
+            "Critical: 7.41\u00a0%  ·  Success: 34.72\u00a0%  ·  Partial: 45.37\u00a0%  ·  Failure: 12.50\u00a0%");
+        row("2d6+1 ? 10+ Strong hit; 7-9 Weak hit; 6- Miss", "Miss", "2d6+1: 6, Miss",
+            "2d6+1: [4, 1]+1 = 6 · Miss",
+            "Strong hit: 27.78\u00a0%  ·  Weak hit: 44.44\u00a0%  ·  Miss: 27.78\u00a0%");
+        row("2d6 ? 2-3 Low; 12 High", "", "2d6: 5", "2d6: [4, 1] = 5",
+            "Low: 8.33\u00a0%  ·  High: 2.78\u00a0%  ·  no outcome: 88.89\u00a0%");
+    }
+
+    void outcomesAreShown() {
+        QFETCH(QString, text);
+        QFETCH(QString, outcome);
+        QFETCH(QString, spoken);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, odds);
+        Rig rig;
+        rig.ShowActive();
+        QTest::mouseClick(&rig.Find<QCheckBox>("chkClip"), Qt::LeftButton);
+        auto& box = rig.Find<QLineEdit>("txtNotation");
+        box.setText(text);
+        QTest::keyClick(&box, Qt::Key_Return);
+        auto& label = rig.Find<QLabel>("lblOutcome");
+        QCOMPARE(label.text(), outcome);
+        QCOMPARE(label.isVisible(), !outcome.isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(&label)->text(QAccessible::Name), "Outcome");
+        QCOMPARE(QAccessible::queryAccessibleInterface(&rig.Find<QWidget>("announcer"))
+                     ->text(QAccessible::Name),
+                 spoken);
+        QCOMPARE(QApplication::clipboard()->text(), clipboard + "\r\n");
+        QTRY_COMPARE(rig.Find<QLabel>("lblOdds").text(), odds);
+        QVERIFY(rig.Find<QWidget>("chartOutcomes").isVisible());
+        QVERIFY(!rig.Find<QWidget>("chartDistribution").isVisible());
+        QCOMPARE(rig.Find<QWidget>("chartOutcomes").accessibleDescription(), odds);
+    }
+
     // The odds are worked out off the window's thread, after the roll is shown: of two rolls
     // made before either's odds arrive, only the later one's are shown and signalled.
     void oddsFollowTheLatestRoll() {
