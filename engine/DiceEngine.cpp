@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "engine/NotationRoll.h"
+#include "engine/NotationWriter.h"
 #include "engine/NumberText.h"
 
 namespace kelvane {
@@ -142,7 +143,43 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     // with the widest 64-bit value; the marks' words follow it.
     std::array<char, 48> plain{};
     std::string marked;
+    // A line with its marks' words: "d6-2 = 1 (dropped)".
+    const auto addMarked = [&](std::string_view line, std::uint8_t marks) {
+        if (marks == 0) {
+            lines.Add(line);
+            return;
+        }
+        marked.assign(line);
+        const char* separator = " (";
+        for (const auto& [mark, word] : markWords) {
+            if ((marks & mark) != 0) {
+                marked.append(separator).append(*word);
+                separator = ", ";
+            }
+        }
+        marked.push_back(')');
+        lines.Add(marked);
+    };
+    // Each roll of a group of several has a line after its dice: "{4d6} = 12 (dropped)".
+    std::size_t group = 0;
+    std::size_t groupRoll = 0;
+    const auto addGroupRolls = [&](std::size_t termsDone) {
+        for (; group < roll.groups.size(); ++group, groupRoll = 0) {
+            const notation::RolledGroup& rolled = roll.groups[group];
+            for (; !expression.groups[group].OfDice() && groupRoll < rolled.rolls.size();
+                 ++groupRoll) {
+                if (rolled.termsEnd[groupRoll] > termsDone) {
+                    return;
+                }
+                std::string line = "{" + notation::RollNotation(expression, group, groupRoll) + "}";
+                line.append(kEquals);
+                AppendNumber(line, rolled.rolls[groupRoll].value);
+                addMarked(line, rolled.rolls[groupRoll].marks);
+            }
+        }
+    };
     for (std::size_t t = 0; t < roll.terms.size(); ++t) {
+        addGroupRolls(t);
         const notation::DiceTerm& term = expression.dice[t];
         const std::vector<notation::RolledDie>& dice = roll.terms[t].dice;
         char* const begin = plain.data();
@@ -158,23 +195,11 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
             }
             next = std::copy(kEquals.begin(), kEquals.end(), next);
             next = std::to_chars(next, end, dice[i].value).ptr;
-            const std::string_view line(begin, static_cast<std::size_t>(next - begin));
-            if (dice[i].marks == 0) {
-                lines.Add(line);
-                continue;
-            }
-            marked.assign(line);
-            const char* separator = " (";
-            for (const auto& [mark, word] : markWords) {
-                if ((dice[i].marks & mark) != 0) {
-                    marked.append(separator).append(*word);
-                    separator = ", ";
-                }
-            }
-            marked.push_back(')');
-            lines.Add(marked);
+            addMarked(std::string_view(begin, static_cast<std::size_t>(next - begin)),
+                      dice[i].marks);
         }
     }
+    addGroupRolls(roll.terms.size());
     record.outcome = notation::OutcomeOf(expression, roll);
     const std::string dice = expression.DiceNotation();
     std::string summary = dice;
@@ -196,6 +221,7 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
     resultFrame_.SetCaption(captionOf_(dice));
     list.AddItems(std::move(lines));
     record.terms = std::move(roll.terms);
+    record.groups = std::move(roll.groups);
     record.rolled = std::move(expression);
     if (copy) {
         clipboard_.SetText(ChatLine(record, outcomeWording_).append(kLineEnd));

@@ -46,6 +46,7 @@ std::optional<std::int64_t> Apply(NodeKind kind, std::int64_t left, std::int64_t
         case NodeKind::Negate:
         case NodeKind::Number:
         case NodeKind::Dice:
+        case NodeKind::Group:
             fails = true;
             break;
     }

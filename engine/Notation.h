@@ -53,6 +53,13 @@ enum class ErrorCode : std::uint8_t {
     SrForm,
     FateForm,
     DndForm,
+    // Groups of rolls in braces.
+    ExpectedCloseBrace,    // the text ends inside a group
+    UnmatchedCloseBrace,   // a "}" with no "{" before it
+    GroupInGroup,          // a "{" inside a group
+    GroupModifier,         // a modifier other than keep, drop or success counting after "}"
+    GroupOfOneNotDice,     // a group of one roll holds more than terms of dice added with "+"
+    ModifierInGroupOfOne,  // keep, drop or success counting on a term in a group of one roll
 };
 
 struct Error {
@@ -101,16 +108,40 @@ struct DiceTerm {
     friend bool operator==(const DiceTerm&, const DiceTerm&) = default;
 };
 
-enum class NodeKind : std::uint8_t { Number, Dice, Negate, Add, Subtract, Multiply, Divide };
+enum class NodeKind : std::uint8_t {
+    Number,
+    Dice,
+    Negate,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Group,
+};
 
 // One node of an expression in postfix order: operands come before their operator, so that
 // the expression is evaluated with a stack and no recursion, however deeply it nests.
 struct Node {
     NodeKind kind = NodeKind::Number;
-    std::int64_t number = 0;  // Number: its value; Dice: the index of its term in dice
-    int column = 1;           // where the number, the term or the operator stands
+    // Number: its value; Dice: the index of its term in dice; Group: of its group in groups
+    std::int64_t number = 0;
+    int column = 1;  // where the number, the term or the operator stands
 
     friend bool operator==(const Node&, const Node&) = default;
+};
+
+// A group of rolls in braces, such as {d8!, d6!}kh1: its modifiers act on each roll's total.
+// A group of one roll, such as {4d6+2d8}kh3, adds terms of dice, and its modifiers act on all
+// their dice together. Groups do not nest.
+struct Group {
+    std::vector<std::vector<Node>> rolls;  // each roll in postfix order, over Expression::dice
+    std::optional<KeepDrop> keepDrop;
+    std::optional<ComparePoint> success;  // the group counts the rolls, or dice, that match
+    std::optional<ComparePoint> failure;  // ... less those that match this
+    int column = 1;                       // where the "{" stands
+
+    [[nodiscard]] bool OfDice() const noexcept { return rolls.size() == 1; }
+    friend bool operator==(const Group&, const Group&) = default;
 };
 
 // What an outcome's condition looks at in a roll.
@@ -174,12 +205,14 @@ struct Reading {
 
 struct Expression {
     std::vector<Node> postfix;
-    std::vector<DiceTerm> dice;
+    std::vector<DiceTerm> dice;  // in the order they stand, those in groups too
+    std::vector<Group> groups;
     std::string label;  // the text after "#", blanks at either end removed
     Reading reading;    // no rules: a roll without outcomes
 
-    // The notation in one canonical form: lower case but for F, no blanks, "d%" as d100, the
-    // modifiers in the order they apply and the fewest parentheses, then any bands as
+    // The notation in one canonical form: lower case but for F, no blanks but after a group's
+    // commas, "d%" as d100, the modifiers in the order they apply and the fewest parentheses,
+    // then any bands as
     // " ? 10+ Strong hit; 6- Miss", without the label; a shorthand as its own canonical form.
     [[nodiscard]] std::string Normalised() const;
     // The canonical form without the bands.
@@ -197,9 +230,14 @@ struct Expression {
 [[nodiscard]] std::optional<std::int64_t> Apply(NodeKind kind, std::int64_t left,
                                                 std::int64_t right) noexcept;
 
-// Writes the expression with the fewest parentheses, each term of dice as termText writes it.
-[[nodiscard]] std::string Write(const Expression& expression,
-                                const std::function<std::string(std::size_t term)>& termText);
+using TermText = std::function<std::string(std::size_t term)>;
+// A group from its rolls as written; the canonical form's adds braces and the modifiers.
+using GroupText = std::function<std::string(std::size_t group, std::vector<std::string> rolls)>;
+
+// Writes the expression with the fewest parentheses, each term of dice as termText writes it
+// and each group as groupText does (none: in canonical form).
+[[nodiscard]] std::string Write(const Expression& expression, const TermText& termText,
+                                const GroupText& groupText = nullptr);
 
 // Reads dice notation; letters in any case, blanks anywhere.
 [[nodiscard]] std::variant<Expression, Error> Parse(std::string_view text);

@@ -1,6 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,8 +123,9 @@ class Parser {
         return false;
     }
 
-    // Shunting-yard: operators wait on a stack of their own instead of in nested calls.
-    bool ParseExpression() {
+    // Shunting-yard: operators wait on a stack of their own instead of in nested calls. In a
+    // group, a roll ends at its "," or "}", which the group takes.
+    bool ParseExpression(bool inGroup = false) {
         std::vector<Pending> pending;
         bool expectOperand = true;
         while (!reader_.AtEnd()) {
@@ -138,6 +140,14 @@ class Parser {
                     pending.push_back({NodeKind::Negate, false, column});
                 } else if (c == '+') {
                     reader_.Take();
+                } else if (c == '{') {
+                    if (inGroup) {
+                        return Fail(ErrorCode::GroupInGroup, column);
+                    }
+                    if (!ParseGroup()) {
+                        return false;
+                    }
+                    expectOperand = false;
                 } else if (IsDigit(c) || c == 'd') {
                     if (!ParseOperand()) {
                         return false;
@@ -147,6 +157,12 @@ class Parser {
                     return Fail(ErrorCode::ExpectedOperand, column);
                 }
                 continue;
+            }
+            if (inGroup && (c == ',' || c == '}')) {
+                break;
+            }
+            if (c == '}') {
+                return Fail(ErrorCode::UnmatchedCloseBrace, column);
             }
             if (c == ')') {
                 reader_.Take();
@@ -191,7 +207,87 @@ class Parser {
         return true;
     }
 
-    void Emit(const Pending& op) { expression_.postfix.push_back({op.kind, 0, op.column}); }
+    // A group: its rolls, each written into a postfix of its own, then its modifiers.
+    bool ParseGroup() {
+        Group group;
+        group.column = reader_.Column();
+        reader_.Take();
+        for (;;) {
+            out_ = &group.rolls.emplace_back();
+            const bool read = ParseExpression(true);
+            out_ = &expression_.postfix;
+            if (!read) {
+                return false;
+            }
+            if (reader_.AtEnd()) {
+                return Fail(ErrorCode::ExpectedCloseBrace, reader_.Column());
+            }
+            if (reader_.Take() == '}') {
+                break;
+            }
+        }
+        if (!ParseGroupModifiers(group) || (group.OfDice() && !CheckGroupOfDice(group))) {
+            return false;
+        }
+        out_->push_back(
+            {NodeKind::Group, static_cast<std::int64_t>(expression_.groups.size()), group.column});
+        expression_.groups.push_back(std::move(group));
+        return true;
+    }
+
+    bool ParseGroupModifiers(Group& group) {
+        for (;;) {
+            const int column = reader_.Column();
+            const char c = reader_.Peek();
+            auto once = [&](bool given) {
+                return given ? Fail(ErrorCode::RepeatedModifier, column) : true;
+            };
+            if (c == 'k' || c == 'd') {
+                if (!once(group.keepDrop.has_value()) || !ParseKeepDrop(group.keepDrop)) {
+                    return false;
+                }
+            } else if (c == '>' || c == '<' || c == '=') {
+                if (!once(group.success.has_value()) ||
+                    !ParseComparePoint(group.success, false, std::nullopt)) {
+                    return false;
+                }
+            } else if (c == 'f') {
+                reader_.Take();
+                if (!once(group.failure.has_value()) ||
+                    !ParseComparePoint(group.failure, true, std::nullopt)) {
+                    return false;
+                }
+                failureColumn_ = column;
+            } else if (c == 'r' || c == '!') {
+                return Fail(ErrorCode::GroupModifier, column);
+            } else {
+                break;
+            }
+        }
+        if (group.failure && !group.success) {
+            return Fail(ErrorCode::FailureWithoutTarget, failureColumn_);
+        }
+        return true;
+    }
+
+    // A group of one roll keeps, drops or counts its dice itself: it holds terms of dice added
+    // together, with no such modifiers of their own.
+    bool CheckGroupOfDice(const Group& group) {
+        for (const Node& node : group.rolls.front()) {
+            if (node.kind != NodeKind::Dice && node.kind != NodeKind::Add) {
+                return Fail(ErrorCode::GroupOfOneNotDice, node.column);
+            }
+            if (node.kind == NodeKind::Dice) {
+                const DiceTerm& term = expression_.dice[static_cast<std::size_t>(node.number)];
+                if (term.keepDrop || term.success) {
+                    return Fail(ErrorCode::ModifierInGroupOfOne, term.column);
+                }
+            }
+        }
+        return true;
+    }
+
+    void Emit(const Pending& op) { out_->push_back({op.kind, 0, op.column}); }
 
     bool ReadNumber(std::int64_t& number) {
         const int column = reader_.Column();
@@ -215,7 +311,7 @@ class Parser {
             return false;
         }
         if (!reader_.TakeIf('d')) {
-            expression_.postfix.push_back({NodeKind::Number, number, column});
+            out_->push_back({NodeKind::Number, number, column});
             return true;
         }
         DiceTerm term;
@@ -226,7 +322,7 @@ class Parser {
             return false;
         }
         typedWidths_.push_back(reader_.Column() - column);
-        expression_.postfix.push_back(
+        out_->push_back(
             {NodeKind::Dice, static_cast<std::int64_t>(expression_.dice.size()), column});
         expression_.dice.push_back(term);
         return true;
@@ -289,6 +385,22 @@ class Parser {
         return true;
     }
 
+    // "k" or "d", then "h" or "l" and the amount: "k" alone keeps the highest one.
+    bool ParseKeepDrop(std::optional<KeepDrop>& rule) {
+        KeepDrop keepDrop;
+        keepDrop.keep = reader_.Take() == 'k';
+        if (reader_.TakeIf('l')) {
+            keepDrop.highest = false;
+        } else if (!reader_.TakeIf('h') && !keepDrop.keep) {
+            return Fail(ErrorCode::ExpectedHighOrLow, reader_.Column());
+        }
+        if (IsDigit(reader_.Peek()) && !ReadNumber(keepDrop.amount)) {
+            return false;
+        }
+        rule = keepDrop;
+        return true;
+    }
+
     bool ParseModifiers(DiceTerm& term) {
         for (;;) {
             const int column = reader_.Column();
@@ -319,21 +431,9 @@ class Parser {
                 }
                 explodeColumn_ = column;
             } else if (c == 'k' || c == 'd') {
-                reader_.Take();
-                if (!once(term.keepDrop.has_value())) {
+                if (!once(term.keepDrop.has_value()) || !ParseKeepDrop(term.keepDrop)) {
                     return false;
                 }
-                KeepDrop keepDrop;
-                keepDrop.keep = c == 'k';
-                if (reader_.TakeIf('l')) {
-                    keepDrop.highest = false;
-                } else if (!reader_.TakeIf('h') && !keepDrop.keep) {
-                    return Fail(ErrorCode::ExpectedHighOrLow, reader_.Column());
-                }
-                if (IsDigit(reader_.Peek()) && !ReadNumber(keepDrop.amount)) {
-                    return false;
-                }
-                term.keepDrop = keepDrop;
             } else if (c == '>' || c == '<' || c == '=') {
                 if (!once(term.success.has_value()) ||
                     !ParseComparePoint(term.success, false, std::nullopt)) {
@@ -421,7 +521,8 @@ class Parser {
 
     Reader reader_;
     Expression expression_;
-    std::vector<std::int64_t> typedWidths_;  // of each term, in columns
+    std::vector<Node>* out_ = &expression_.postfix;  // where nodes go: a group's roll's own
+    std::vector<std::int64_t> typedWidths_;          // of each term, in columns
     Error error_{ErrorCode::Empty, 1};
     std::int64_t diceSoFar_ = 0;
     int rerollColumn_ = 1;

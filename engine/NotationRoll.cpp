@@ -20,6 +20,72 @@ std::uint64_t DrawBits(RandomSource& random) {
     return static_cast<std::uint64_t>(static_cast<double>(random.Next()) * kDrawScale);
 }
 
+// The dice that stand: not thrown again.
+std::vector<RolledDie*> Standing(std::vector<RolledDie>& dice) {
+    std::vector<RolledDie*> standing;
+    standing.reserve(dice.size());
+    for (RolledDie& die : dice) {
+        if ((die.marks & kRerolled) == 0) {
+            standing.push_back(&die);
+        }
+    }
+    return standing;
+}
+
+// Marks the dice, or a group's rolls, that the rule drops.
+void MarkDropped(const std::vector<RolledDie*>& standing, const KeepDrop& rule) {
+    const auto count = static_cast<std::int64_t>(standing.size());
+    const std::int64_t amount = std::min(rule.amount, count);
+    // Keeping the K highest is dropping all but them from the lowest.
+    const bool dropHighest = rule.keep ? !rule.highest : rule.highest;
+    const auto dropped = static_cast<std::size_t>(rule.keep ? count - amount : amount);
+    std::vector<std::size_t> order(standing.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+    }
+    // Among equal values the last thrown goes first, so that 2d20kh1 keeps the first of two
+    // equal dice.
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const std::int64_t x = standing[a]->value;
+        const std::int64_t y = standing[b]->value;
+        if (x != y) {
+            return dropHighest ? x > y : x < y;
+        }
+        return a > b;
+    });
+    for (std::size_t i = 0; i < dropped; ++i) {
+        standing[order[i]]->marks |= kDropped;
+    }
+}
+
+// The sum of the dice not dropped, or with a success point their successes less their
+// failures, each marked; nothing when the sum leaves 64 bits.
+std::optional<std::int64_t> Counted(const std::vector<RolledDie*>& standing,
+                                    const std::optional<ComparePoint>& success,
+                                    const std::optional<ComparePoint>& failure) {
+    std::int64_t value = 0;
+    for (RolledDie* die : standing) {
+        if ((die->marks & kDropped) != 0) {
+            continue;
+        }
+        if (!success) {
+            if (__builtin_add_overflow(value, die->value, &value)) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        if (success->Matches(die->value)) {
+            die->marks |= kSuccess;
+            ++value;
+        }
+        if (failure && failure->Matches(die->value)) {
+            die->marks |= kFailure;
+            --value;
+        }
+    }
+    return value;
+}
+
 class TermRoller {
   public:
     TermRoller(const DiceTerm& term, RandomSource& random, std::int64_t& diceThrown)
@@ -94,54 +160,15 @@ class TermRoller {
     }
 
     void KeepOrDrop(std::vector<RolledDie>& dice) const {
-        if (!term_.keepDrop) {
-            return;
-        }
-        std::vector<std::size_t> standing;
-        for (std::size_t i = 0; i < dice.size(); ++i) {
-            if ((dice[i].marks & kRerolled) == 0) {
-                standing.push_back(i);
-            }
-        }
-        const KeepDrop& rule = *term_.keepDrop;
-        const auto count = static_cast<std::int64_t>(standing.size());
-        const std::int64_t amount = std::min(rule.amount, count);
-        // Keeping the K highest is dropping all but them from the lowest.
-        const bool dropHighest = rule.keep ? !rule.highest : rule.highest;
-        const auto dropped = static_cast<std::size_t>(rule.keep ? count - amount : amount);
-        // Among equal faces the last thrown goes first, so that 2d20kh1 keeps the first of two
-        // equal dice.
-        std::sort(standing.begin(), standing.end(), [&](std::size_t a, std::size_t b) {
-            if (dice[a].value != dice[b].value) {
-                return dropHighest ? dice[a].value > dice[b].value : dice[a].value < dice[b].value;
-            }
-            return a > b;
-        });
-        for (std::size_t i = 0; i < dropped; ++i) {
-            dice[standing[i]].marks |= kDropped;
+        if (term_.keepDrop) {
+            std::vector<RolledDie*> standing = Standing(dice);
+            MarkDropped(standing, *term_.keepDrop);
         }
     }
 
+    // A term's dice are too few and too small for their sum to leave 64 bits.
     std::int64_t Count(std::vector<RolledDie>& dice) const {
-        std::int64_t value = 0;
-        for (RolledDie& die : dice) {
-            if ((die.marks & (kRerolled | kDropped)) != 0) {
-                continue;
-            }
-            if (!term_.success) {
-                value += die.value;
-                continue;
-            }
-            if (term_.success->Matches(die.value)) {
-                die.marks |= kSuccess;
-                ++value;
-            }
-            if (term_.failure && term_.failure->Matches(die.value)) {
-                die.marks |= kFailure;
-                --value;
-            }
-        }
-        return value;
+        return *Counted(Standing(dice), term_.success, term_.failure);
     }
 
     const DiceTerm& term_;
@@ -203,49 +230,133 @@ std::int64_t ThrowDie(RandomSource& random, std::int64_t sides) {
 
 std::int64_t ThrowFateDie(RandomSource& random) { return ThrowDie(random, 3) - 2; }
 
+namespace {
+
+// Works out a postfix: the expression's own, or a group's roll's, throwing each term's dice as
+// it comes to it.
+class Evaluator {
+  public:
+    Evaluator(const Expression& expression, RandomSource& random, Roll& roll)
+        : expression_(expression), random_(random), roll_(roll) {}
+
+    std::optional<Error> Run(const std::vector<Node>& postfix, std::int64_t& value) {
+        std::vector<std::int64_t> stack;
+        for (const Node& node : postfix) {
+            switch (node.kind) {
+                case NodeKind::Number:
+                    stack.push_back(node.number);
+                    break;
+                case NodeKind::Dice: {
+                    const auto index = static_cast<std::size_t>(node.number);
+                    RolledTerm& term = roll_.terms[index];
+                    if (!TermRoller(expression_.dice[index], random_, roll_.diceThrown).Run(term)) {
+                        return Error{ErrorCode::TooManyDice, node.column};
+                    }
+                    termsRolled_ = std::max(termsRolled_, index + 1);
+                    stack.push_back(term.value);
+                    break;
+                }
+                case NodeKind::Group: {
+                    std::int64_t group = 0;
+                    if (auto error = RollGroup(static_cast<std::size_t>(node.number), group)) {
+                        return error;
+                    }
+                    stack.push_back(group);
+                    break;
+                }
+                case NodeKind::Negate:
+                    if (stack.back() == std::numeric_limits<std::int64_t>::min()) {
+                        return Error{ErrorCode::ResultOutOfRange, node.column};
+                    }
+                    stack.back() = -stack.back();
+                    break;
+                case NodeKind::Add:
+                case NodeKind::Subtract:
+                case NodeKind::Multiply:
+                case NodeKind::Divide: {
+                    const std::int64_t right = stack.back();
+                    stack.pop_back();
+                    if (node.kind == NodeKind::Divide && right == 0) {
+                        return Error{ErrorCode::DivisionByZero, node.column};
+                    }
+                    const auto result = Apply(node.kind, stack.back(), right);
+                    if (!result) {
+                        return Error{ErrorCode::ResultOutOfRange, node.column};
+                    }
+                    stack.back() = *result;
+                    break;
+                }
+            }
+        }
+        value = stack.back();
+        return std::nullopt;
+    }
+
+  private:
+    // Each roll as the expression's own; then the group keeps, drops and counts its rolls'
+    // totals, or a group of one roll all its dice.
+    std::optional<Error> RollGroup(std::size_t index, std::int64_t& value) {
+        const Group& group = expression_.groups[index];
+        RolledGroup& rolled = roll_.groups[index];
+        for (const std::vector<Node>& roll : group.rolls) {
+            std::int64_t total = 0;
+            if (auto error = Run(roll, total)) {
+                return error;
+            }
+            rolled.rolls.push_back({total, 0});
+            rolled.termsEnd.push_back(termsRolled_);
+        }
+        std::vector<RolledDie*> standing;
+        if (group.OfDice()) {
+            for (const Node& node : group.rolls.front()) {
+                if (node.kind == NodeKind::Dice) {
+                    const auto dice =
+                        Standing(roll_.terms[static_cast<std::size_t>(node.number)].dice);
+                    standing.insert(standing.end(), dice.begin(), dice.end());
+                }
+            }
+        } else {
+            for (RolledDie& roll : rolled.rolls) {
+                standing.push_back(&roll);
+            }
+        }
+        if (group.keepDrop) {
+            MarkDropped(standing, *group.keepDrop);
+        }
+        const std::optional<std::int64_t> total = Counted(standing, group.success, group.failure);
+        if (!total) {
+            return Error{ErrorCode::ResultOutOfRange, group.column};
+        }
+        if (group.OfDice()) {
+            // Each term's value is its share of the group's.
+            for (const Node& node : group.rolls.front()) {
+                if (node.kind == NodeKind::Dice) {
+                    RolledTerm& term = roll_.terms[static_cast<std::size_t>(node.number)];
+                    term.value = *Counted(Standing(term.dice), group.success, group.failure);
+                }
+            }
+            rolled.rolls.front().value = *total;
+        }
+        rolled.value = *total;
+        value = *total;
+        return std::nullopt;
+    }
+
+    const Expression& expression_;
+    RandomSource& random_;
+    Roll& roll_;
+    std::size_t termsRolled_ = 0;
+};
+
+}  // namespace
+
 std::variant<Roll, Error> RollExpression(const Expression& expression, RandomSource& random) {
     Roll roll;
     roll.terms.resize(expression.dice.size());
-    std::vector<std::int64_t> stack;
-    for (const Node& node : expression.postfix) {
-        switch (node.kind) {
-            case NodeKind::Number:
-                stack.push_back(node.number);
-                break;
-            case NodeKind::Dice: {
-                const auto index = static_cast<std::size_t>(node.number);
-                RolledTerm& term = roll.terms[index];
-                if (!TermRoller(expression.dice[index], random, roll.diceThrown).Run(term)) {
-                    return Error{ErrorCode::TooManyDice, node.column};
-                }
-                stack.push_back(term.value);
-                break;
-            }
-            case NodeKind::Negate:
-                if (stack.back() == std::numeric_limits<std::int64_t>::min()) {
-                    return Error{ErrorCode::ResultOutOfRange, node.column};
-                }
-                stack.back() = -stack.back();
-                break;
-            case NodeKind::Add:
-            case NodeKind::Subtract:
-            case NodeKind::Multiply:
-            case NodeKind::Divide: {
-                const std::int64_t right = stack.back();
-                stack.pop_back();
-                if (node.kind == NodeKind::Divide && right == 0) {
-                    return Error{ErrorCode::DivisionByZero, node.column};
-                }
-                const std::optional<std::int64_t> result = Apply(node.kind, stack.back(), right);
-                if (!result) {
-                    return Error{ErrorCode::ResultOutOfRange, node.column};
-                }
-                stack.back() = *result;
-                break;
-            }
-        }
+    roll.groups.resize(expression.groups.size());
+    if (auto error = Evaluator(expression, random, roll).Run(expression.postfix, roll.total)) {
+        return *error;
     }
-    roll.total = stack.back();
     ApplyReading(expression.reading, roll);
     return roll;
 }

@@ -35,10 +35,21 @@ struct RolledTerm {
     std::int64_t value = 0;
 };
 
+// A group's rolls as they stood: each roll's total marked as a die is (dropped, success,
+// failure), and where its terms end in Roll::terms; a group of one roll marks its dice instead.
+struct RolledGroup {
+    std::vector<RolledDie> rolls;
+    std::vector<std::size_t> termsEnd;
+    std::int64_t value = 0;
+
+    friend bool operator==(const RolledGroup&, const RolledGroup&) = default;
+};
+
 struct Roll {
-    std::vector<RolledTerm> terms;  // one for each term of Expression::dice
-    std::int64_t total = 0;         // the result, as the expression's Reading says
-    std::int64_t diceThrown = 0;    // every throw, extra ones included
+    std::vector<RolledTerm> terms;    // one for each term of Expression::dice
+    std::vector<RolledGroup> groups;  // one for each of Expression::groups
+    std::int64_t total = 0;           // the result, as the expression's Reading says
+    std::int64_t diceThrown = 0;      // every throw, extra ones included
 };
 
 // The outcome a roll's result names.

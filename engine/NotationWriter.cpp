@@ -21,6 +21,7 @@ int Precedence(NodeKind kind) {
             return 3;
         case NodeKind::Number:
         case NodeKind::Dice:
+        case NodeKind::Group:
             break;
     }
     return 4;
@@ -91,12 +92,15 @@ std::string TermNotation(const DiceTerm& term) {
     return text;
 }
 
-std::string Write(const Expression& expression,
-                  const std::function<std::string(std::size_t term)>& termText) {
-    struct Written {
-        std::string text;
-        NodeKind kind;
-    };
+namespace {
+
+struct Written {
+    std::string text;
+    NodeKind kind;
+};
+
+Written WritePostfix(const Expression& expression, const std::vector<Node>& postfix,
+                     const TermText& termText, const GroupText& groupText) {
     std::vector<Written> stack;
     auto parenthesised = [](std::string&& written, bool needed) {
         std::string text = std::move(written);
@@ -106,7 +110,7 @@ std::string Write(const Expression& expression,
         }
         return text;
     };
-    for (const Node& node : expression.postfix) {
+    for (const Node& node : postfix) {
         switch (node.kind) {
             case NodeKind::Number:
                 stack.push_back({NumberText(node.number), node.kind});
@@ -114,6 +118,15 @@ std::string Write(const Expression& expression,
             case NodeKind::Dice:
                 stack.push_back({termText(static_cast<std::size_t>(node.number)), node.kind});
                 break;
+            case NodeKind::Group: {
+                const auto index = static_cast<std::size_t>(node.number);
+                std::vector<std::string> rolls;
+                for (const std::vector<Node>& roll : expression.groups[index].rolls) {
+                    rolls.push_back(WritePostfix(expression, roll, termText, groupText).text);
+                }
+                stack.push_back({groupText(index, std::move(rolls)), node.kind});
+                break;
+            }
             case NodeKind::Negate: {
                 Written& operand = stack.back();
                 const bool needed = Precedence(operand.kind) < Precedence(NodeKind::Negate);
@@ -148,7 +161,46 @@ std::string Write(const Expression& expression,
             }
         }
     }
-    return stack.empty() ? std::string() : std::move(stack.back().text);
+    return stack.empty() ? Written{{}, NodeKind::Number} : std::move(stack.back());
+}
+
+}  // namespace
+
+std::string GroupNotation(const Group& group, const std::vector<std::string>& rolls) {
+    std::string text = "{";
+    for (const std::string& roll : rolls) {
+        text.append(text.size() > 1 ? ", " : "").append(roll);
+    }
+    text.push_back('}');
+    if (group.keepDrop) {
+        text.push_back(group.keepDrop->keep ? 'k' : 'd');
+        text.push_back(group.keepDrop->highest ? 'h' : 'l');
+        AppendNumber(text, group.keepDrop->amount);
+    }
+    if (group.success) {
+        AppendComparePoint(text, *group.success, false);
+    }
+    if (group.failure) {
+        text.push_back('f');
+        AppendComparePoint(text, *group.failure, true);
+    }
+    return text;
+}
+
+std::string Write(const Expression& expression, const TermText& termText,
+                  const GroupText& groupText) {
+    const GroupText canonical = [&expression](std::size_t group, std::vector<std::string> rolls) {
+        return GroupNotation(expression.groups[group], rolls);
+    };
+    return WritePostfix(expression, expression.postfix, termText, groupText ? groupText : canonical)
+        .text;
+}
+
+std::string RollNotation(const Expression& expression, std::size_t group, std::size_t roll) {
+    const auto canonical = [&expression](std::size_t term) {
+        return TermNotation(expression.dice[term]);
+    };
+    return WritePostfix(expression, expression.groups[group].rolls[roll], canonical, nullptr).text;
 }
 
 std::string Expression::DiceNotation() const {

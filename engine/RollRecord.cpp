@@ -59,6 +59,29 @@ std::string TermDice(const notation::RolledTerm& term, std::size_t shown, std::s
     return text;
 }
 
+// A group's rolls in braces, each roll marked after it as a die is, "{[8!, 3], [2]d}"; a roll
+// with operators in parentheses before its mark, "{([4, 3]+3)d, [12]}".
+notation::GroupText GroupDice(const RollRecord& roll, const notation::Expression& expression) {
+    return [&roll, &expression](std::size_t group, std::vector<std::string> rolls) {
+        const notation::Group& written = expression.groups[group];
+        std::string text = "{";
+        for (std::size_t i = 0; i < rolls.size(); ++i) {
+            std::string mark;
+            if (!written.OfDice() && group < roll.groups.size()) {
+                for (const auto& [bit, sign] : kMarkSigns) {
+                    if ((roll.groups[group].rolls[i].marks & bit) != 0) {
+                        mark.push_back(sign);
+                    }
+                }
+            }
+            const bool bare = mark.empty() || written.rolls[i].size() == 1;
+            text.append(i == 0 ? "" : ", ").append(bare ? rolls[i] : "(" + rolls[i] + ")");
+            text.append(mark);
+        }
+        return text + "}";
+    };
+}
+
 }  // namespace
 
 std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
@@ -82,10 +105,13 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
         return text + "}";
     }
     if (allDice <= mostDice) {
-        return notation::Write(*expression, [&roll](std::size_t term) {
-            const notation::RolledTerm& dice = roll.terms[term];
-            return TermDice(dice, dice.dice.size(), dice.dice.size());
-        });
+        return notation::Write(
+            *expression,
+            [&roll](std::size_t term) {
+                const notation::RolledTerm& dice = roll.terms[term];
+                return TermDice(dice, dice.dice.size(), dice.dice.size());
+            },
+            GroupDice(roll, *expression));
     }
     // The term that holds the cut, and how many of its dice come before it.
     std::size_t cutTerm = 0;
@@ -94,13 +120,16 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
         before += roll.terms[cutTerm++].dice.size();
     }
     // Terms are written in the order they stand: what follows the cut's term is left out.
-    std::string text = notation::Write(*expression, [&](std::size_t term) {
-        if (term < cutTerm) {
-            const notation::RolledTerm& dice = roll.terms[term];
-            return TermDice(dice, dice.dice.size(), dice.dice.size());
-        }
-        return term == cutTerm ? std::string(1, kCutHere) : std::string();
-    });
+    std::string text = notation::Write(
+        *expression,
+        [&](std::size_t term) {
+            if (term < cutTerm) {
+                const notation::RolledTerm& dice = roll.terms[term];
+                return TermDice(dice, dice.dice.size(), dice.dice.size());
+            }
+            return term == cutTerm ? std::string(1, kCutHere) : std::string();
+        },
+        GroupDice(roll, *expression));
     text.resize(text.find(kCutHere));
     return text + TermDice(roll.terms[cutTerm], mostDice - before, allDice);
 }

@@ -32,6 +32,7 @@ struct RollRecord {
     std::int64_t total = 0;
     // The dice term by term as thrown; the die buttons' roll is one term.
     std::vector<notation::RolledTerm> terms;
+    std::vector<notation::RolledGroup> groups;  // the notation's groups' rolls, as they stood
     std::variant<DiceOfButtons, notation::Expression> rolled;
     // What the result means in the player's game system, for a notation with outcomes.
     std::optional<notation::RolledOutcome> outcome;

@@ -9,6 +9,7 @@
 
 #include "engine/Distribution.h"
 #include "engine/odds/Approximation.h"
+#include "engine/odds/Group.h"
 #include "engine/odds/Outcomes.h"
 #include "engine/odds/Pool.h"
 #include "engine/odds/Simulation.h"
@@ -155,6 +156,87 @@ bool AnyExplodes(const notation::Expression& expression) {
 
 }  // namespace
 
+namespace {
+
+// Each term's value and its arithmetic on a stack; a group's rolls are walked each on its own,
+// their dice's throws counted in with the rest.
+class Walker {
+  public:
+    Walker(const notation::Expression& expression, odds::Budget& budget, odds::Throws& throws)
+        : expression_(expression), budget_(budget), throws_(throws) {}
+
+    Walked Run(const std::vector<notation::Node>& postfix) {
+        std::vector<Walked> stack;
+        for (const notation::Node& node : postfix) {
+            switch (node.kind) {
+                case NodeKind::Number:
+                    stack.push_back({odds::Exactly({node.number, {1.0}})});
+                    break;
+                case NodeKind::Dice: {
+                    const notation::DiceTerm& term = Term(node);
+                    stack.push_back({odds::TermValue(term, budget_), CountThrows(term)});
+                    break;
+                }
+                case NodeKind::Group:
+                    stack.push_back(
+                        Group(expression_.groups.at(static_cast<std::size_t>(node.number))));
+                    break;
+                case NodeKind::Negate:
+                    stack.back().value = odds::Negated(std::move(stack.back().value));
+                    stack.back().covariance = -stack.back().covariance;
+                    break;
+                default: {
+                    Walked right = std::move(stack.back());
+                    stack.pop_back();
+                    Walked& left = stack.back();
+                    left.covariance = CovarianceOf(node.kind, left, right);
+                    left.value = odds::Combine(node.kind, left.value, right.value, budget_);
+                    break;
+                }
+            }
+        }
+        return std::move(stack.back());
+    }
+
+  private:
+    const notation::DiceTerm& Term(const notation::Node& node) const {
+        return expression_.dice.at(static_cast<std::size_t>(node.number));
+    }
+
+    double CountThrows(const notation::DiceTerm& term) {
+        const odds::Throws termThrows = odds::ThrowsOf(term);
+        throws_.mean += termThrows.mean;
+        throws_.variance += termThrows.variance;
+        throws_.most += termThrows.most;
+        return termThrows.covariance;
+    }
+
+    // A group's covariance with the dice thrown is left out: it keeps or counts its rolls.
+    Walked Group(const notation::Group& group) {
+        if (group.OfDice()) {
+            std::vector<notation::DiceTerm> terms;
+            for (const notation::Node& node : group.rolls.front()) {
+                if (node.kind == NodeKind::Dice) {
+                    terms.push_back(Term(node));
+                    CountThrows(terms.back());
+                }
+            }
+            return {odds::GroupOfDiceValue(group, terms, budget_)};
+        }
+        std::vector<Value> rolls;
+        for (const std::vector<notation::Node>& roll : group.rolls) {
+            rolls.push_back(Run(roll).value);
+        }
+        return {odds::GroupValue(group, rolls, budget_)};
+    }
+
+    const notation::Expression& expression_;
+    odds::Budget& budget_;
+    odds::Throws& throws_;
+};
+
+}  // namespace
+
 Distribution DistributionOf(const notation::Expression& expression,
                             std::chrono::milliseconds simulationBudget) {
     // A result beyond the arithmetic on the terms comes from the dice themselves.
@@ -165,37 +247,8 @@ Distribution DistributionOf(const notation::Expression& expression,
     }
     odds::Budget budget;
     odds::Throws throws;
-    std::vector<Walked> stack;
-    for (const notation::Node& node : expression.postfix) {
-        switch (node.kind) {
-            case NodeKind::Number:
-                stack.push_back({odds::Exactly({node.number, {1.0}})});
-                break;
-            case NodeKind::Dice: {
-                const notation::DiceTerm& term =
-                    expression.dice.at(static_cast<std::size_t>(node.number));
-                const odds::Throws termThrows = odds::ThrowsOf(term);
-                throws.mean += termThrows.mean;
-                throws.variance += termThrows.variance;
-                throws.most += termThrows.most;
-                stack.push_back({odds::TermValue(term, budget), termThrows.covariance});
-                break;
-            }
-            case NodeKind::Negate:
-                stack.back().value = odds::Negated(std::move(stack.back().value));
-                stack.back().covariance = -stack.back().covariance;
-                break;
-            default: {
-                Walked right = std::move(stack.back());
-                stack.pop_back();
-                Walked& left = stack.back();
-                left.covariance = CovarianceOf(node.kind, left, right);
-                left.value = odds::Combine(node.kind, left.value, right.value, budget);
-                break;
-            }
-        }
-    }
-    Value& walked = stack.back().value;
+    Walked whole = Walker(expression, budget, throws).Run(expression.postfix);
+    Value& walked = whole.value;
     const double over = odds::ChanceOverDiceLimit(throws);
     const double within = 1.0 - over;
     Distribution distribution;
@@ -209,7 +262,7 @@ Distribution DistributionOf(const notation::Expression& expression,
         distribution.diceLimit_ = std::max(over, overLimit);
         distribution.failure_ = std::max(distribution.failure_, distribution.diceLimit_);
     } else {
-        distribution = WithinDiceLimit(walked, stack.back().covariance, throws, within);
+        distribution = WithinDiceLimit(walked, whole.covariance, throws, within);
         distribution.diceLimit_ = over;
     }
     distribution.openEnded_ = AnyExplodes(expression);
