@@ -3,8 +3,8 @@
 # accessibility bus, and checks what Orca speaks: the count boxes and the clipboard option by
 # name, a several-dice roll and a one-die roll with their totals, the roll list from its first
 # line when it takes the focus, the odds line when the Tab key reaches it, the overflow
-# message, a notation roll and a notation that cannot be rolled, and in the Roll log the
-# Shared column's cell with its header.
+# message, a notation roll, a notation that cannot be rolled and a roll with its outcome, and in
+# the Roll log the outcome's and the Shared column's cells with their headers.
 #
 # Usage: dbus-run-session -- kelvane_screen_reader.sh <path to kelvane>
 # With KEEP_WORK set, the folder with Orca's log is kept and named at the end.
@@ -128,10 +128,13 @@ xdotool type '2d20kh1+3'
 keys Return
 xdotool type '+'
 keys Return                  # a notation that cannot be rolled
+keys ctrl+a
+xdotool type 'bitd 3'
+keys Return                  # a roll with an outcome
 keys alt+l                   # the Roll log, its newest row current
 log_window=$(wait_for_window '^Roll log') || fail "the Roll log did not open"
 xdotool windowfocus --sync "$log_window"
-keys Right Right Right Right Right Right # across the row to its last cell: Shared
+keys Right Right Right Right Right Right Right # across the row to its last cell: Shared
 
 kill "$orca_pid" 2>/dev/null ||
     fail "Orca ended by itself: $(cat "$work/orca.out") $(tail -n 20 "$work/orca.log")"
@@ -155,6 +158,8 @@ expect '^notification d4: [1-4]\.$'
 expect '^Clipboard check box not checked\.$'
 expect ' or more: [0-9]+\.[0-9]{2} %  ·  '
 expect '^notification 2d20kh1\+3: ([4-9]|1[0-9]|2[0-3])\.$'
+expect '^notification bitd 3: [1-6], (Critical|Success|Partial|Failure)\.$'
+expect '^Outcome column header (Critical|Success|Partial|Failure)\.$'
 expect '^notification Column 11: a number, a die such as d6, or \( should come here\.$'
 expect '^Shared( column header)? waiting\.$'
 expect '^Overflow The number of dice and the number of sides must each lie between -32768 and 32767\.$'

@@ -124,6 +124,30 @@ QString formKelvane::ErrorSentence(const notation::Error& error) {
                 tr("Column %1: write dnd+M dcD for a check or dnd+M acA for an attack, with M from "
                    "-5 to +15 and D or A from 1 to 40, then adv or dis if needed.");
             break;
+        case ErrorCode::ExpectedCloseBrace:
+            sentence = tr("Column %1: a } should close the group.");
+            break;
+        case ErrorCode::UnmatchedCloseBrace:
+            sentence = tr("Column %1: this } has no { before it.");
+            break;
+        case ErrorCode::GroupInGroup:
+            sentence = tr("Column %1: a group cannot hold another group.");
+            break;
+        case ErrorCode::GroupModifier:
+            //: Keep the examples as they are: they are what the player types.
+            sentence =
+                tr("Column %1: only keep, drop or a target such as kh1 or >=10 may follow "
+                   "a group.");
+            break;
+        case ErrorCode::GroupOfOneNotDice:
+            //: Keep the example as it is: it is what the player types.
+            sentence = tr("Column %1: a group of one roll adds dice only, such as {4d6+2d8}.");
+            break;
+        case ErrorCode::ModifierInGroupOfOne:
+            sentence =
+                tr("Column %1: in a group of one roll, keep, drop and targets go after "
+                   "the }.");
+            break;
     }
     return sentence.arg(error.column);
 }
