@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/Distribution.h"
 #include "engine/NotationRoll.h"
@@ -24,8 +25,9 @@ void Fail(const char* what, std::string_view text) {
 
 // Any bytes as the notation box's text: the parser reads it or names a column within it; what
 // it reads, written back in canonical form, reads as the same expression with the same dice
-// terms and outcomes; its odds hold together; and rolling it, alone or through the engine's
-// list and clipboard, ends with a total or an error, never a crash, an overflow or a hang.
+// terms, groups and outcomes; its odds hold together; and rolling it, alone or through the
+// engine's list and clipboard, ends with a total or an error, never a crash, an overflow or a
+// hang.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kelvane::notation;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -40,11 +42,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string normalised = expression.Normalised();
     const auto again = Parse(normalised);
     // The same operations on the same operands; only the columns may differ.
-    const auto sameNodes = [&expression](const Expression& other) {
+    const auto sameNodes = [](const std::vector<Node>& one, const std::vector<Node>& other) {
         return std::equal(
-            expression.postfix.begin(), expression.postfix.end(), other.postfix.begin(),
-            other.postfix.end(),
+            one.begin(), one.end(), other.begin(), other.end(),
             [](const Node& a, const Node& b) { return a.kind == b.kind && a.number == b.number; });
+    };
+    // The same groups of the same rolls with the same modifiers.
+    const auto sameGroups = [&expression, &sameNodes](const Expression& other) {
+        return std::equal(expression.groups.begin(), expression.groups.end(), other.groups.begin(),
+                          other.groups.end(), [&sameNodes](const Group& a, const Group& b) {
+                              return a.keepDrop == b.keepDrop && a.success == b.success &&
+                                     a.failure == b.failure &&
+                                     std::equal(a.rolls.begin(), a.rolls.end(), b.rolls.begin(),
+                                                b.rolls.end(), sameNodes);
+                          });
     };
     // The same dice terms, but for where they stand in the text.
     const auto sameTerms = [&expression](const Expression& other) {
@@ -54,8 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                               return a == b;
                           });
     };
-    if (!std::holds_alternative<Expression>(again) || !sameNodes(std::get<Expression>(again)) ||
-        !sameTerms(std::get<Expression>(again)) ||
+    if (!std::holds_alternative<Expression>(again) ||
+        !sameNodes(expression.postfix, std::get<Expression>(again).postfix) ||
+        !sameGroups(std::get<Expression>(again)) || !sameTerms(std::get<Expression>(again)) ||
         std::get<Expression>(again).Normalised() != normalised ||
         std::get<Expression>(again).reading != expression.reading) {
         Fail("canonical form reads differently", normalised);
