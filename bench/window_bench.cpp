@@ -5,7 +5,8 @@
 //
 // - a click to the list's visible rows and the total painted, for 200 rolls of 32,000 dice:
 //   the median, the 99th percentile and the longest, against a frame of 16.7 ms;
-// - the same for a million dice typed as notation;
+// - the same for a million dice typed as notation, and for the largest game system's rolls,
+//   each with its outcome shown large and, once worked out, every outcome's chance;
 // - the longest turn of the window's event loop over a soak of 4,000 rolls of 32,000 dice,
 //   each with its odds, its row in the log and its message to the table.
 #include <benchmark/benchmark.h>
@@ -146,6 +147,10 @@ void ClickToPaint(benchmark::State& state, const char* notation) {
 
 void ClickToPaint32000Dice(benchmark::State& state) { ClickToPaint(state, nullptr); }
 void EnterToPaintMillionDice(benchmark::State& state) { ClickToPaint(state, "1000000d6"); }
+void EnterToPaintOutcome(benchmark::State& state) {
+    static constexpr const char* kLargest[] = {"sr 50", "cod 30", "bitd 10", "coc 100 b2"};
+    ClickToPaint(state, kLargest[state.range(0)]);
+}
 
 // Each turn of the event loop is timed by a timer that fires at every turn; each roll is made
 // from a turn of its own once the one before has its odds.
@@ -186,6 +191,11 @@ BENCHMARK(ClickToPaint32000Dice)
     ->UseManualTime()
     ->Iterations(kClickRolls);
 BENCHMARK(EnterToPaintMillionDice)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(EnterToPaintOutcome)
+    ->DenseRange(0, 3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(kClickRolls);
 BENCHMARK(SoakLongestTurn)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(1);
 
 }  // namespace

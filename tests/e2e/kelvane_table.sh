@@ -1,7 +1,7 @@
 #!/bin/bash
 # Shares rolls from the real program with a local server that answers as Discord's webhook
 # API does: five notation rolls typed into the window reach the server in order, each once,
-# with mentions off, a roll too long for one message is cut to Discord's 2,000 characters with
+# with mentions off, a game system's roll with its outcome and chance, a roll too long for one message is cut to Discord's 2,000 characters with
 # its total kept, the roll log marks each row shared, and the webhook's token appears nowhere
 # in the program's output or data.
 # Prints the time from each Enter to the server's receipt of that roll.
@@ -59,7 +59,9 @@ xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --syn
 xdotool key alt+n
 for ((roll = 1; roll <= rolls; roll++)); do
     xdotool key ctrl+a
-    if ((roll < rolls)); then
+    if ((roll == 2)); then
+        xdotool type --delay 10 "bitd 3 # Roll $roll @everyone"
+    elif ((roll < rolls)); then
         xdotool type --delay 10 "d20+5 # Roll $roll @everyone"
     else
         xdotool type --delay 10 "1000d6 # Roll $roll @everyone"
@@ -78,7 +80,7 @@ sleep 1
 import -window root "$screenshot"
 
 python3 - "$work/receipts.jsonl" "$work/entered" "$rolls" <<'PYTHON'
-import json, statistics, sys
+import json, re, statistics, sys
 receipts = [json.loads(line) for line in open(sys.argv[1])]
 entered = [float(line) for line in open(sys.argv[2])]
 rolls = int(sys.argv[3])
@@ -87,6 +89,11 @@ bodies = [json.loads(r["body"]) for r in posted]
 labels = [b["content"].split("**")[1] for b in bodies]
 expected = [f"Roll {n} \\@everyone" for n in range(1, rolls + 1)]
 assert labels == expected, f"posted {labels}, expected {expected}"
+# A roll with an outcome says it in bold, with its chance.
+outcome = re.fullmatch(r"\*\*Roll 2 \\@everyone\*\* bitd 3: \{?\[.*\] = \*\*[1-6]\*\* · "
+                       r"\*\*(\w+)\*\* \((\d+\.\d\d) %\)", bodies[1]["content"])
+chances = {"Critical": "7.41", "Success": "34.72", "Partial": "45.37", "Failure": "12.50"}
+assert outcome and chances[outcome[1]] == outcome[2], bodies[1]["content"]
 longest = bodies[-1]["content"]
 assert len(longest.encode("utf-16-le")) // 2 <= 2000 and "… = **" in longest, longest[-80:]
 assert all(b["allowed_mentions"] == {"parse": []} for b in bodies), bodies
