@@ -41,6 +41,112 @@ Atoms NormalAtoms(const Moments& moments, Int low, Int high) {
     return atoms;
 }
 
+namespace {
+
+// x rounded down, or up, and held within low ... high.
+Int Within(double x, Int low, Int high) {
+    if (x <= static_cast<double>(low)) {
+        return low;
+    }
+    return x >= static_cast<double>(high) ? high : static_cast<Int>(x);
+}
+
+}  // namespace
+
+Atoms ChainCurve(const Pmf& head, const ChainTail& tail, Int low, Int high,
+                 std::vector<Int> edges) {
+    constexpr double kReach = 8.0;  // standard deviations either side
+    struct Curve {
+        double weight;
+        double mean;
+        double spread;
+    };
+    std::vector<Curve> curves;
+    double chance = std::pow(tail.explodes, tail.fromLength);
+    double mass = Sum(head.p);
+    double from = head.p.empty() ? static_cast<double>(high) : static_cast<double>(head.least);
+    double to = head.p.empty() ? static_cast<double>(low) : static_cast<double>(head.Most());
+    for (int k = tail.fromLength; k <= tail.longest && chance > kTiny; ++k) {
+        const bool atLimit = k == kMaxRethrows;
+        const Moments& last = atLimit ? tail.cut : tail.end;
+        const Curve curve{atLimit ? chance : chance * (1.0 - tail.explodes),
+                          k * tail.up.mean + last.mean,
+                          std::sqrt(k * tail.up.variance + last.variance)};
+        curves.push_back(curve);
+        mass += curve.weight;
+        from = std::min(from, curve.mean - kReach * curve.spread);
+        to = std::max(to, curve.mean + kReach * curve.spread);
+        chance *= tail.explodes;
+    }
+    const Int first = Within(std::floor(from), low, high);
+    const Int last = Within(std::ceil(to), first, high);
+
+    // About kBlocks blocks over the head's totals, and as many over the tail's beyond them.
+    const auto grid = [&](Int start, Int end) {
+        const Int step = SaturatingSubtract(end, start) / kBlocks + 1;
+        for (Int at = start; at < end - step + 1; at += step) {
+            edges.push_back(at + step - 1);
+        }
+    };
+    const Int headEnd = head.p.empty() ? first - 1 : std::clamp(head.Most(), first - 1, last);
+    grid(first, headEnd);
+    grid(headEnd + 1, last);
+    edges.push_back(last);
+    std::erase_if(edges, [&](Int edge) { return edge < first || edge > last; });
+    std::sort(edges.begin(), edges.end());
+    edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
+
+    // The chance of a total of at most each edge: the head's from its running sums, each curve
+    // with continuity correction near its mean and whole beyond its reach.
+    std::vector<double> atMost(edges.size(), 0.0);
+    std::vector<double> whole(edges.size() + 1, 0.0);
+    double below = 0.0;
+    std::size_t next = 0;
+    for (std::size_t j = 0; j < edges.size(); ++j) {
+        for (; next < head.p.size() && head.least + static_cast<Int>(next) <= edges[j]; ++next) {
+            below += head.p[next];
+        }
+        atMost[j] = below;
+    }
+    const auto firstAbove = [&](double x) {
+        return static_cast<std::size_t>(
+            std::partition_point(edges.begin(), edges.end(),
+                                 [&](Int edge) { return static_cast<double>(edge) + 0.5 < x; }) -
+            edges.begin());
+    };
+    for (const Curve& curve : curves) {
+        const std::size_t near = firstAbove(curve.mean - kReach * curve.spread);
+        const std::size_t beyond = std::max(near, firstAbove(curve.mean + kReach * curve.spread));
+        for (std::size_t j = near; j < beyond; ++j) {
+            const double z = (static_cast<double>(edges[j]) + 0.5 - curve.mean) / curve.spread;
+            atMost[j] += curve.weight * NormalCdf(z);
+        }
+        whole[beyond] += curve.weight;
+    }
+    Atoms atoms;
+    atoms.exact = false;
+    atoms.Reserve(edges.size());
+    double sum = 0.0;
+    double previous = 0.0;
+    for (std::size_t j = 0; j < edges.size(); ++j) {
+        sum += whole[j];
+        const bool lastBlock = j + 1 == edges.size();
+        const double upTo = lastBlock ? mass : std::min(atMost[j] + sum, mass);
+        const Int start = j == 0 ? first : edges[j - 1] + 1;
+        // Blocks without chance are left out, as the pools divide by what is to come.
+        if (upTo > previous) {
+            atoms.AddBlock(start + (edges[j] - start) / 2, upTo - previous, start, edges[j]);
+            previous = upTo;
+        }
+    }
+    // The outer blocks reach to every total the chain can show.
+    if (!atoms.value.empty()) {
+        atoms.first.front() = low;
+        atoms.last.back() = high;
+    }
+    return atoms;
+}
+
 // For many dice: the kept ones are nearly all those beyond the face where the kept share of
 // the chance runs out, made up to `kept` with dice showing that face (a trimmed sum's limit).
 Moments KeepLimit(const Atoms& die, const Scorer& score, Int count, Int kept, bool highest) {

@@ -143,6 +143,51 @@ Moments ChainMoments(const Atoms& exploding, const Atoms& ending, const Atoms& a
     return {mean, variance};
 }
 
+// The chains of fewer than `lengths` explosions, exactly, within a share of the work: what
+// the normal curves of longer chains leave out, the short chains' own shape.
+struct ChainHead {
+    Pmf sum;
+    int lengths = 0;
+};
+
+ChainHead ShortChains(const Atoms& exploding, const Atoms& ending, const Scorer& score, int longest,
+                      Budget& budget) {
+    constexpr double kMostWork = kWorkBudget / 8.0;
+    const auto up = Dense(exploding, score, budget);
+    const auto end = Dense(ending, score, budget);
+    ChainHead head;
+    if (!up || !end) {
+        return head;
+    }
+    double spent = 0.0;
+    Pmf chain{0, {1.0}};
+    for (; head.lengths <= std::min(longest, kMaxRethrows - 1); ++head.lengths) {
+        const auto width = static_cast<double>(chain.Width());
+        const double work = ConvolveWork(width, static_cast<double>(end->Width())) +
+                            ConvolveWork(width, static_cast<double>(up->Width()));
+        if (chain.Width() + up->Width() > kMaxExactWidth || spent + work > kMostWork ||
+            !budget.Spend(work)) {
+            break;
+        }
+        spent += work;
+        AddInto(head.sum, Convolve(chain, *end));
+        chain = Convolve(chain, *up);
+    }
+    return head;
+}
+
+// The last totals of blocks that keep each compare point's matching sums apart from the rest.
+std::vector<Int> ScoreEdges(const Scorer& score) {
+    std::vector<Int> edges;
+    for (const auto& point : {score.success, score.failure}) {
+        if (point) {
+            edges.push_back(SaturatingSubtract(point->target, 1));
+            edges.push_back(point->target);
+        }
+    }
+    return edges;
+}
+
 std::pair<Int, Int> ChainRange(const Atoms& exploding, const Atoms& ending, const Atoms& any,
                                const Scorer& score, int longest) {
     const std::pair<Int, Int> up = ScoreRange(exploding, score);
@@ -313,7 +358,7 @@ int LongestChain(double exploding) {
 // One exploding die with the extra dice it throws: their sum, or for dice counted one by
 // one the sum of their scores.
 Atoms ChainOf(const Atoms& faces, const Atoms& exploding, const Scorer& score,
-              const ComparePoint& explode, Budget& budget) {
+              const ComparePoint& explode, Budget& budget, const Scorer& sumScore) {
     const Atoms ending = Matching(faces, explode, false);
     const int longest = LongestChain(Sum(exploding.p));
     const auto up = Dense(exploding, score, budget);
@@ -325,7 +370,16 @@ Atoms ChainOf(const Atoms& faces, const Atoms& exploding, const Scorer& score,
         }
     }
     const auto [low, high] = ChainRange(exploding, ending, faces, score, longest);
-    return NormalAtoms(ChainMoments(exploding, ending, faces, score), low, high);
+    ChainHead head = ShortChains(exploding, ending, score, longest, budget);
+    const ChainTail tail{head.lengths,
+                         Sum(exploding.p),
+                         MomentsOf(exploding, score),
+                         MomentsOf(ending, score),
+                         MomentsOf(faces, score),
+                         longest};
+    Atoms chain = ChainCurve(head.sum, tail, low, high, ScoreEdges(sumScore));
+    chain.moments = ChainMoments(exploding, ending, faces, score);
+    return chain;
 }
 
 // The faces of one die as DiceEngine::RollDie throws it, floor(n * k / 2^24) + 1 for each of

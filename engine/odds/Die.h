@@ -86,9 +86,10 @@ std::optional<Pmf> Dense(const Atoms& die, const Scorer& score, Budget& budget);
 int LongestChain(double exploding);
 
 // One exploding die with the extra dice it throws: their sum, or for dice counted one by
-// one the sum of their scores.
+// one the sum of their scores. Where the sum is only come close to, its blocks lie wholly
+// inside or outside each compare point of sumScore, which scores the sum afterwards.
 Atoms ChainOf(const Atoms& faces, const Atoms& exploding, const Scorer& score,
-              const ComparePoint& explode, Budget& budget);
+              const ComparePoint& explode, Budget& budget, const Scorer& sumScore = {});
 
 // The faces of one die as DiceEngine::RollDie throws it, floor(n * k / 2^24) + 1 for each of
 // the 2^24 draws k, each face with the share of the draws that give it. For negative n the

@@ -332,7 +332,7 @@ Value TermValue(const DiceTerm& term, Budget& budget) {
     // Summed, a chain counts the same whether compounded or not; counted one by one, each die
     // of a chain is scored, while a compounded die is scored on its sum.
     if (term.compound || !score.Counts()) {
-        return Pool(ChainOf(faces, exploding, {}, *term.explode, budget), score, term.count,
+        return Pool(ChainOf(faces, exploding, {}, *term.explode, budget, score), score, term.count,
                     term.keepDrop, budget);
     }
     return Pool(ChainOf(faces, exploding, score, *term.explode, budget), {}, term.count,
