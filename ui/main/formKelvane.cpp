@@ -254,7 +254,7 @@ void formKelvane::ShowRoll(RollRecord&& rolled) {
     auto roll = std::make_shared<const RollRecord>(std::move(rolled));
     rolledSinceListFocus_ = true;
     session_.Take(roll);
-    FitResultCaption(CaptionOf(roll->name));
+    FitResultCaption(CaptionOf(DiceName(*roll)));
     ShowOutcome(*roll);
     AnnounceResult(*roll);
 }

@@ -653,6 +653,8 @@ private slots:
             QTest::newRow(text) << text << caption << spoken << message;
         };
         row("4d6dl1+2", "Result: 4d6dl1+2", "4d6dl1+2: 18", "");
+        // Bands are the player's words for the result: the caption names the dice alone.
+        row("2d6 ? 12 Boxcars", "Result: 2d6", "2d6: 10", "");
         row("2d20kh1+3d6!+10d10>=8f1", "Result: 2d20kh1+3d6!+10d10>=8f1",
             "2d20kh1+3d6!+10d10>=8f1: 33", "");
         row("d6+", "Result: 2d8", "2d8: 6",
