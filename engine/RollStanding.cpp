@@ -6,12 +6,14 @@
 
 namespace kelvane {
 
-std::optional<Standing> StandingOf(const Distribution& odds, std::int64_t total) {
+std::optional<Standing> StandingOf(const Distribution& odds, std::int64_t total, Better better) {
     if (odds.FailureChance() >= 1.0) {
         return std::nullopt;
     }
-    // AtMost(t) - P(t)/2 rather than AtMost(t - 1) + P(t)/2, so that no total overflows.
-    const double share = odds.AtMost(total) - odds.Between(total, total) / 2.0;
+    // AtMost(t) - P(t)/2 rather than AtMost(t - 1) + P(t)/2, so that no total overflows; the
+    // order reversed leaves the spread as it is.
+    const double worseOrEqual = better == Better::kLower ? odds.AtLeast(total) : odds.AtMost(total);
+    const double share = worseOrEqual - odds.Between(total, total) / 2.0;
     Standing standing;
     standing.share = std::clamp(share, 0.0, 1.0);
     standing.spread = std::max(0.0, 1.0 - SumOfCubedChances(odds)) / 12.0;

@@ -8,7 +8,8 @@
 
 namespace kelvane {
 
-// Where a rolled total stands among the totals its roll can show: P(total < t) + P(total = t)/2.
+// Where a rolled total stands among the totals its roll can show: P(total < t) + P(total = t)/2,
+// or, where the lower total is the better, P(total > t) + P(total = t)/2.
 // Under fair dice a standing has mean 1/2 and variance (1 - Σ pₖ³) / 12, pₖ being the chance of
 // each total, which Spread() carries so that many standings can be weighed together.
 struct Standing {
@@ -17,8 +18,12 @@ struct Standing {
     bool approximate = false;
 };
 
+// Which way the totals stand: a roll under a skill is the better the lower it goes.
+enum class Better : bool { kHigher, kLower };
+
 // The standing of total under odds; none for a roll that always fails.
-[[nodiscard]] std::optional<Standing> StandingOf(const Distribution& odds, std::int64_t total);
+[[nodiscard]] std::optional<Standing> StandingOf(const Distribution& odds, std::int64_t total,
+                                                 Better better = Better::kHigher);
 
 // Σ pₖ³ over the totals: summed from an exact table; for a normal curve of variance σ², the
 // integral of its density cubed, 1 / (2√3 π σ²), no more than 1.

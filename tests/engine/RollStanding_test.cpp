@@ -22,13 +22,14 @@ struct StandingCase {
     std::int64_t total;
     double share;
     double spread;  // (1 - Σp³) / 12
+    Better better = Better::kHigher;
 };
 
 class StandingTest : public testing::TestWithParam<StandingCase> {};
 
 TEST_P(StandingTest, MatchesHandCount) {
     const StandingCase& c = GetParam();
-    const auto standing = StandingOf(c.odds, c.total);
+    const auto standing = StandingOf(c.odds, c.total, c.better);
     ASSERT_TRUE(standing.has_value());
     EXPECT_NEAR(standing->share, c.share, 1e-12);
     EXPECT_NEAR(standing->spread, c.spread, 1e-12);
@@ -45,6 +46,13 @@ INSTANTIATE_TEST_SUITE_P(
         StandingCase{"2d6_rolled_7", TwoD6(), 7, 0.5, (1.0 - 666.0 / 46656) / 12},
         StandingCase{"2d6_rolled_12", TwoD6(), 12, 71.0 / 72, (1.0 - 666.0 / 46656) / 12},
         StandingCase{"2d6_rolled_2", TwoD6(), 2, 1.0 / 72, (1.0 - 666.0 / 46656) / 12},
+        // Under a skill the lower stands higher: 99 worse totals of 100, and half of the 1.
+        StandingCase{"d100_under_rolled_1", Uniform(100), 1, 0.995, (1.0 - 1.0 / 10000) / 12,
+                     Better::kLower},
+        StandingCase{"d100_under_rolled_100", Uniform(100), 100, 0.005, (1.0 - 1.0 / 10000) / 12,
+                     Better::kLower},
+        StandingCase{"2d6_under_rolled_3", TwoD6(), 3, 1.0 - 4.0 / 72, (1.0 - 666.0 / 46656) / 12,
+                     Better::kLower},
         // A total the roll cannot show stands at the end it lies beyond.
         StandingCase{"2d6_beyond", TwoD6(), 40, 1.0, (1.0 - 666.0 / 46656) / 12},
         // One total only: it stands in the middle, and nothing could have gone otherwise.
