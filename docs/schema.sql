@@ -26,7 +26,8 @@ CREATE TABLE "roll_log" (
     approximate INTEGER NOT NULL DEFAULT 0,
     share_state INTEGER NOT NULL DEFAULT 0,
     share_refusal TEXT NOT NULL DEFAULT ''
-);
+, outcome_id TEXT, outcome_name TEXT NOT NULL DEFAULT '', outcome_count INTEGER, outcome_count_word TEXT NOT NULL DEFAULT '', outcome_key TEXT
+    GENERATED ALWAYS AS ('|' || outcome_id || '|') VIRTUAL);
 
 CREATE TABLE roll_log_dice (
     roll_id INTEGER PRIMARY KEY,
@@ -43,8 +44,8 @@ CREATE TABLE roll_log_luck (
 ) WITHOUT ROWID;
 
 CREATE VIRTUAL TABLE roll_log_search USING fts5 (
-    label, notation, content = 'roll_log', content_rowid = 'id', tokenize = 'trigram',
-    columnsize = 0
+    label, notation, outcome_name, outcome_key, content = 'roll_log', content_rowid = 'id',
+    tokenize = 'trigram', columnsize = 0
 );
 
 CREATE TABLE saved_roll (
@@ -109,17 +110,22 @@ CREATE TRIGGER roll_log_luck_remove AFTER DELETE ON roll_log BEGIN
 END;
 
 CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log BEGIN
-    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+    INSERT INTO roll_log_search (rowid, label, notation, outcome_name, outcome_key)
+        VALUES (new.id, new.label, new.notation, new.outcome_name, new.outcome_key);
 END;
 
-CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation ON roll_log BEGIN
-    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
-        VALUES ('delete', old.id, old.label, old.notation);
-    INSERT INTO roll_log_search (rowid, label, notation) VALUES (new.id, new.label, new.notation);
+CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation, outcome_id, outcome_name
+    ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation, outcome_name,
+            outcome_key)
+        VALUES ('delete', old.id, old.label, old.notation, old.outcome_name, old.outcome_key);
+    INSERT INTO roll_log_search (rowid, label, notation, outcome_name, outcome_key)
+        VALUES (new.id, new.label, new.notation, new.outcome_name, new.outcome_key);
 END;
 
 CREATE TRIGGER roll_log_search_remove AFTER DELETE ON roll_log BEGIN
-    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation)
-        VALUES ('delete', old.id, old.label, old.notation);
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation, outcome_name,
+            outcome_key)
+        VALUES ('delete', old.id, old.label, old.notation, old.outcome_name, old.outcome_key);
 END;
 

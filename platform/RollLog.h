@@ -14,6 +14,17 @@ namespace kelvane {
 // a roll waits from the moment it is queued until Discord takes it or refuses it.
 enum class ShareState : std::int8_t { kNotShared = 0, kWaiting = 1, kShared = 2, kRefused = 3 };
 
+// What a roll meant in its game system or its bands, as the log keeps it: a system's outcome by
+// its id, so that the window shows it in the language of the day.
+struct LoggedOutcome {
+    std::string id;                     // such as "partial"; empty for the player's own bands
+    std::string name;                   // the band's name as typed; empty for a system's outcome
+    std::optional<std::int64_t> count;  // hits or raises, where the outcome counts them
+    std::string countWord;              // "hit", "hits", "raise" or "raises", in English
+
+    friend bool operator==(const LoggedOutcome&, const LoggedOutcome&) = default;
+};
+
 // One roll as the log keeps it. Times are milliseconds since 1970 in UTC.
 struct LoggedRoll {
     std::int64_t id = 0;
@@ -23,6 +34,7 @@ struct LoggedRoll {
     std::string notation;  // canonical form, such as 4d6dl1+2
     std::string dice;      // as on the clipboard line, such as [4, 5, 4, 1d]+2
     std::int64_t total = 0;
+    std::optional<LoggedOutcome> outcome;
     std::optional<double> standing;
     double spread = 0.0;  // the standing's variance under fair dice
     bool approximate = false;
@@ -34,7 +46,10 @@ struct LoggedRoll {
 struct RollLogFilter {
     std::optional<std::string> character;
     std::optional<std::int64_t> since;  // rolled at or after this time
-    std::string search;                 // in the label or the notation, in any case
+    // In the label, the notation or a band's name, in any case.
+    std::string search;
+    // The game systems' outcomes that a search finds too, those whose names hold it.
+    std::vector<std::string> outcomeIds{};
 };
 
 // The sums the luck of the rows in a filter is read from.

@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <algorithm>
 #include <exception>
+#include <optional>
+#include <string>
+#include <variant>
 
 #include "engine/RollStanding.h"
 #include "platform/rolllog/SqliteRollLog.h"
@@ -13,8 +16,28 @@ namespace kelvane {
 namespace {
 
 std::size_t BytesOf(const LoggedRoll& row) {
+    const std::size_t outcome = row.outcome ? row.outcome->id.size() + row.outcome->name.size() : 0;
     return sizeof(row) + row.character.size() + row.label.size() + row.notation.size() +
-           row.dice.size() + row.shareRefusal.size();
+           row.dice.size() + row.shareRefusal.size() + outcome;
+}
+
+// A system's outcome is kept by its id alone, which names it in any language.
+std::optional<LoggedOutcome> LoggedOutcomeOf(const RollRecord& roll) {
+    if (!roll.outcome) {
+        return std::nullopt;
+    }
+    const notation::RolledOutcome& outcome = *roll.outcome;
+    return LoggedOutcome{.id = outcome.id,
+                         .name = outcome.id.empty() ? outcome.name : std::string(),
+                         .count = outcome.count,
+                         .countWord = outcome.countWord};
+}
+
+// Where the roll is read under a skill, the lower total stands the higher.
+Better BetterOf(const RollRecord& roll) {
+    const auto* expression = std::get_if<notation::Expression>(&roll.rolled);
+    return expression != nullptr && expression->reading.lowerIsBetter ? Better::kLower
+                                                                      : Better::kHigher;
 }
 
 // Whether the write is of that roll. A write holds its roll weakly, so that rolls waiting to
@@ -55,6 +78,7 @@ void RollLogger::Keep(const RollRecordPtr& roll) {
     waiting.row.notation = roll->name;
     waiting.row.dice = ChatDice(*roll, kLoggedDice);
     waiting.row.total = roll->total;
+    waiting.row.outcome = LoggedOutcomeOf(*roll);
     if (waitingBytes_ + BytesOf(waiting.row) > kMaxWaitingBytes) {
         return;
     }
@@ -69,7 +93,7 @@ void RollLogger::KeepStanding(const RollRecordPtr& roll, const Distribution& odd
     if (unwritten == waiting_.end() && (!IsOf(lastRoll_, roll) || lastRowId_ == 0)) {
         return;
     }
-    const std::optional<Standing> standing = StandingOf(odds, roll->total);
+    const std::optional<Standing> standing = StandingOf(odds, roll->total, BetterOf(*roll));
     if (!standing) {
         return;
     }

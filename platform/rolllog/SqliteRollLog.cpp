@@ -19,7 +19,8 @@ constexpr const char* kColumns =
     "SELECT roll_log.id, rolled_at, character, roll_log.label, roll_log.notation, "
     "CASE WHEN roll_log.dice <> '' THEN roll_log.dice ELSE IFNULL((SELECT roll_log_dice.dice "
     "FROM roll_log_dice WHERE roll_log_dice.roll_id = roll_log.id), '') END, total, "
-    "standing, standing_spread, approximate, share_state, share_refusal";
+    "standing, standing_spread, approximate, share_state, share_refusal, outcome_id, "
+    "roll_log.outcome_name, outcome_count, outcome_count_word";
 
 // Dice of this many bytes or more are kept apart from their row, which then fits a page.
 constexpr std::size_t kDiceApartFrom = 1024;
@@ -64,7 +65,13 @@ std::string WhereOf(const RollLogFilter& filter, bool before) {
     if (SearchesIndex(filter)) {
         where += " AND roll_log_search MATCH ?";
     } else if (!filter.search.empty()) {
-        where += " AND (label LIKE ? ESCAPE '\\' OR notation LIKE ? ESCAPE '\\')";
+        where +=
+            " AND (label LIKE ? ESCAPE '\\' OR notation LIKE ? ESCAPE '\\' OR outcome_name LIKE ? "
+            "ESCAPE '\\'";
+        for (std::size_t i = 0; i < filter.outcomeIds.size(); ++i) {
+            where += i == 0 ? " OR outcome_id IN (?" : ", ?";
+        }
+        where += filter.outcomeIds.empty() ? ")" : "))";
     }
     if (before) {
         where += " AND " + KeyOf(filter) + " < ?";
@@ -72,17 +79,27 @@ std::string WhereOf(const RollLogFilter& filter, bool before) {
     return where;
 }
 
-// The search as one quoted phrase of the index's query language, which matches the text
-// anywhere in a label or a notation, in any case.
-std::string PhraseOf(const std::string& search) {
+// A text as one quoted phrase of the index's query language, which matches it anywhere in a
+// column, in any case.
+std::string PhraseOf(std::string_view text) {
     std::string phrase = "\"";
-    for (const char c : search) {
+    for (const char c : text) {
         phrase += c;
         if (c == '"') {
             phrase += '"';
         }
     }
     return phrase + '"';
+}
+
+// The search in the index: the text in a label, a notation or a band's name, or one of the
+// outcome ids whole, between the bars of outcome_key.
+std::string MatchOf(const RollLogFilter& filter) {
+    std::string match = "{label notation outcome_name} : " + PhraseOf(filter.search);
+    for (const std::string& id : filter.outcomeIds) {
+        match += " OR {outcome_key} : " + PhraseOf('|' + id + '|');
+    }
+    return match;
 }
 
 // Binds the filter's values in WhereOf's order and returns the next parameter's index.
@@ -95,7 +112,7 @@ int Bind(SqliteStatement& statement, const RollLogFilter& filter) {
         statement.Bind(index++, *filter.since);
     }
     if (SearchesIndex(filter)) {
-        statement.Bind(index++, PhraseOf(filter.search));
+        statement.Bind(index++, MatchOf(filter));
     } else if (!filter.search.empty()) {
         std::string pattern = "%";
         for (const char c : filter.search) {
@@ -105,10 +122,23 @@ int Bind(SqliteStatement& statement, const RollLogFilter& filter) {
             pattern += c;
         }
         pattern += '%';
-        statement.Bind(index++, pattern);
-        statement.Bind(index++, pattern);
+        for (int column = 0; column < 3; ++column) {
+            statement.Bind(index++, pattern);
+        }
+        for (const std::string& id : filter.outcomeIds) {
+            statement.Bind(index++, id);
+        }
     }
     return index;
+}
+
+template <typename T>
+void BindOrNull(SqliteStatement& statement, int index, const std::optional<T>& value) {
+    if (value) {
+        statement.Bind(index, *value);
+    } else {
+        statement.Bind(index, std::nullopt);
+    }
 }
 
 void AddToTenth(RollLogSums& sums, std::int64_t tenth, std::int64_t rolls, double standings,
@@ -139,6 +169,13 @@ LoggedRoll RowOf(const SqliteStatement& row) {
     roll.approximate = row.Integer(9) != 0;
     roll.share = static_cast<ShareState>(row.Integer(10));
     roll.shareRefusal = row.Text(11);
+    if (!row.IsNull(12)) {
+        roll.outcome = LoggedOutcome{
+            .id = row.Text(12), .name = row.Text(13), .count = {}, .countWord = row.Text(15)};
+        if (!row.IsNull(14)) {
+            roll.outcome->count = row.Integer(14);
+        }
+    }
     return roll;
 }
 
@@ -210,8 +247,8 @@ void ClearAll(SqliteDatabase& database) {
 SqliteRollLog::SqliteRollLog(SqliteDatabase& database) : database_(database) {
     insert_ = std::make_unique<SqliteStatement>(
         database_,
-        "INSERT INTO roll_log (rolled_at, character, label, notation, dice, total) "
-        "VALUES (?, ?, ?, ?, ?, ?)");
+        "INSERT INTO roll_log (rolled_at, character, label, notation, dice, total, outcome_id, "
+        "outcome_name, outcome_count, outcome_count_word) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     insertDiceApart_ = std::make_unique<SqliteStatement>(
         database_, "INSERT INTO roll_log_dice (roll_id, dice) VALUES (?, ?)");
     setStanding_ = std::make_unique<SqliteStatement>(
@@ -236,6 +273,13 @@ std::int64_t SqliteRollLog::Add(const LoggedRoll& roll) {
         .Bind(4, roll.notation)
         .Bind(5, diceApart ? std::string_view("") : std::string_view(roll.dice))
         .Bind(6, roll.total);
+    const LoggedOutcome none;
+    const LoggedOutcome& outcome = roll.outcome ? *roll.outcome : none;
+    BindOrNull(*insert_, 7,
+               roll.outcome ? std::optional<std::string_view>(outcome.id) : std::nullopt);
+    insert_->Bind(8, outcome.name);
+    BindOrNull(*insert_, 9, outcome.count);
+    insert_->Bind(10, outcome.countWord);
     insert_->Run();
     const std::int64_t id = database_.LastInsertRowId();
     if (transaction) {

@@ -265,6 +265,46 @@ CREATE TRIGGER roll_log_dice_remove AFTER DELETE ON roll_log WHEN old.dice = '' 
 END;
 )sql";
 
+// What each roll meant in its game system or its bands: a system's outcome by its id (NULL: no
+// outcome, '' for the player's own bands), a band's name as typed, and any count of hits or
+// raises with its English word. The search index is made again to take in the bands' names and
+// the ids, each id between bars in outcome_key so that a search for "success" does not find
+// "hard_success".
+constexpr const char* kRollLogOutcomes = R"sql(
+ALTER TABLE roll_log ADD COLUMN outcome_id TEXT;
+ALTER TABLE roll_log ADD COLUMN outcome_name TEXT NOT NULL DEFAULT '';
+ALTER TABLE roll_log ADD COLUMN outcome_count INTEGER;
+ALTER TABLE roll_log ADD COLUMN outcome_count_word TEXT NOT NULL DEFAULT '';
+ALTER TABLE roll_log ADD COLUMN outcome_key TEXT
+    GENERATED ALWAYS AS ('|' || outcome_id || '|') VIRTUAL;
+DROP TRIGGER roll_log_search_add;
+DROP TRIGGER roll_log_search_remove;
+DROP TRIGGER roll_log_search_change;
+DROP TABLE roll_log_search;
+CREATE VIRTUAL TABLE roll_log_search USING fts5 (
+    label, notation, outcome_name, outcome_key, content = 'roll_log', content_rowid = 'id',
+    tokenize = 'trigram', columnsize = 0
+);
+INSERT INTO roll_log_search (roll_log_search) VALUES ('rebuild');
+CREATE TRIGGER roll_log_search_add AFTER INSERT ON roll_log BEGIN
+    INSERT INTO roll_log_search (rowid, label, notation, outcome_name, outcome_key)
+        VALUES (new.id, new.label, new.notation, new.outcome_name, new.outcome_key);
+END;
+CREATE TRIGGER roll_log_search_remove AFTER DELETE ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation, outcome_name,
+            outcome_key)
+        VALUES ('delete', old.id, old.label, old.notation, old.outcome_name, old.outcome_key);
+END;
+CREATE TRIGGER roll_log_search_change AFTER UPDATE OF label, notation, outcome_id, outcome_name
+    ON roll_log BEGIN
+    INSERT INTO roll_log_search (roll_log_search, rowid, label, notation, outcome_name,
+            outcome_key)
+        VALUES ('delete', old.id, old.label, old.notation, old.outcome_name, old.outcome_key);
+    INSERT INTO roll_log_search (rowid, label, notation, outcome_name, outcome_key)
+        VALUES (new.id, new.label, new.notation, new.outcome_name, new.outcome_key);
+END;
+)sql";
+
 // Append new steps at the end, one line each.
 constexpr std::array kSteps = {
     kRollBook,
@@ -276,6 +316,7 @@ constexpr std::array kSteps = {
     kRollLogSearchInBatches,
     kRollLogDiceApart,
     kRollLogKeyedForGood,
+    kRollLogOutcomes,
 };
 
 }  // namespace

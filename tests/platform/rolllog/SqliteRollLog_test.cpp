@@ -40,12 +40,17 @@ class RollLogFile : public testing::Test {
     void TearDown() override { fs::remove_all(folder_); }
     [[nodiscard]] std::string Path() const { return (folder_ / "kelvane.sqlite3").string(); }
 
-    // Five rolls at times 100 to 500, ids 1 to 5; the first four with standings.
+    // Five rolls at times 100 to 500, ids 1 to 5; the first four with standings, all but the
+    // third with outcomes.
     static void FillNight(RollLog& log) {
-        const std::vector<LoggedRoll> night = {
+        std::vector<LoggedRoll> night = {
             Roll(100, "Aria", "Longsword", "d20+5", 22), Roll(200, "Aria", "", "1d8+3", 4),
             Roll(300, "Brom", "50%_off", "3d6", 11), Roll(400, "Brom", "Sneak attack", "3d6", 3),
             Roll(500, "", "", "d4", 2)};
+        night[0].outcome = {"success", "", 2, "hits"};
+        night[1].outcome = {"", "Weak hit", {}, ""};
+        night[3].outcome = {"hard_success", "", {}, ""};
+        night[4].outcome = {"partial", "", {}, ""};
         const double standings[] = {0.975, 0.0625, 0.5, 0.00231};
         for (std::size_t i = 0; i < night.size(); ++i) {
             const std::int64_t id = log.Add(night[i]);
@@ -100,20 +105,28 @@ TEST_P(FilterTest, ShowsItsRowsAndSumsThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     SqliteRollLog, FilterTest,
-    testing::Values(FilterCase{"all", {}, {5, 4, 3, 2, 1}, 4, 1},
-                    FilterCase{"character", {"Brom", {}, ""}, {4, 3}, 2, 0},
-                    FilterCase{"no_character", {"", {}, ""}, {5}, 0, 1},
-                    FilterCase{"since", {{}, 300, ""}, {5, 4, 3}, 2, 1},
-                    FilterCase{"search_label_any_case", {{}, {}, "longSWORD"}, {1}, 1, 0},
-                    FilterCase{"search_notation", {{}, {}, "3d6"}, {4, 3}, 2, 0},
-                    FilterCase{"search_wildcards_literal", {{}, {}, "0%_"}, {3}, 1, 0},
-                    FilterCase{"search_percent_alone", {{}, {}, "%"}, {3}, 1, 0},
-                    FilterCase{"all_three", {"Aria", 150, "d8"}, {2}, 1, 0},
-                    FilterCase{"indexed_search_and_character", {"Brom", {}, "ATTACK"}, {4}, 1, 0},
-                    FilterCase{"indexed_search_and_since", {{}, 350, "3d6"}, {4}, 1, 0},
-                    FilterCase{"indexed_search_of_a_quote", {{}, {}, "ck\""}, {}, 0, 0},
-                    FilterCase{"indexed_search_of_an_operator", {{}, {}, "NOT"}, {}, 0, 0},
-                    FilterCase{"indexed_search_across_columns", {{}, {}, "ord3"}, {}, 0, 0}),
+    testing::Values(
+        FilterCase{"all", {}, {5, 4, 3, 2, 1}, 4, 1},
+        FilterCase{"character", {"Brom", {}, ""}, {4, 3}, 2, 0},
+        FilterCase{"no_character", {"", {}, ""}, {5}, 0, 1},
+        FilterCase{"since", {{}, 300, ""}, {5, 4, 3}, 2, 1},
+        FilterCase{"search_label_any_case", {{}, {}, "longSWORD"}, {1}, 1, 0},
+        FilterCase{"search_notation", {{}, {}, "3d6"}, {4, 3}, 2, 0},
+        FilterCase{"search_wildcards_literal", {{}, {}, "0%_"}, {3}, 1, 0},
+        FilterCase{"search_percent_alone", {{}, {}, "%"}, {3}, 1, 0},
+        FilterCase{"all_three", {"Aria", 150, "d8"}, {2}, 1, 0},
+        FilterCase{"indexed_search_and_character", {"Brom", {}, "ATTACK"}, {4}, 1, 0},
+        FilterCase{"indexed_search_and_since", {{}, 350, "3d6"}, {4}, 1, 0},
+        FilterCase{"indexed_search_of_a_quote", {{}, {}, "ck\""}, {}, 0, 0},
+        FilterCase{"indexed_search_of_an_operator", {{}, {}, "NOT"}, {}, 0, 0},
+        FilterCase{"indexed_search_across_columns", {{}, {}, "ord3"}, {}, 0, 0},
+        FilterCase{"indexed_search_of_a_band", {{}, {}, "WEAK"}, {2}, 1, 0},
+        FilterCase{"search_of_a_band", {{}, {}, "we"}, {2}, 1, 0},
+        // "Teilerfolg" in German names the partial outcome.
+        FilterCase{"indexed_search_of_an_outcome", {{}, {}, "teil", {"partial"}}, {5}, 0, 1},
+        FilterCase{"search_of_outcomes", {{}, {}, "te", {"partial", "hard_success"}}, {5, 4}, 1, 1},
+        // An id is found whole, and the search's text is not looked for in ids.
+        FilterCase{"indexed_search_of_a_whole_id", {{}, {}, "success", {"success"}}, {1}, 1, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RollLogFile, KeepsStandingsByTenthAndRemovesRows) {
@@ -272,7 +285,8 @@ TEST_F(RollLogFile, ClearRunsNoTriggerForEachRow) {
 }
 
 // A log of the step before keyed for good: every row keeps its id, the rows the search index
-// had not yet taken in are found, and ids go on past the outbox's keys.
+// had not yet taken in are found, and ids go on past the outbox's keys. Its rows have no
+// outcomes; the search index made again for them finds the rows' texts and new outcomes.
 TEST_F(RollLogFile, ALogOfTheStepBeforeKeepsItsRowsAndGivesNewIds) {
     {
         SqliteDatabase older(Path(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -297,8 +311,13 @@ TEST_F(RollLogFile, ALogOfTheStepBeforeKeepsItsRowsAndGivesNewIds) {
     EXPECT_EQ(rows[1].id, 1);
     EXPECT_EQ(log.Sums({"Aria", {}, ""}).withStanding, 1);
     EXPECT_EQ(Found(log, "sneak"), (std::vector<std::int64_t>{3}));
-    EXPECT_EQ(log.Add(Roll(400, "Aria", "Fireball", "8d6", 28)), 8);
+    EXPECT_FALSE(rows[0].outcome.has_value());
+    EXPECT_FALSE(rows[1].outcome.has_value());
+    LoggedRoll fireball = Roll(400, "Aria", "Fireball", "8d6 ? 30+ Scorched; Singed", 28);
+    fireball.outcome = {"", "Singed", {}, ""};
+    EXPECT_EQ(log.Add(fireball), 8);
     EXPECT_EQ(Found(log, "fireball"), (std::vector<std::int64_t>{8}));
+    EXPECT_EQ(Found(log, "singed"), (std::vector<std::int64_t>{8}));
     EXPECT_EQ(database.Connection().QueryInteger("SELECT COUNT(*) FROM roll_log_dice"), 1);
     EXPECT_EQ(database.Connection().QueryInteger(
                   "SELECT COUNT(*) FROM pragma_integrity_check WHERE integrity_check <> 'ok'"),
@@ -324,7 +343,9 @@ TEST_F(RollLogFile, ARollWrittenIsThereForTheNextConnection) {
     {
         KelvaneDatabase database(Path());
         SqliteRollLog log(database.Connection());
-        log.Add(Roll(7, "Aria", "Longsword", "d20+5", 22));
+        LoggedRoll longsword = Roll(7, "Aria", "Longsword", "d20+5", 22);
+        longsword.outcome = {"raise", "", 1, "raise"};
+        log.Add(longsword);
         const std::int64_t refused = log.Add(Roll(8, "Aria", "", "d4", 3));
         log.SetShareState(refused, ShareState::kWaiting, "");
         log.SetShareState(refused, ShareState::kRefused, "Invalid Form Body: content");
@@ -335,6 +356,8 @@ TEST_F(RollLogFile, ARollWrittenIsThereForTheNextConnection) {
     const auto rows = log.Page({}, std::nullopt, 10);
     ASSERT_EQ(rows.size(), 2U);
     EXPECT_EQ(rows[1].label, "Longsword");
+    EXPECT_EQ(rows[1].outcome, (LoggedOutcome{"raise", "", 1, "raise"}));
+    EXPECT_FALSE(rows[0].outcome.has_value());
     EXPECT_EQ(rows[1].dice, "[22]");
     EXPECT_FALSE(rows[1].standing.has_value());
     EXPECT_EQ(rows[1].share, ShareState::kNotShared);
