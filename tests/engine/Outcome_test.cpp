@@ -253,8 +253,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OutcomeOdds, AgreeWithRolledOutcomes) {
     constexpr int kRolls = 20000;
     MersenneRandomSource random;
-    for (const char* text : {"bitd 3", "bitd 0", "sw d8+1", "coc 65 b1", "coc 40 p2", "cod 3",
-                             "sr 6", "fate+1", "dnd+5 ac15 adv", "2d6+1 ? 10+ S; 7-9 W; 6- M"}) {
+    for (const char* text :
+         {"bitd 3", "bitd 0", "sw d8+1", "coc 65 b1", "coc 40 p2", "cod 3", "sr 6", "fate+1",
+          "dnd+5 ac15 adv", "2d6+1 ? 10+ S; 7-9 W; 6- M", "{d8!, d6!}kh1 ? 6+ Hit; Miss",
+          "{4d6, 4d6, 4d6}kh1 ? 15+ G; 10-14 F; P", "{3d6, 2d10}>=10 ? 2 Both; 1 One; None"}) {
         const auto expression = std::get<notation::Expression>(notation::Parse(text));
         const std::vector<double> chances = OutcomeChancesOf(expression).chances;
         std::vector<int> seen(chances.size(), 0);
@@ -270,9 +272,11 @@ TEST(OutcomeOdds, AgreeWithRolledOutcomes) {
         // The odds of the total are those of the result the roller gives.
         const Distribution total = DistributionOf(expression);
         EXPECT_NEAR(sum / kRolls, total.Mean(), 5.0 * std::sqrt(total.Variance() / kRolls)) << text;
-        // Savage Worlds' and Chronicles' dice explode: their odds line reads "2 and up".
+        // Savage Worlds' and Chronicles' dice explode, as "!" does: their odds line reads
+        // "2 and up".
         const std::string_view system(text);
-        EXPECT_EQ(total.IsOpenEnded(), system.starts_with("sw") || system.starts_with("cod"))
+        EXPECT_EQ(total.IsOpenEnded(), system.starts_with("sw") || system.starts_with("cod") ||
+                                           system.find('!') != std::string_view::npos)
             << text;
         for (std::size_t i = 0; i < chances.size(); ++i) {
             const double error = std::sqrt(chances[i] * (1.0 - chances[i]) / kRolls);
