@@ -47,12 +47,13 @@ template <typename Writer>
 void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
     const std::vector<std::string> header = {
         //: Export's column headers: when, who, the label, the notation, the dice, the total,
-        //: the standing in percent (0 is the bottom, 100 the top), and whether the roll
-        //: reached the table's Discord channel.
-        LogExport::tr("Time").toStdString(),       LogExport::tr("Character").toStdString(),
-        LogExport::tr("Label").toStdString(),      LogExport::tr("Notation").toStdString(),
-        LogExport::tr("Dice").toStdString(),       LogExport::tr("Total").toStdString(),
-        LogExport::tr("Standing %").toStdString(), LogExport::tr("Shared").toStdString()};
+        //: what the roll meant in its game system or its bands, the standing in percent (0 is
+        //: the bottom, 100 the top), and whether the roll reached the table's Discord channel.
+        LogExport::tr("Time").toStdString(),    LogExport::tr("Character").toStdString(),
+        LogExport::tr("Label").toStdString(),   LogExport::tr("Notation").toStdString(),
+        LogExport::tr("Dice").toStdString(),    LogExport::tr("Total").toStdString(),
+        LogExport::tr("Outcome").toStdString(), LogExport::tr("Standing %").toStdString(),
+        LogExport::tr("Shared").toStdString()};
     writer.WriteRow(header);
     std::vector<std::string> fields(header.size());
     LocalTimes times;
@@ -63,8 +64,9 @@ void WriteRows(RollLog& log, const RollLogFilter& filter, Writer& writer) {
         fields[3] = roll.notation;
         fields[4] = roll.dice;
         fields[5] = std::to_string(roll.total);
-        fields[6] = StandingField(roll);
-        fields[7] = RollLogModel::SharedText(roll).toStdString();
+        fields[6] = RollLogModel::OutcomeText(roll).toStdString();
+        fields[7] = StandingField(roll);
+        fields[8] = RollLogModel::SharedText(roll).toStdString();
         writer.WriteRow(fields);
     });
 }

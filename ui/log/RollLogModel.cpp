@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "platform/qt/QtText.h"
+#include "session/OutcomeNames.h"
 
 namespace kelvane {
 
@@ -125,9 +126,19 @@ QString RollLogModel::SharedText(const LoggedRoll& roll) {
     return {};
 }
 
+QString RollLogModel::OutcomeText(const LoggedRoll& roll) {
+    if (!roll.outcome) {
+        return {};
+    }
+    const LoggedOutcome& outcome = *roll.outcome;
+    return OutcomeNames::Text(outcome.id, outcome.name, outcome.count, outcome.countWord);
+}
+
 QString RollLogModel::Line(const LoggedRoll& roll) {
-    return QStringLiteral("%1: %2 = %3")
-        .arg(ToQString(roll.notation), ToQString(roll.dice), QString::number(roll.total));
+    const QString line =
+        QStringLiteral("%1: %2 = %3")
+            .arg(ToQString(roll.notation), ToQString(roll.dice), QString::number(roll.total));
+    return roll.outcome ? line + QStringLiteral(" · ") + OutcomeText(roll) : line;
 }
 
 QString RollLogModel::TimeText(const LoggedRoll& roll) {
@@ -157,6 +168,8 @@ QVariant RollLogModel::data(const QModelIndex& index, int role) const {
             return ToQString(roll.dice);
         case kTotal:
             return QLocale().toString(static_cast<qlonglong>(roll.total));
+        case kOutcome:
+            return OutcomeText(roll);
         case kStanding:
             return StandingText(roll);
         case kShared:
@@ -186,6 +199,10 @@ QVariant RollLogModel::headerData(int section, Qt::Orientation orientation, int 
         case kTotal:
             //: Column of the roll log: the roll's total.
             return tr("Total");
+        case kOutcome:
+            //: Column of the roll log: what the roll meant in its game system or its bands,
+            //: such as "Partial" or "Strong hit".
+            return tr("Outcome");
         case kStanding:
             //: Column of the roll log: how the total stands among the totals the roll can show.
             return tr("Standing");

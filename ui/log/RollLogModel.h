@@ -14,7 +14,17 @@ class RollLogModel : public QAbstractTableModel {
     Q_DISABLE_COPY_MOVE(RollLogModel)
 
   public:
-    enum Column { kTime, kCharacter, kRoll, kDice, kTotal, kStanding, kShared, kColumnCount };
+    enum Column {
+        kTime,
+        kCharacter,
+        kRoll,
+        kDice,
+        kTotal,
+        kOutcome,
+        kStanding,
+        kShared,
+        kColumnCount
+    };
 
     explicit RollLogModel(QObject* parent = nullptr);
 
@@ -46,7 +56,11 @@ class RollLogModel : public QAbstractTableModel {
     // Whether the roll reached the table: "yes", "waiting", Discord's reason for refusing it, or
     // nothing for a roll made while sharing was off.
     [[nodiscard]] static QString SharedText(const LoggedRoll& roll);
-    // A row's line as on the clipboard, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15".
+    // What the roll meant, in the language of the day: "Partial", "Success, 2 hits", or a
+    // band's name as typed; nothing for a roll without outcomes.
+    [[nodiscard]] static QString OutcomeText(const LoggedRoll& roll);
+    // A row's line as on the clipboard, such as "4d6dl1+2: [4, 5, 4, 1d]+2 = 15", or
+    // "bitd 3: [5, 2d, 1d] = 5 · Partial".
     [[nodiscard]] static QString Line(const LoggedRoll& roll);
     // The row's time in the system's time zone and short date format.
     [[nodiscard]] static QString TimeText(const LoggedRoll& roll);

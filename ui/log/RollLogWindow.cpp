@@ -22,6 +22,7 @@
 #include <optional>
 
 #include "platform/qt/QtText.h"
+#include "session/OutcomeNames.h"
 #include "session/RollLogger.h"
 #include "ui/log/LogExport.h"
 #include "ui/log/LogPeriod.h"
@@ -33,8 +34,9 @@ namespace kelvane {
 namespace {
 
 constexpr int kRowPadding = 6;
-// The Shared column's widest, in average characters.
-constexpr int kSharedColumnChars = 24;
+// The widest of the Roll, Outcome and Shared columns, in average characters: a notation with
+// bands, a long band's name or a refusal is read whole in its tool tip; the dice keep the room.
+constexpr int kTextColumnChars = 24;
 constexpr int kRefreshDelayMilliseconds = 100;
 
 QAction& AddAction(QWidget& owner, const QKeySequence& keys, Qt::ShortcutContext context) {
@@ -105,13 +107,14 @@ void RollLogWindow::ShowWindow() {
     Refresh();
     for (const int column :
          {RollLogModel::kTime, RollLogModel::kCharacter, RollLogModel::kRoll, RollLogModel::kTotal,
-          RollLogModel::kStanding, RollLogModel::kShared}) {
+          RollLogModel::kOutcome, RollLogModel::kStanding, RollLogModel::kShared}) {
         ui->tblLog->resizeColumnToContents(column);
     }
-    // A refusal's reason is read whole in its tool tip; the dice keep the room.
-    const int widestShared = fontMetrics().averageCharWidth() * kSharedColumnChars;
-    if (ui->tblLog->columnWidth(RollLogModel::kShared) > widestShared) {
-        ui->tblLog->setColumnWidth(RollLogModel::kShared, widestShared);
+    const int widest = fontMetrics().averageCharWidth() * kTextColumnChars;
+    for (const int column : {RollLogModel::kRoll, RollLogModel::kOutcome, RollLogModel::kShared}) {
+        if (ui->tblLog->columnWidth(column) > widest) {
+            ui->tblLog->setColumnWidth(column, widest);
+        }
     }
     show();
     raise();
@@ -179,7 +182,11 @@ RollLogFilter RollLogWindow::Filter() const {
     filter.since = PeriodStart(static_cast<LogPeriod>(ui->cboPeriod->currentData().toInt()),
                                QDateTime::currentDateTime(), QTimeZone::systemTimeZone(),
                                logger_.SessionStart());
-    filter.search = ui->txtSearch->text().trimmed().toStdString();
+    const QString search = ui->txtSearch->text().trimmed();
+    filter.search = search.toStdString();
+    if (!search.isEmpty()) {
+        filter.outcomeIds = OutcomeNames::IdsNaming(search);
+    }
     return filter;
 }
 

@@ -1,11 +1,17 @@
 #include <QFile>
+#include <QLineEdit>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "platform/storage/KelvaneDatabase.h"
+#include "session/RollLogger.h"
+#include "ui/Translations.h"
 #include "ui/log/LogExport.h"
+#include "ui/log/RollLogWindow.h"
 
 namespace kelvane {
 
@@ -28,6 +34,7 @@ class OneRollLog final : public RollLog {
                  const std::function<void(const LoggedRoll&)>& visit) override {
         LoggedRoll roll;
         roll.label = "Longsword";
+        roll.outcome = LoggedOutcome{"success", "", 2, "hits"};
         visit(roll);
         if (failAfterFirst) {
             throw std::runtime_error("disk I/O error");
@@ -46,10 +53,60 @@ class LogStorageTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void AFailedExportLeavesTheOldFile();
+    void AnExportHasEveryColumnAndAFailedOneLeavesTheOldFile();
+    void ASearchFindsARollByItsOutcomeAsTheWindowNamesIt_data();
+    void ASearchFindsARollByItsOutcomeAsTheWindowNamesIt();
 };
 
-void LogStorageTest::AFailedExportLeavesTheOldFile() {
+void LogStorageTest::ASearchFindsARollByItsOutcomeAsTheWindowNamesIt_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("search");
+    QTest::addColumn<QStringList>("outcomes");  // as the rows found show them, newest first
+    QTest::newRow("German") << "de"
+                            << "TEIL" << QStringList{"Teilerfolg"};
+    QTest::newRow("German, short") << "de"
+                                   << "te" << QStringList{"Teilerfolg"};
+    QTest::newRow("English") << "en"
+                             << "part" << QStringList{"Partial"};
+    QTest::newRow("not the id") << "de"
+                                << "partial" << QStringList{};
+    QTest::newRow("a band's name") << "de"
+                                   << "weak" << QStringList{"Weak hit"};
+    QTest::newRow("no outcome") << "de"
+                                << "sword" << QStringList{""};
+}
+
+void LogStorageTest::ASearchFindsARollByItsOutcomeAsTheWindowNamesIt() {
+    QFETCH(QString, language);
+    QFETCH(QString, search);
+    QFETCH(QStringList, outcomes);
+    const Translations translations{{language}};
+    QTemporaryDir folder;
+    KelvaneDatabase database(folder.filePath(QStringLiteral("kelvane.sqlite3")).toStdString());
+    RollLogger logger(database);
+    const auto add = [&logger](const char* label, const char* notation,
+                               std::optional<LoggedOutcome> outcome) {
+        LoggedRoll roll;
+        roll.label = label;
+        roll.notation = notation;
+        roll.outcome = std::move(outcome);
+        logger.Log()->Add(roll);
+    };
+    add("Longsword", "d20+5", std::nullopt);
+    add("Sneak", "bitd 3", LoggedOutcome{"partial", "", {}, ""});
+    add("", "2d6 ? 7+ Weak hit; Miss", LoggedOutcome{"", "Weak hit", {}, ""});
+    RollLogWindow window(logger, [](const QString&) {});
+    window.findChild<QLineEdit*>(QStringLiteral("txtSearch"))->setText(search);
+    const QAbstractItemModel& rows =
+        *window.findChild<QTableView*>(QStringLiteral("tblLog"))->model();
+    QStringList shown;
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        shown << rows.index(row, RollLogModel::kOutcome).data().toString();
+    }
+    QCOMPARE(shown, outcomes);
+}
+
+void LogStorageTest::AnExportHasEveryColumnAndAFailedOneLeavesTheOldFile() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("roll-log.csv"));
     OneRollLog log;
@@ -58,7 +115,9 @@ void LogStorageTest::AFailedExportLeavesTheOldFile() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray whole = file.readAll();
     file.close();
-    QVERIFY(whole.contains("Longsword"));
+    // The outcome stands after the total, in the player's words.
+    QVERIFY(whole.startsWith("Time,Character,Label,Notation,Dice,Total,Outcome,Standing %,Shared"));
+    QVERIFY(whole.contains(",0,\"Success, 2 hits\",,"));
 
     log.failAfterFirst = true;
     QVERIFY(!LogExport::Write(log, {}, path, LogExport::Format::kMarkdown));
