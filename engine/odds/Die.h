@@ -29,8 +29,8 @@ struct Scorer {
 
 // The values one die can show with their chances, ascending. A die with more faces than an
 // exact table holds stands as blocks of neighbouring faces, each at its middle face, and a
-// long chain of explosions as points on a normal curve: then only the mean and the spread
-// come close, not each chance.
+// long chain of explosions as blocks of totals, its longer chains from normal curves: then
+// only the mean and the spread come close, not each chance.
 struct Atoms {
     std::vector<Int> value;
     std::vector<double> p;
