@@ -171,7 +171,9 @@ std::variant<RollRecord, notation::Error> DiceEngine::RollNotation(std::string_v
                 if (rolled.termsEnd[groupRoll] > termsDone) {
                     return;
                 }
-                std::string line = "{" + notation::RollNotation(expression, group, groupRoll) + "}";
+                // Appended piece by piece: "{" + a temporary trips a false -Wrestrict in g++ 12.
+                std::string line(1, '{');
+                line.append(notation::RollNotation(expression, group, groupRoll)).append(1, '}');
                 line.append(kEquals);
                 AppendNumber(line, rolled.rolls[groupRoll].value);
                 addMarked(line, rolled.rolls[groupRoll].marks);

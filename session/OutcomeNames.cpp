@@ -1,7 +1,6 @@
 #include "session/OutcomeNames.h"
 
 #include <QHash>
-#include <QLocale>
 
 #include "platform/qt/QtText.h"
 
@@ -67,7 +66,12 @@ const QHash<QString, const char*>& SourceTexts() {
 QString OutcomeNames::Name(std::string_view id, std::string_view name) {
     const auto& texts = SourceTexts();
     const auto source = id.empty() ? texts.cend() : texts.constFind(ToQString(id));
-    return source == texts.cend() ? ToQString(name) : tr(*source);
+    if (source != texts.cend()) {
+        return tr(*source);
+    }
+    // The log keeps a system's outcome by its id alone: one this version does not know still
+    // shows as something.
+    return ToQString(name.empty() ? id : name);
 }
 
 QString OutcomeNames::Text(std::string_view id, std::string_view name,
