@@ -144,7 +144,7 @@ QList<QJsonObject> TableSharingTest::Receipts(const QString& secret) const {
 // it for even n, as either may come first.
 void TableSharingTest::Roll(TableSharing& sharing, quint64 number, const std::string& label) {
     const auto key = static_cast<qint64>(100 + number);
-    RollRecord rolled{"d20", label, 17, {{{{17, 0}}, 17}}, DiceOfButtons{1, 20}, {}};
+    RollRecord rolled{"d20", label, 17, {{{{17, 0}}, 17}}, {}, DiceOfButtons{1, 20}, {}};
     const auto roll = std::make_shared<const RollRecord>(std::move(rolled));
     if (number % 2 == 1) sharing.RollKept(roll, key);
     sharing.RollShown(roll);
