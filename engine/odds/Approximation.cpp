@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "engine/Distribution.h"
 #include "engine/odds/Pool.h"
@@ -209,10 +210,53 @@ Value RoughExplodingPool(const DiceTerm& term, const Atoms& faces, const Scorer&
     return Roughly({all * one.mean, all * one.variance}, least, most);
 }
 
+namespace {
+
+// floor(X / Y) for independent whole X and Y > 0 on their normal curves: the quotient is at
+// least q where X - qY is at least 0, which the normal curve of X - qY gives with continuity
+// correction; the quotient is held within low ... high. Unlike even fractions, this follows a
+// quotient that hardly varies. Nothing where it spreads over too many values to follow.
+std::optional<Moments> FlooredQuotient(const Moments& x, const Moments& y, double low,
+                                       double high) {
+    constexpr double kReach = 8.0;  // standard deviations either side
+    constexpr double kMostValues = 64.0;
+    const double ratio = x.mean / y.mean;
+    const double squared = y.mean * y.mean;
+    const double spread = std::sqrt(x.variance / squared + ratio * ratio * y.variance / squared);
+    const double from = std::clamp(std::floor(ratio - kReach * spread) - 1.0, low, high);
+    const double to = std::clamp(std::floor(ratio + kReach * spread) + 1.0, from, high);
+    if (!(to - from <= kMostValues)) {
+        return std::nullopt;
+    }
+    const auto atLeast = [&](double q) {
+        const double margin = x.mean - q * y.mean + 0.5;
+        const double deviation = std::sqrt(x.variance + q * q * y.variance);
+        if (deviation <= 0.0) {
+            return margin > 0.0 ? 1.0 : 0.0;
+        }
+        return NormalCdf(margin / deviation);
+    };
+    double mean = 0.0;
+    double square = 0.0;
+    double here = 1.0;  // the chance of at least q; the curve's tails go to the ends
+    for (double q = from; q <= to; ++q) {
+        const double next = q == to ? 0.0 : std::min(here, atLeast(q + 1.0));
+        mean += (here - next) * q;
+        square += (here - next) * q * q;
+        here = next;
+    }
+    return Moments{mean, std::max(0.0, square - mean * mean)};
+}
+
+}  // namespace
+
 // floor(X / y) for a wide-spread X is about X / y less a fraction that is even over
-// 0, 1/|y| ... (|y| - 1)/|y|. A divisor known only by its mean and variance is taken to
-// first order about its mean.
-Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure) {
+// 0, 1/|y| ... (|y| - 1)/|y|; for a narrow one it follows the normal curves of X and y. A
+// divisor known only by its mean and variance is otherwise taken to first order about its mean.
+Moments QuotientMoments(const Value& dividend, const Value& divisor, double& failure) {
+    const Moments x = MomentsOf(dividend);
+    const auto least = static_cast<double>(dividend.least);
+    const auto most = static_cast<double>(dividend.most);
     if (divisor.table) {
         const Pmf& table = *divisor.table;
         double mass = 0.0;
@@ -225,15 +269,19 @@ Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure)
                 continue;
             }
             const double size = std::abs(y);
-            // A dividend that cannot vary has no spread of fractions: its quotient is floored.
-            const bool fixed = x.variance <= 0.0;
-            const double mean = fixed ? std::floor(std::round(x.mean) / y)
-                                      : x.mean / y - (size - 1.0) / (2.0 * size);
-            const double variance =
-                fixed ? 0.0 : x.variance / (y * y) + (size * size - 1.0) / (12.0 * size * size);
+            // floor(X / y) is floor(-X / -y).
+            const Moments signedX{y > 0.0 ? x.mean : -x.mean, x.variance};
+            const double low = y > 0.0 ? least : -most;
+            const double high = y > 0.0 ? most : -least;
+            const Moments moments =
+                FlooredQuotient(signedX, {size, 0.0}, std::floor(low / size),
+                                std::floor(high / size))
+                    .value_or(
+                        Moments{x.mean / y - (size - 1.0) / (2.0 * size),
+                                x.variance / (y * y) + (size * size - 1.0) / (12.0 * size * size)});
             mass += table.p[i];
-            first += table.p[i] * mean;
-            second += table.p[i] * (variance + mean * mean);
+            first += table.p[i] * moments.mean;
+            second += table.p[i] * (moments.variance + moments.mean * moments.mean);
         }
         if (mass <= 0.0) {
             return {};
@@ -249,6 +297,19 @@ Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure)
         // Near a zero divisor the ratio's spread has no bound: take the dividend's size for it.
         const double half = std::abs(x.mean) + std::sqrt(x.variance);
         return {0.0, half * half};
+    }
+    // A divisor all of one sign: dividing by 1 or more takes the dividend toward -1 or 0.
+    constexpr double kOtherSign = 1e-12;
+    const bool positive = y.mean > 0.0;
+    if ((positive ? curve.AtMost(0) : curve.AtLeast(0)) < kOtherSign) {
+        const double low = positive ? least : -most;
+        const double high = positive ? most : -least;
+        const std::optional<Moments> floored = FlooredQuotient(
+            {positive ? x.mean : -x.mean, x.variance}, {std::abs(y.mean), y.variance},
+            std::min(low, 0.0), std::max(high, -1.0));
+        if (floored) {
+            return *floored;
+        }
     }
     const double mean = x.mean / y.mean + x.mean * y.variance / (y.mean * y.mean * y.mean) - 0.5;
     const double squared = y.mean * y.mean;

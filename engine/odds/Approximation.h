@@ -43,9 +43,9 @@ Value RoughExplodingPool(const DiceTerm& term, const Atoms& faces, const Scorer&
                          Budget& budget);
 
 // floor(X / y) for a wide-spread X is about X / y less a fraction that is even over
-// 0, 1/|y| ... (|y| - 1)/|y|. A divisor known only by its mean and variance is taken to
-// first order about its mean.
-Moments QuotientMoments(const Moments& x, const Value& divisor, double& failure);
+// 0, 1/|y| ... (|y| - 1)/|y|; for a narrow one it follows the normal curves of X and y. A
+// divisor known only by its mean and variance is otherwise taken to first order about its mean.
+Moments QuotientMoments(const Value& dividend, const Value& divisor, double& failure);
 
 // The chance that a result known by its mean and variance lies beyond 64 bits, from its normal
 // curve.

@@ -179,7 +179,7 @@ Value Combine(NodeKind kind, const Value& left, const Value& right, Budget& budg
                                                 y.variance * x.mean * x.mean};
                 break;
             default:
-                moments = QuotientMoments(x, right, failure);
+                moments = QuotientMoments(left, right, failure);
                 break;
         }
         if (range->first == kIntMin || range->second == kIntMax) {
