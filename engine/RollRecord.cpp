@@ -134,6 +134,12 @@ std::string ChatDice(const RollRecord& roll, std::size_t mostDice) {
     return text + TermDice(roll.terms[cutTerm], mostDice - before, allDice);
 }
 
+const notation::Reading* ReadingOf(const RollRecord& roll) {
+    const auto* expression = std::get_if<notation::Expression>(&roll.rolled);
+    return expression != nullptr && !expression->reading.rules.empty() ? &expression->reading
+                                                                       : nullptr;
+}
+
 std::string_view DiceName(const RollRecord& roll) {
     // Bands are the player's words for the result, not part of the dice.
     return std::string_view(roll.name).substr(0, roll.name.find(" ? "));

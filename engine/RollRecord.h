@@ -49,6 +49,9 @@ inline constexpr std::size_t kLoggedDice = 10'000;
 // with "…" and the count of all its dice: "[4, 5, …] (1000000 dice)".
 [[nodiscard]] std::string ChatDice(const RollRecord& roll, std::size_t mostDice = kAllDice);
 
+// What the roll's result means, for a notation with outcomes; nothing for any other roll.
+[[nodiscard]] const notation::Reading* ReadingOf(const RollRecord& roll);
+
 // The roll's name without any bands: "2d6+1" for "2d6+1 ? 10+ Strong hit; 6- Miss".
 [[nodiscard]] std::string_view DiceName(const RollRecord& roll);
 

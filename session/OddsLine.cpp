@@ -76,18 +76,25 @@ QString OddsLine::Text(const Distribution& odds, std::int64_t total) {
     return parts.join(QStringLiteral("  ·  "));
 }
 
+std::vector<OddsLine::ShownOutcome> OddsLine::Shown(const notation::Reading& reading,
+                                                    const OutcomeChances& outcomes) {
+    std::vector<ShownOutcome> shown;
+    for (std::size_t i = 0; i < reading.rules.size() && i < outcomes.chances.size(); ++i) {
+        if (outcomes.chances[i] > 0.0) {
+            const notation::OutcomeRule& rule = reading.rules[i];
+            shown.push_back({i, OutcomeNames::Name(rule.id, rule.name), outcomes.chances[i]});
+        }
+    }
+    return shown;
+}
+
 QString OddsLine::Outcomes(const notation::Reading& reading, const OutcomeChances& outcomes) {
     QStringList parts;
     double named = 0.0;
-    for (std::size_t i = 0; i < reading.rules.size() && i < outcomes.chances.size(); ++i) {
-        const double chance = outcomes.chances[i];
-        named += chance;
-        if (chance > 0.0) {
-            const notation::OutcomeRule& rule = reading.rules[i];
-            //: An outcome and the share of rolls that have it, such as "Partial: 45.37 %".
-            parts << tr("%1: %2").arg(OutcomeNames::Name(rule.id, rule.name),
-                                      Unbroken(Share(chance, outcomes.exact)));
-        }
+    for (const ShownOutcome& outcome : Shown(reading, outcomes)) {
+        named += outcome.chance;
+        //: An outcome and the share of rolls that have it, such as "Partial: 45.37 %".
+        parts << tr("%1: %2").arg(outcome.name, Unbroken(Share(outcome.chance, outcomes.exact)));
     }
     // Bands with a gap between them leave some results unnamed.
     if (1.0 - named > kNoOutcomeRounding) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/Distribution.h"
 #include "engine/Notation.h"
@@ -24,8 +25,17 @@ class OddsLine {
     // Its first part, the share of rolls that reach the total: "15 or more: 42.13 %".
     [[nodiscard]] static QString Standing(const Distribution& odds, std::int64_t total);
 
-    // The chance of each outcome the reading names, in its order, such as "Strong hit: 27.78 %
-    // ·  Weak hit: 44.44 %  ·  Miss: 27.78 %"; outcomes the roll cannot have are left out.
+    // An outcome the roll can have, in the player's words, with its place among the reading's.
+    struct ShownOutcome {
+        std::size_t index;
+        QString name;
+        double chance;
+    };
+    // The outcomes the roll can have, in the reading's order, as the line and the chart show them.
+    [[nodiscard]] static std::vector<ShownOutcome> Shown(const notation::Reading& reading,
+                                                         const OutcomeChances& outcomes);
+    // The chance of each of those, such as "Strong hit: 27.78 %  ·  Weak hit: 44.44 %  ·  Miss:
+    // 27.78 %".
     [[nodiscard]] static QString Outcomes(const notation::Reading& reading,
                                           const OutcomeChances& outcomes);
     // The rolled outcome's chance as a message gives it after the outcome: "(45.37 %)".

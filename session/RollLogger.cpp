@@ -35,9 +35,8 @@ std::optional<LoggedOutcome> LoggedOutcomeOf(const RollRecord& roll) {
 
 // Where the roll is read under a skill, the lower total stands the higher.
 Better BetterOf(const RollRecord& roll) {
-    const auto* expression = std::get_if<notation::Expression>(&roll.rolled);
-    return expression != nullptr && expression->reading.lowerIsBetter ? Better::kLower
-                                                                      : Better::kHigher;
+    const notation::Reading* reading = ReadingOf(roll);
+    return reading != nullptr && reading->lowerIsBetter ? Better::kLower : Better::kHigher;
 }
 
 // Whether the write is of that roll. A write holds its roll weakly, so that rolls waiting to

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
+#include <QSize>
 
 namespace kelvane {
 
@@ -17,6 +19,17 @@ constexpr int kChartLabelGap = 2;
         labelFont.setPixelSize(static_cast<int>(labelFont.pixelSize() * kLabelScale));
     }
     return labelFont;
+}
+
+// A chart's size with bars as tall as barLines lines of font, and its labels below: heights in
+// lines of the window's font, so the bars keep their room beside labels that grow with it.
+constexpr int kPreferredBarLines = 4;
+constexpr int kSmallestBarLines = 2;
+[[nodiscard]] inline QSize ChartSize(const QFont& font, int barLines) {
+    constexpr int kWidthPerLine = 4;  // the preferred width, in lines of the font
+    const int line = QFontMetrics(font).height();
+    const int labels = QFontMetrics(ChartLabelFont(font)).height() + kChartLabelGap;
+    return {barLines * kWidthPerLine * line / kPreferredBarLines, barLines * line + labels};
 }
 
 }  // namespace kelvane

@@ -24,11 +24,7 @@ namespace kelvane {
 
 namespace {
 
-// Heights in lines of the window's font, so that the bars keep their room beside labels
-// that grow with it; widths in logical pixels.
-constexpr int kPreferredBarLines = 4;
-constexpr int kSmallestBarLines = 2;
-constexpr int kWidthPerLine = 4;    // the preferred width, in lines of the font
+// Widths in logical pixels.
 constexpr int kNarrowestPitch = 3;  // a bar and the gap after it
 constexpr int kGapFromPitch = 4;    // narrower bars go without a gap
 // The share of rolls left off the axis at either end.
@@ -166,15 +162,9 @@ void DistributionChart::Clear() {
     update();
 }
 
-QSize DistributionChart::sizeHint() const { return SizeFor(kPreferredBarLines); }
+QSize DistributionChart::sizeHint() const { return ChartSize(font(), kPreferredBarLines); }
 
-QSize DistributionChart::minimumSizeHint() const { return SizeFor(kSmallestBarLines); }
-
-QSize DistributionChart::SizeFor(int barLines) const {
-    const int labels = QFontMetrics(ChartLabelFont(font())).height() + kChartLabelGap;
-    return {barLines * kWidthPerLine * fontMetrics().height() / kPreferredBarLines,
-            barLines * fontMetrics().height() + labels};
-}
+QSize DistributionChart::minimumSizeHint() const { return ChartSize(font(), kSmallestBarLines); }
 
 void DistributionChart::NameForScreenReaders() {
     //: Accessible name of the bar chart of the chances of each total of the last roll.

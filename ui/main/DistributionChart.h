@@ -39,8 +39,6 @@ class DistributionChart : public QWidget {
 
   private:
     void NameForScreenReaders();
-    // The chart's size with bars as tall as this many lines of its font.
-    [[nodiscard]] QSize SizeFor(int barLines) const;
 
     std::optional<Distribution> distribution_;
     std::int64_t rolledTotal_ = 0;

@@ -17,10 +17,7 @@ namespace kelvane {
 
 namespace {
 
-// As the chart of totals: heights in lines of the window's font, widths in logical pixels.
-constexpr int kPreferredBarLines = 4;
-constexpr int kSmallestBarLines = 2;
-constexpr int kWidthPerLine = 4;
+// In logical pixels.
 constexpr int kGap = 4;
 constexpr int kRolledLeastHeight = 2;
 
@@ -41,15 +38,9 @@ void OutcomeChart::SetOutcomes(const QStringList& names, const std::vector<doubl
     update();
 }
 
-QSize OutcomeChart::sizeHint() const { return SizeFor(kPreferredBarLines); }
+QSize OutcomeChart::sizeHint() const { return ChartSize(font(), kPreferredBarLines); }
 
-QSize OutcomeChart::minimumSizeHint() const { return SizeFor(kSmallestBarLines); }
-
-QSize OutcomeChart::SizeFor(int barLines) const {
-    const int labels = QFontMetrics(ChartLabelFont(font())).height() + kChartLabelGap;
-    return {barLines * kWidthPerLine * fontMetrics().height() / kPreferredBarLines,
-            barLines * fontMetrics().height() + labels};
-}
+QSize OutcomeChart::minimumSizeHint() const { return ChartSize(font(), kSmallestBarLines); }
 
 void OutcomeChart::NameForScreenReaders() {
     //: Accessible name of the bar chart of the chances of each outcome of the last roll.

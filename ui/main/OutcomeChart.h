@@ -33,7 +33,6 @@ class OutcomeChart : public QWidget {
 
   private:
     void NameForScreenReaders();
-    [[nodiscard]] QSize SizeFor(int barLines) const;
 
     QStringList names_;
     std::vector<double> chances_;
